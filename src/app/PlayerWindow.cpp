@@ -1,0 +1,162 @@
+#include "app/PlayerWindow.h"
+
+#include "app/ClickLabel.h"
+#include "app/Twips.h"
+#include "platform/MediaPlayer.h"
+#include "platform/VideoWidget.h"
+
+#include <QPainter>
+
+namespace lumo {
+
+namespace {
+
+QPixmap artwork(const char* name) {
+    return QPixmap(QStringLiteral(":/artwork/%1.png").arg(QLatin1String(name)));
+}
+
+// A control placed by its design position and size in twips.
+template <typename Control>
+Control* place(QWidget* parent, int left, int top, int width, int height,
+               const char* tooltip = nullptr) {
+    auto* control = new Control(parent);
+    control->setGeometry(twipsRect(left, top, width, height));
+    if (tooltip != nullptr) {
+        control->setToolTip(QString::fromLatin1(tooltip));
+    }
+    return control;
+}
+
+void styleCaption(QLabel* label, int pixelSize, const char* colour, bool bold = false) {
+    label->setStyleSheet(QStringLiteral("QLabel { background: transparent; color: %1; "
+                                        "font-family: 'DejaVu Sans'; font-size: %2px; %3 "
+                                        "padding-left: 4px; }")
+                             .arg(QLatin1String(colour))
+                             .arg(pixelSize)
+                             .arg(bold ? QStringLiteral("font-weight: bold;") : QString()));
+    label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+}
+
+} // namespace
+
+PlayerWindow::PlayerWindow(ProgramState& state, const AppFolder& folder,
+                           PlayerWindowServices services)
+    : QWidget(nullptr, Qt::FramelessWindowHint | Qt::Window), m_state(state), m_folder(folder),
+      m_services(std::move(services)) {
+    setWindowTitle(QStringLiteral("Lumo"));
+    setAttribute(Qt::WA_DeleteOnClose, false);
+    loadPictures();
+    buildControls();
+    m_media = m_services.makeMediaPlayer(MD);
+    m_fileIO = std::make_unique<FILEIO>(m_state, m_folder, *m_media, m_services.shell,
+                                        m_services.messages, *this);
+    connectControls();
+}
+
+PlayerWindow::~PlayerWindow() {
+    deleteAdverts(); // the window's final release
+}
+
+void PlayerWindow::loadPictures() {
+    m_background = artwork("skin");
+    picture1 = m_background.toImage();
+    Image8 = artwork("play_unlit");
+    Image9 = artwork("play_lit");
+    Image13 = artwork("play_pressed");
+    Image10 = artwork("stop_pressed");
+    Image11 = artwork("stop_unlit");
+    Image12 = artwork("stop_lit");
+    Image26 = artwork("pause_lit");
+    Image27 = artwork("pause_pressed");
+    Image28 = artwork("pause_unlit");
+    Image16 = artwork("default_station_pressed");
+    Image17 = artwork("default_station");
+    Image24 = artwork("default_advert");
+    Image30 = artwork("on_top_off");
+    Image31 = artwork("on_top_on");
+    Image33 = artwork("live_feed_on");
+    Image34 = artwork("live_feed_off");
+    Image42 = artwork("live_feed_placeholder");
+    Image36 = artwork("information");
+    Image37 = artwork("information_pressed");
+    Image40 = artwork("help");
+    Image41 = artwork("help_pressed");
+}
+
+void PlayerWindow::buildControls() {
+    // The fallback skin image lies under everything else and is shown only when the outline
+    // cannot be cut; pressing it drags the window.
+    Image15 = place<ClickLabel>(this, 0, 0, 4485, 5820);
+    Image15->setPixmap(m_background);
+    Image15->hide();
+
+    MD = place<VideoWidget>(this, 460, 1900, 3470, 2385);
+
+    Image35 = place<ClickLabel>(this, 465, 1905, 3480, 2190);
+    Image35->setPixmap(Image42);
+    Image35->setScaledContents(true);
+    Image35->hide();
+
+    Label1 = place<QLabel>(this, 480, 4480, 3480, 255);
+    styleCaption(Label1, 11, "#bfe6ff");
+    Label2 = place<ClickLabel>(this, 360, 1480, 3735, 255,
+                               "Click here to view Website of this Station");
+    styleCaption(Label2, 12, "#ffffff", true);
+    Label2->setCursor(Qt::PointingHandCursor);
+    Label3 = place<QLabel>(this, 465, 4100, 3480, 195);
+    styleCaption(Label3, 10, "#ffd27a");
+    Label4 = place<QLabel>(this, 120, 4860, 1215, 255);
+    styleCaption(Label4, 10, "#9fb4c8");
+    Label5 = place<ClickLabel>(this, 3000, 5040, 1095, 375);
+    Label5->setCursor(Qt::PointingHandCursor);
+    Label7 = place<ClickLabel>(this, 840, 6000, 3495, 255,
+                               "Click here to return to Default station");
+    styleCaption(Label7, 11, "#bfe6ff");
+
+    auto button = [this](int left, int top, int width, int height, const QPixmap& picture,
+                         const char* tooltip = nullptr) {
+        auto* b = place<ClickLabel>(this, left, top, width, height, tooltip);
+        b->setPixmap(picture);
+        b->setCursor(Qt::PointingHandCursor);
+        return b;
+    };
+    Image1 = button(120, 5160, 540, 495, Image11);
+    Image2 = button(720, 5160, 540, 495, Image8);
+    Image25 = button(1320, 5160, 540, 495, Image28);
+    Image3 = button(3720, 45, 270, 240, artwork("minimise"), "Minimise");
+    Image4 = button(4080, 45, 270, 240, artwork("shutdown"), "Shutdown");
+    Image5 = button(120, 4440, 405, 390, artwork("update_stations"), "Update Stations listings");
+    Image6 = button(3100, 5100, 300, 225, artwork("change_station"),
+                    "Click here to change the station");
+    Image7 = button(1440, 45, 735, 240, Image17, "Lad Default Station");
+    Image14 = button(240, 350, 3930, 990, Image24, "Advert Banner");
+    Image14->setScaledContents(true);
+    Image22 = button(0, 2280, 375, 375, artwork("volume_knob"), "Adjust volume");
+    Image22->setCursor(Qt::SizeVerCursor);
+    Image23 = button(3960, 4440, 405, 390, artwork("set_default"),
+                     "Set this Station as the Default");
+    Image29 = button(240, 45, 345, 240, Image30, "Lumo Stays on Top of all screens");
+    Image32 = button(650, 45, 660, 240, Image34, "DJ Cam");
+    Image38 = button(2280, 45, 270, 240, Image36, "Information");
+    Image39 = button(2700, 45, 510, 240, Image40, "Help");
+
+    for (Timer** timer : {&Timer1, &Timer2, &Timer4, &Timer5, &Timer6, &Timer7, &Timer8, &Timer9,
+                          &Timer10, &Timer11}) {
+        *timer = new Timer(this);
+    }
+}
+
+void PlayerWindow::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.drawPixmap(0, 0, m_background);
+}
+
+void PlayerWindow::setDefaultStationCaption(const std::string& name) {
+    Label7->setText(QString::fromLatin1(name));
+}
+
+void PlayerWindow::pressPicture(ClickLabel* button, const QPixmap& picture) {
+    button->setPixmap(picture);
+}
+
+} // namespace lumo

@@ -1,0 +1,139 @@
+#pragma once
+
+#include "catalogue/FileIO.h"
+#include "catalogue/PlayerWindowLink.h"
+#include "platform/AppFolder.h"
+#include "platform/Timer.h"
+#include "state/ProgramState.h"
+
+#include <QImage>
+#include <QLabel>
+#include <QPixmap>
+#include <QWidget>
+#include <cstdint>
+#include <functional>
+#include <memory>
+
+namespace lumo {
+
+class ClickLabel;
+class MediaPlayer;
+class MessageBoxes;
+class UrlOpener;
+class VideoWidget;
+
+// What the player window is given from outside: the desktop services and the way to make
+// its media player for the video rectangle.
+struct PlayerWindowServices {
+    UrlOpener& shell;
+    MessageBoxes& messages;
+    std::function<std::unique_ptr<MediaPlayer>(VideoWidget* video)> makeMediaPlayer;
+    // Ends the program at once; by default leaves the application's event loop.
+    std::function<void()> endProgram;
+};
+
+// The main window: a frameless, skinned player with its video rectangle, labels, buttons,
+// picture stores and timers.
+class PlayerWindow : public QWidget, public PlayerWindowLink {
+    Q_OBJECT
+public:
+    PlayerWindow(ProgramState& state, const AppFolder& folder, PlayerWindowServices services);
+    ~PlayerWindow() override;
+
+    // The start-up sequence: sizes, centres and shows the window, then starts the default station.
+    void load();
+
+    MediaPlayer& media() { return *m_media; }
+    FILEIO& fileIO() { return *m_fileIO; }
+
+    // PlayerWindowLink
+    void setDefaultStationCaption(const std::string& name) override;
+    void hidePlayerWindow() override { hide(); }
+    void showPlayerWindow() override { show(); }
+
+    // Refreshes the station-list date label.
+    void getMOD();
+
+    // Members
+    std::string updateSiteHttpBase;
+    std::int16_t statusTickCount = 11;
+    std::int16_t programTimeShown = 0;
+
+    // The skin: window background, the outline's source, and the fallback image.
+    QImage picture1;
+    ClickLabel* Image15 = nullptr;
+
+    VideoWidget* MD = nullptr;
+
+    QLabel* Label1 = nullptr; // status
+    ClickLabel* Label2 = nullptr; // station name
+    QLabel* Label3 = nullptr; // live-feed status
+    QLabel* Label4 = nullptr; // station-list date
+    ClickLabel* Label5 = nullptr; // chooser hot area
+    ClickLabel* Label7 = nullptr; // default station
+
+    ClickLabel* Image1 = nullptr;  // stop
+    ClickLabel* Image2 = nullptr;  // play
+    ClickLabel* Image25 = nullptr; // pause
+    ClickLabel* Image3 = nullptr;  // minimise
+    ClickLabel* Image4 = nullptr;  // shutdown
+    ClickLabel* Image5 = nullptr;  // update stations
+    ClickLabel* Image6 = nullptr;  // change station
+    ClickLabel* Image7 = nullptr;  // default station
+    ClickLabel* Image14 = nullptr; // advert
+    ClickLabel* Image22 = nullptr; // volume knob
+    ClickLabel* Image23 = nullptr; // set default
+    ClickLabel* Image29 = nullptr; // stay on top
+    ClickLabel* Image32 = nullptr; // live feed button
+    ClickLabel* Image35 = nullptr; // live feed frame
+    ClickLabel* Image38 = nullptr; // information
+    ClickLabel* Image39 = nullptr; // help
+
+    // Picture stores
+    QPixmap Image8, Image9, Image13;   // play: unlit, lit, pressed
+    QPixmap Image10, Image11, Image12; // stop: pressed, unlit, lit
+    QPixmap Image26, Image27, Image28; // pause: lit, pressed, unlit
+    QPixmap Image16, Image17;          // default station: pressed, normal
+    QPixmap Image24;                   // default advert picture
+    QPixmap Image30, Image31;          // stay on top: off, on
+    QPixmap Image33, Image34, Image42; // live feed: on, off, placeholder
+    QPixmap Image36, Image37;          // information: normal, pressed
+    QPixmap Image40, Image41;          // help: normal, pressed
+
+    // Timers (all stopped until code gives them an interval)
+    Timer* Timer1 = nullptr;  // status
+    Timer* Timer2 = nullptr;  // chooser closing
+    Timer* Timer4 = nullptr;  // advert
+    Timer* Timer5 = nullptr;  // re-show
+    Timer* Timer6 = nullptr;  // banner close
+    Timer* Timer7 = nullptr;  // full-screen watch
+    Timer* Timer8 = nullptr;  // live-feed start delay
+    Timer* Timer9 = nullptr;  // volume drag
+    Timer* Timer10 = nullptr; // live-feed countdown
+    Timer* Timer11 = nullptr; // no live feed
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+
+private:
+    void buildControls();
+    void loadPictures();
+    void connectControls();
+    void fitWindowToSkin();
+    void centreOnScreen();
+    void minimise();
+    void shutdown();
+    void pressPicture(ClickLabel* button, const QPixmap& picture);
+    void deleteAdverts();
+
+    ProgramState& m_state;
+    const AppFolder& m_folder;
+    PlayerWindowServices m_services;
+    QPixmap m_background;
+    std::unique_ptr<MediaPlayer> m_media;
+    std::unique_ptr<FILEIO> m_fileIO;
+};
+
+} // namespace lumo

@@ -1,0 +1,139 @@
+// The player window's start-up sequence and the ways it ends.
+#include "app/AdvertFiles.h"
+#include "app/ClickLabel.h"
+#include "app/PlayerWindow.h"
+#include "app/Twips.h"
+#include "app/UpdateSite.h"
+#include "platform/EventLoop.h"
+#include "platform/MediaPlayer.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QScreen>
+
+namespace lumo {
+
+namespace {
+
+constexpr int kSkinHeightTwips = 5820;
+// The window leaves out the skin's bottom strip.
+constexpr int kWindowHeightCutTwips = 100;
+
+int twipsPerPixel(const QWidget& widget) {
+    const int dpi = widget.logicalDpiY();
+    return dpi > 0 ? (1440 + dpi / 2) / dpi : kTwipsPerPixel;
+}
+
+} // namespace
+
+void PlayerWindow::load() {
+    getMOD();
+    updateSiteHttpBase = std::string(kUpdateSiteHost) + kUpdateSiteFolder;
+    Timer4->setInterval(10000);
+    m_state.stayOnTopMode = 1;
+    Image14->setPixmap(Image24);
+    m_state.volumeLevel = 100;
+    m_media->setVolume(100);
+    fitWindowToSkin();
+    centreOnScreen();
+    show();
+    // The FTP session object for station list updates is created here once it exists.
+    statusTickCount = 11;
+    Timer1->setInterval(500);
+    m_fileIO->LoadViewerPreference();
+    m_fileIO->LoadDefaultStation();
+    if (m_state.useDefaultViewer == 1) {
+        Timer1->setInterval(0);
+        // The station chooser opens here, minimised, once it exists.
+    }
+    // The desktop shortcut is asked for here once it exists.
+}
+
+// The skin measures 5820 twips high only at 15 twips per pixel. Elsewhere the outline cannot
+// be cut from it, so the window stays rectangular and shows the fallback skin image.
+void PlayerWindow::fitWindowToSkin() {
+    const int skinHeightTwips = picture1.height() * twipsPerPixel(*this);
+    if (skinHeightTwips == kSkinHeightTwips) {
+        resize(picture1.width(), picture1.height() - twipsToPixels(kWindowHeightCutTwips));
+        // The shaped outline is cut from the skin here.
+    } else {
+        Image15->show();
+        Image15->lower();
+        resize(Image15->width(), Image15->height() - twipsToPixels(kWindowHeightCutTwips));
+    }
+}
+
+void PlayerWindow::centreOnScreen() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (screen == nullptr) {
+        return;
+    }
+    const QRect area = screen->geometry();
+    move(area.left() + area.width() / 2 - width() / 2, area.top() + area.height() / 2 - height() / 2);
+}
+
+void PlayerWindow::getMOD() {
+    // The station list's date is read here once the file information class exists; until
+    // then the label keeps its caption.
+    if (!m_state.stationListDate.empty()) {
+        Label4->setText(QString::fromLatin1(m_state.stationListDate));
+    }
+}
+
+void PlayerWindow::connectControls() {
+    connect(Image3, &ClickLabel::clicked, this, &PlayerWindow::minimise);
+    connect(Image4, &ClickLabel::clicked, this, &PlayerWindow::shutdown);
+    connect(Image23, &ClickLabel::clicked, this, [this] { m_fileIO->SaveDefaultStation(); });
+
+    // Information and help: pressed and normal pictures; their windows open on release.
+    auto pressRelease = [this](ClickLabel* button, const QPixmap& down, const QPixmap& up) {
+        connect(button, &ClickLabel::pressed, this, [this, button, &down] {
+            yieldToEventLoop();
+            pressPicture(button, down);
+            yieldToEventLoop();
+        });
+        connect(button, &ClickLabel::released, this, [this, button, &up] {
+            yieldToEventLoop();
+            pressPicture(button, up);
+            yieldToEventLoop();
+        });
+    };
+    pressRelease(Image38, Image37, Image36);
+    pressRelease(Image39, Image41, Image40);
+}
+
+void PlayerWindow::minimise() {
+    showMinimized();
+    // The advert banner opens here once it exists.
+}
+
+// Qt sends this only to the widget that held the focus, so it runs when the window itself,
+// not one of its controls, loses it.
+void PlayerWindow::focusOutEvent(QFocusEvent* event) {
+    QWidget::focusOutEvent(event);
+    minimise();
+}
+
+void PlayerWindow::shutdown() {
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    hide();
+    yieldToEventLoop();
+    m_media->stop();
+    deleteAdverts();
+    QApplication::restoreOverrideCursor();
+    if (m_services.endProgram) {
+        m_services.endProgram();
+    } else {
+        QApplication::exit(0);
+    }
+}
+
+void PlayerWindow::closeEvent(QCloseEvent* event) {
+    // Closing is never refused; the advert pictures go with the window.
+    deleteAdverts();
+    event->accept();
+}
+
+void PlayerWindow::deleteAdverts() { deleteAdvertFiles(m_folder); }
+
+} // namespace lumo

@@ -1,0 +1,106 @@
+#include "catalogue/FileIO.h"
+
+#include "catalogue/BuiltInStation.h"
+#include "catalogue/FieldReader.h"
+#include "catalogue/FieldWriter.h"
+#include "catalogue/PlayerWindowLink.h"
+#include "platform/MediaPlayer.h"
+#include "platform/MessageBoxes.h"
+#include "platform/UrlOpener.h"
+
+namespace lumo {
+
+namespace {
+
+constexpr const char* kDefaultStationFile = "\\DEFAULT";
+constexpr const char* kViewerPreferenceFile = "\\DEFAULTVIEWER";
+
+std::optional<Station> readStation(FieldReader& reader) {
+    Station station;
+    for (std::string* field : {&station.kind, &station.name, &station.webPage, &station.streamUrl,
+                               &station.liveFeedUrl}) {
+        auto text = reader.nextText();
+        if (!text) {
+            return std::nullopt;
+        }
+        *field = std::move(*text);
+    }
+    return station;
+}
+
+} // namespace
+
+FILEIO::FILEIO(ProgramState& state, const AppFolder& folder, MediaPlayer& player, UrlOpener& shell,
+               MessageBoxes& messages, PlayerWindowLink& window)
+    : m_state(state), m_folder(folder), m_player(player), m_shell(shell), m_messages(messages),
+      m_window(window) {}
+
+void FILEIO::openInDefaultViewer(const std::string& streamUrl) { m_shell.open(streamUrl); }
+
+void FILEIO::LoadDefaultStation() {
+    const auto bytes = readWholeFile(m_folder.resolve(kDefaultStationFile));
+    std::optional<Station> station;
+    if (bytes) {
+        FieldReader reader(*bytes);
+        station = readStation(reader);
+    }
+    if (!station || station->name.empty() || station->kind.empty() ||
+        station->streamUrl.empty()) {
+        playBuiltInStation();
+        return;
+    }
+    m_state.CurrentStation = *station;
+    m_window.setDefaultStationCaption(station->name);
+    if (m_state.useDefaultViewer != 0) {
+        openInDefaultViewer(station->streamUrl);
+    } else {
+        m_player.setURL(station->streamUrl);
+    }
+    m_state.shownStationName = station->name;
+    m_state.defaultStationName = station->name;
+}
+
+// Always the hosted player, whatever the viewer preference says. The default-station label
+// and defaultStationName stay as they were.
+void FILEIO::playBuiltInStation() {
+    m_player.setURL(kBuiltInStreamUrl);
+    m_state.CurrentStation = builtInStation();
+    m_state.shownStationName = kBuiltInStationName;
+}
+
+void FILEIO::SaveDefaultStation() {
+    const Station& s = m_state.CurrentStation;
+    FieldWriter record;
+    record.text(s.kind).text(s.name).text(s.webPage).text(s.streamUrl).text(s.liveFeedUrl);
+    record.endRecord();
+    if (!replaceFileAtomically(m_folder.resolve(kDefaultStationFile), record.bytes())) {
+        m_messages.show("Set Default Failed", MessageBoxes::Icon::Stop);
+        return;
+    }
+    m_window.hidePlayerWindow();
+    m_messages.show("Default Station Set", MessageBoxes::Icon::None);
+    m_window.showPlayerWindow();
+    m_state.defaultStationName = s.name;
+}
+
+void FILEIO::LoadViewerPreference() {
+    const auto bytes = readWholeFile(m_folder.resolve(kViewerPreferenceFile));
+    if (!bytes) {
+        return;
+    }
+    FieldReader reader(*bytes);
+    if (const auto value = reader.nextNumber()) {
+        // Only 0 and 1 are ever written; anything else edited in by hand means "default viewer".
+        m_state.useDefaultViewer = *value == 0 ? 0 : 1;
+    }
+}
+
+void FILEIO::SaveViewerPreference() {
+    FieldWriter record;
+    record.number(m_state.useDefaultViewer).endRecord();
+    if (!replaceFileAtomically(m_folder.resolve(kViewerPreferenceFile), record.bytes())) {
+        m_messages.show("Set Default Viewer Failed", MessageBoxes::Icon::Stop);
+    }
+}
+
+} // namespace lumo

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <string>
+
+namespace lumo {
+
+// What the catalogue operations need of the player window.
+class PlayerWindowLink {
+public:
+    virtual ~PlayerWindowLink() = default;
+    // The label whose click returns to the default station.
+    virtual void setDefaultStationCaption(const std::string& name) = 0;
+    virtual void hidePlayerWindow() = 0;
+    virtual void showPlayerWindow() = 0;
+};
+
+} // namespace lumo

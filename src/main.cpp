@@ -1,0 +1,32 @@
+#include "app/PlayerWindow.h"
+#include "platform/DesktopUrlOpener.h"
+#include "platform/QtMessageBoxes.h"
+#include "platform/VlcMediaPlayer.h"
+
+#include <QApplication>
+#include <X11/Xlib.h>
+
+int main(int argc, char** argv) {
+    // libVLC draws from its own threads into our X window.
+    XInitThreads();
+    // Video is drawn into a native X window, so Wayland desktops run us through XWayland.
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "xcb");
+    }
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Lumo"));
+
+    lumo::ProgramState state;
+    const lumo::AppFolder folder = lumo::AppFolder::ofRunningExecutable();
+    lumo::DesktopUrlOpener shell;
+    lumo::QtMessageBoxes messages;
+    lumo::PlayerWindow window(
+        state, folder,
+        {shell, messages,
+         [](lumo::VideoWidget* video) -> std::unique_ptr<lumo::MediaPlayer> {
+             return std::make_unique<lumo::VlcMediaPlayer>(video, lumo::VlcMediaPlayer::Options{});
+         },
+         {}});
+    window.load();
+    return QApplication::exec();
+}

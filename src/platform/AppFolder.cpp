@@ -1,0 +1,107 @@
+#include "platform/AppFolder.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cstdio>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <fstream>
+#include <sstream>
+#include <system_error>
+#include <unistd.h>
+
+namespace lumo {
+namespace fs = std::filesystem;
+
+namespace {
+
+bool sameIgnoringCase(std::string_view a, std::string_view b) {
+    return std::ranges::equal(a, b, [](unsigned char x, unsigned char y) {
+        return std::tolower(x) == std::tolower(y);
+    });
+}
+
+// The entry of `dir` whose name matches `component` ignoring case; an exact match wins.
+fs::path matchEntry(const fs::path& dir, const std::string& component) {
+    std::error_code ec;
+    if (fs::exists(dir / component, ec)) {
+        return dir / component;
+    }
+    for (fs::directory_iterator it(dir, ec), end; !ec && it != end; it.increment(ec)) {
+        if (sameIgnoringCase(it->path().filename().string(), component)) {
+            return it->path();
+        }
+    }
+    return dir / component;
+}
+
+} // namespace
+
+AppFolder::AppFolder(fs::path folder) : m_folder(std::move(folder)) {}
+
+AppFolder AppFolder::ofRunningExecutable() {
+    std::error_code ec;
+    fs::path exe = fs::canonical("/proc/self/exe", ec);
+    if (ec) {
+        return AppFolder(fs::current_path());
+    }
+    return AppFolder(exe.parent_path());
+}
+
+fs::path AppFolder::resolve(std::string_view name) const {
+    fs::path result = m_folder;
+    std::string component;
+    std::istringstream parts{std::string(name)};
+    while (std::getline(parts, component, '\\')) {
+        if (component.empty() || component == ".") {
+            continue;
+        }
+        if (component == "..") {
+            continue; // names never leave the application folder
+        }
+        result = matchEntry(result, component);
+    }
+    return result;
+}
+
+std::optional<std::string> readWholeFile(const fs::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    if (!in) {
+        return std::nullopt;
+    }
+    std::ostringstream bytes;
+    bytes << in.rdbuf();
+    if (in.bad()) {
+        return std::nullopt;
+    }
+    return std::move(bytes).str();
+}
+
+bool replaceFileAtomically(const fs::path& file, std::string_view bytes) {
+    std::string temp = (file.parent_path() / ("." + file.filename().string() + ".XXXXXX")).string();
+    int fd = ::mkstemp(temp.data());
+    if (fd < 0) {
+        return false;
+    }
+    bool ok = true;
+    const char* data = bytes.data();
+    size_t left = bytes.size();
+    while (ok && left > 0) {
+        ssize_t written = ::write(fd, data, left);
+        if (written < 0) {
+            ok = false;
+        } else {
+            data += written;
+            left -= static_cast<size_t>(written);
+        }
+    }
+    ok = ok && ::fchmod(fd, 0644) == 0 && ::fsync(fd) == 0;
+    ok = (::close(fd) == 0) && ok;
+    ok = ok && std::rename(temp.c_str(), file.c_str()) == 0;
+    if (!ok) {
+        ::unlink(temp.c_str());
+    }
+    return ok;
+}
+
+} // namespace lumo

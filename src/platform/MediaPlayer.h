@@ -1,0 +1,79 @@
+#pragma once
+
+#include <functional>
+#include <string>
+
+namespace lumo {
+
+// The player's state as the program reads it.
+namespace PlayState {
+inline constexpr int Undefined = 0;
+inline constexpr int Stopped = 1;
+inline constexpr int Paused = 2;
+inline constexpr int Playing = 3;
+inline constexpr int Buffering = 6;     // not acted on by the program
+inline constexpr int Transitioning = 9; // opening; not acted on by the program
+inline constexpr int Ready = 10;        // idle: the address failed to open, or it ended
+} // namespace PlayState
+
+// The hosted media player: exactly the members the program uses.
+class MediaPlayer {
+public:
+    virtual ~MediaPlayer() = default;
+
+    // Setting an address starts opening and playing it at once; an empty address stops and
+    // clears the player.
+    virtual void setURL(const std::string& address) = 0;
+    virtual std::string URL() const = 0;
+
+    // controls
+    virtual void play() = 0;
+    virtual void stop() = 0;
+    virtual void pause() = 0;
+
+    // settings: volume 0..100 and mute
+    virtual void setVolume(int volume) = 0;
+    virtual int volume() const = 0;
+    virtual void setMute(bool mute) = 0;
+    virtual bool mute() const = 0;
+
+    virtual int playState() const = 0;
+
+    // currentMedia: length in seconds, 0 for a live stream or when nothing is open, and the
+    // same length as display text.
+    virtual double duration() const = 0;
+    virtual std::string durationString() const = 0;
+
+    // One short line of what the player is doing.
+    virtual std::string status() const = 0;
+
+    virtual bool fullScreen() const = 0;
+    virtual void setFullScreen(bool on) = 0;
+    virtual void setStretchToFit(bool on) = 0;
+    virtual bool stretchToFit() const = 0;
+
+    // Click and double-click on the video rectangle.
+    void onClick(std::function<void()> handler) { m_click = std::move(handler); }
+    void onDoubleClick(std::function<void()> handler) { m_doubleClick = std::move(handler); }
+
+protected:
+    void notifyClick() const {
+        if (m_click) {
+            m_click();
+        }
+    }
+    void notifyDoubleClick() const {
+        if (m_doubleClick) {
+            m_doubleClick();
+        }
+    }
+
+private:
+    std::function<void()> m_click;
+    std::function<void()> m_doubleClick;
+};
+
+// "mm:ss", or "h:mm:ss" from an hour on; empty for a length of 0 or less.
+std::string formatDuration(double seconds);
+
+} // namespace lumo

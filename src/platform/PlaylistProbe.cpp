@@ -1,0 +1,150 @@
+#include "platform/PlaylistProbe.h"
+
+#include <algorithm>
+#include <cctype>
+#include <curl/curl.h>
+#include <memory>
+
+namespace lumo {
+
+namespace {
+
+std::string lowered(std::string_view text) {
+    std::string out(text);
+    std::ranges::transform(out, out.begin(),
+                           [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return out;
+}
+
+std::string decodeEntities(std::string text) {
+    static constexpr std::pair<std::string_view, char> entities[] = {
+        {"&amp;", '&'}, {"&lt;", '<'}, {"&gt;", '>'}, {"&quot;", '"'}, {"&apos;", '\''}};
+    for (const auto& [entity, plain] : entities) {
+        for (auto at = text.find(entity); at != std::string::npos; at = text.find(entity, at + 1)) {
+            text.replace(at, entity.size(), 1, plain);
+        }
+    }
+    return text;
+}
+
+// The value of attribute `name` inside one tag's text (between '<' and '>').
+std::optional<std::string> attribute(std::string_view tag, std::string_view name) {
+    const std::string lower = lowered(tag);
+    for (auto at = lower.find(name); at != std::string::npos; at = lower.find(name, at + 1)) {
+        const bool startsWord = at > 0 && std::isspace(static_cast<unsigned char>(lower[at - 1]));
+        auto pos = at + name.size();
+        while (pos < lower.size() && std::isspace(static_cast<unsigned char>(lower[pos]))) {
+            ++pos;
+        }
+        if (!startsWord || pos >= lower.size() || lower[pos] != '=') {
+            continue;
+        }
+        ++pos;
+        while (pos < lower.size() && std::isspace(static_cast<unsigned char>(lower[pos]))) {
+            ++pos;
+        }
+        if (pos >= lower.size()) {
+            return std::nullopt;
+        }
+        const char quote = tag[pos];
+        if (quote == '"' || quote == '\'') {
+            const auto end = tag.find(quote, pos + 1);
+            if (end == std::string_view::npos) {
+                return std::nullopt;
+            }
+            return decodeEntities(std::string(tag.substr(pos + 1, end - pos - 1)));
+        }
+        const auto end = tag.find_first_of(" \t\r\n/>", pos);
+        return decodeEntities(std::string(tag.substr(pos, end - pos)));
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+bool looksLikeAsx(std::string_view document) {
+    std::string_view rest = document;
+    if (rest.starts_with("\xEF\xBB\xBF")) {
+        rest.remove_prefix(3);
+    }
+    for (;;) {
+        while (!rest.empty() && std::isspace(static_cast<unsigned char>(rest.front()))) {
+            rest.remove_prefix(1);
+        }
+        if (rest.starts_with("<?") || rest.starts_with("<!--")) {
+            const auto end = rest.find('>');
+            if (end == std::string_view::npos) {
+                return false;
+            }
+            rest.remove_prefix(end + 1);
+            continue;
+        }
+        break;
+    }
+    if (rest.size() < 5 || rest.front() != '<') {
+        return false;
+    }
+    const std::string head = lowered(rest.substr(1, 4));
+    return head.starts_with("asx") && (head[3] == '>' || std::isspace(static_cast<unsigned char>(head[3])));
+}
+
+std::vector<std::string> asxReferences(std::string_view document) {
+    std::vector<std::string> refs;
+    const std::string lower = lowered(document);
+    for (auto open = lower.find('<'); open != std::string::npos; open = lower.find('<', open + 1)) {
+        const auto close = lower.find('>', open);
+        if (close == std::string::npos) {
+            break;
+        }
+        const std::string_view tagLower(lower.data() + open + 1, close - open - 1);
+        if (tagLower.starts_with("ref") || tagLower.starts_with("entryref")) {
+            const std::size_t nameLength = tagLower.starts_with("ref") ? 3 : 8;
+            if (tagLower.size() > nameLength &&
+                std::isspace(static_cast<unsigned char>(tagLower[nameLength]))) {
+                if (auto href = attribute(document.substr(open + 1, close - open - 1), "href")) {
+                    if (!href->empty()) {
+                        refs.push_back(std::move(*href));
+                    }
+                }
+            }
+        }
+        open = close;
+    }
+    return refs;
+}
+
+std::optional<std::string> fetchHead(const std::string& address, std::size_t maxBytes,
+                                     long timeoutMilliseconds) {
+    struct Sink {
+        std::string bytes;
+        std::size_t limit;
+    } sink{{}, maxBytes};
+    std::unique_ptr<CURL, decltype(&curl_easy_cleanup)> curl(curl_easy_init(), curl_easy_cleanup);
+    if (!curl) {
+        return std::nullopt;
+    }
+    auto write = +[](char* data, size_t size, size_t count, void* user) -> size_t {
+        auto* s = static_cast<Sink*>(user);
+        const size_t n = size * count;
+        s->bytes.append(data, std::min(n, s->limit - s->bytes.size()));
+        return s->bytes.size() >= s->limit ? 0 : n; // 0 ends the transfer once we have enough
+    };
+    curl_easy_setopt(curl.get(), CURLOPT_URL, address.c_str());
+    curl_easy_setopt(curl.get(), CURLOPT_PROTOCOLS_STR, "http,https");
+    curl_easy_setopt(curl.get(), CURLOPT_FOLLOWLOCATION, 1L);
+    curl_easy_setopt(curl.get(), CURLOPT_MAXREDIRS, 5L);
+    curl_easy_setopt(curl.get(), CURLOPT_NOSIGNAL, 1L);
+    curl_easy_setopt(curl.get(), CURLOPT_CONNECTTIMEOUT_MS, timeoutMilliseconds);
+    curl_easy_setopt(curl.get(), CURLOPT_TIMEOUT_MS, timeoutMilliseconds);
+    curl_easy_setopt(curl.get(), CURLOPT_WRITEFUNCTION, write);
+    curl_easy_setopt(curl.get(), CURLOPT_WRITEDATA, &sink);
+    const CURLcode result = curl_easy_perform(curl.get());
+    if (result != CURLE_OK && !(result == CURLE_WRITE_ERROR && sink.bytes.size() >= maxBytes)) {
+        if (sink.bytes.empty()) {
+            return std::nullopt;
+        }
+    }
+    return sink.bytes;
+}
+
+} // namespace lumo

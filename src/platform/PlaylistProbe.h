@@ -1,0 +1,22 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace lumo {
+
+// True when a document starts (after blanks, a byte-order mark or an XML declaration) with an
+// <asx> element. Windows Media playlists are often served without an .asx extension and with
+// a plain text content type, and then the media framework does not recognise them.
+bool looksLikeAsx(std::string_view document);
+
+// The addresses of an ASX playlist's <ref href> and <entryref href> elements, in order.
+std::vector<std::string> asxReferences(std::string_view document);
+
+// The first bytes of an http(s) resource, or nothing on failure; bounded by size and time.
+std::optional<std::string> fetchHead(const std::string& address, std::size_t maxBytes,
+                                     long timeoutMilliseconds);
+
+} // namespace lumo

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QObject>
+#include <QTimer>
+#include <functional>
+
+namespace lumo {
+
+// A window timer as the program uses them: the interval is in milliseconds, 0 means stopped
+// and any other value (re)starts it. Ticks call the handler, which checks the interval itself
+// first, because a handler may stop its own or another timer while a tick is already queued.
+class Timer : public QObject {
+    Q_OBJECT
+public:
+    explicit Timer(QObject* parent = nullptr);
+
+    int interval() const { return m_interval; }
+    void setInterval(int milliseconds);
+
+    void onTick(std::function<void()> handler) { m_handler = std::move(handler); }
+
+    // Runs one tick now, as the event loop would; for tests that drive timers by hand.
+    void tick();
+
+private:
+    QTimer m_timer;
+    int m_interval = 0;
+    std::function<void()> m_handler;
+};
+
+} // namespace lumo

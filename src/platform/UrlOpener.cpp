@@ -1,0 +1,46 @@
+#include "platform/UrlOpener.h"
+
+#include <algorithm>
+#include <array>
+#include <cctype>
+
+namespace lumo {
+
+namespace {
+
+std::string_view trimBlanks(std::string_view text) {
+    auto blank = [](char c) { return c == ' ' || c == '\t'; };
+    while (!text.empty() && blank(text.front())) {
+        text.remove_prefix(1);
+    }
+    while (!text.empty() && blank(text.back())) {
+        text.remove_suffix(1);
+    }
+    return text;
+}
+
+} // namespace
+
+bool isNetworkAddress(std::string_view address) {
+    static constexpr std::array<std::string_view, 6> schemes{"http", "https", "mms",
+                                                             "mmsh", "rtsp", "rtmp"};
+    address = trimBlanks(address);
+    if (std::ranges::any_of(address, [](unsigned char c) { return c < 0x20 || c == 0x7f; })) {
+        return false;
+    }
+    const auto colon = address.find("://");
+    if (colon == std::string_view::npos) {
+        return false;
+    }
+    std::string scheme(address.substr(0, colon));
+    std::ranges::transform(scheme, scheme.begin(),
+                           [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    if (std::ranges::find(schemes, scheme) == schemes.end()) {
+        return false;
+    }
+    const std::string_view rest = address.substr(colon + 3);
+    const std::string_view host = rest.substr(0, rest.find_first_of("/?#"));
+    return !host.empty() && host.find(' ') == std::string_view::npos;
+}
+
+} // namespace lumo

@@ -1,0 +1,391 @@
+#include "platform/VlcMediaPlayer.h"
+
+#include "platform/PlaylistProbe.h"
+#include "platform/VideoWidget.h"
+#include "platform/VlcStateMap.h"
+
+#include <QGuiApplication>
+#include <algorithm>
+#include <cctype>
+
+namespace lumo {
+
+namespace {
+
+constexpr libvlc_event_type_t kPlayerEvents[] = {
+    libvlc_MediaPlayerOpening,   libvlc_MediaPlayerBuffering,        libvlc_MediaPlayerPlaying,
+    libvlc_MediaPlayerPaused,    libvlc_MediaPlayerStopped,          libvlc_MediaPlayerEndReached,
+    libvlc_MediaPlayerEncounteredError, libvlc_MediaPlayerLengthChanged};
+
+// Playlists that point at playlists are followed this many times at most.
+constexpr int kMaxPlaylistHops = 8;
+constexpr std::size_t kProbeBytes = 64 * 1024;
+
+bool isHttp(const std::string& address) {
+    std::string head = address.substr(0, 8);
+    std::ranges::transform(head, head.begin(),
+                           [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return head.starts_with("http://") || head.starts_with("https://");
+}
+
+std::string trimmed(const std::string& text) {
+    const auto first = text.find_first_not_of(" \t\r\n");
+    if (first == std::string::npos) {
+        return {};
+    }
+    return text.substr(first, text.find_last_not_of(" \t\r\n") - first + 1);
+}
+
+} // namespace
+
+VlcMediaPlayer::VlcMediaPlayer(VideoWidget* video, Options options)
+    : m_video(video), m_options(std::move(options)) {
+    std::vector<const char*> argv{"--no-video-title-show", "--no-stats", "--no-snapshot-preview",
+                                  "--quiet"};
+    for (const auto& arg : m_options.vlcArguments) {
+        argv.push_back(arg.c_str());
+    }
+    m_instance.reset(libvlc_new(static_cast<int>(argv.size()), argv.data()));
+    if (!m_instance) {
+        m_status = "Media player unavailable";
+        return;
+    }
+    libvlc_set_user_agent(m_instance.get(), "Lumo", "Lumo/0.1");
+    m_player.reset(libvlc_media_player_new(m_instance.get()));
+    if (!m_player) {
+        m_status = "Media player unavailable";
+        return;
+    }
+    libvlc_event_manager_t* events = libvlc_media_player_event_manager(m_player.get());
+    for (auto type : kPlayerEvents) {
+        libvlc_event_attach(events, type, &VlcMediaPlayer::onPlayerEvent, this);
+    }
+    // Clicks and keys go to our widget, not to libVLC's own handlers.
+    libvlc_video_set_mouse_input(m_player.get(), 0);
+    libvlc_video_set_key_input(m_player.get(), 0);
+    if (m_video && QGuiApplication::platformName() == QLatin1String("xcb")) {
+        libvlc_media_player_set_xwindow(m_player.get(), static_cast<uint32_t>(m_video->winId()));
+    }
+    if (m_video) {
+        connect(m_video, &VideoWidget::clicked, this, [this] { notifyClick(); });
+        connect(m_video, &VideoWidget::doubleClicked, this, [this] { notifyDoubleClick(); });
+    }
+    m_watchdog.setSingleShot(true);
+    connect(&m_watchdog, &QTimer::timeout, this, [this] {
+        if (m_state != PlayState::Playing && m_state != PlayState::Paused) {
+            openFailed("No answer from the station");
+        }
+    });
+}
+
+VlcMediaPlayer::~VlcMediaPlayer() {
+    m_watchdog.stop();
+    if (m_player) {
+        libvlc_event_manager_t* events = libvlc_media_player_event_manager(m_player.get());
+        for (auto type : kPlayerEvents) {
+            libvlc_event_detach(events, type, &VlcMediaPlayer::onPlayerEvent, this);
+        }
+        libvlc_media_player_stop(m_player.get());
+    }
+    detachCurrentMedia();
+}
+
+void VlcMediaPlayer::onPlayerEvent(const libvlc_event_t* event, void* self) {
+    float value = 0;
+    if (event->type == libvlc_MediaPlayerBuffering) {
+        value = event->u.media_player_buffering.new_cache;
+    } else if (event->type == libvlc_MediaPlayerLengthChanged) {
+        // Kept in seconds, so a float carries any real length.
+        value = static_cast<float>(event->u.media_player_length_changed.new_length) / 1000.0f;
+    }
+    static_cast<VlcMediaPlayer*>(self)->post(event->type, value);
+}
+
+void VlcMediaPlayer::onMediaEvent(const libvlc_event_t* event, void* self) {
+    if (event->type == libvlc_MediaMetaChanged &&
+        event->u.media_meta_changed.meta_type == libvlc_meta_NowPlaying) {
+        static_cast<VlcMediaPlayer*>(self)->post(event->type, 0);
+    }
+}
+
+// Runs on a libVLC thread: only posts. Calling libVLC from here can deadlock.
+void VlcMediaPlayer::post(int type, float value) {
+    const Report report{m_generation.load(), type, value};
+    QMetaObject::invokeMethod(this, [this, report] { handle(report); }, Qt::QueuedConnection);
+}
+
+void VlcMediaPlayer::handle(const Report& report) {
+    if (report.generation != m_generation.load()) {
+        return;
+    }
+    switch (report.type) {
+    case libvlc_MediaPlayerOpening:
+        m_state = playStateFor(libvlc_Opening);
+        m_status = "Connecting...";
+        break;
+    case libvlc_MediaPlayerBuffering:
+        if (m_state != PlayState::Playing && m_state != PlayState::Paused && report.value < 100) {
+            m_status = "Buffering " + std::to_string(static_cast<int>(report.value)) + "%";
+        }
+        break;
+    case libvlc_MediaPlayerPlaying:
+        m_watchdog.stop();
+        m_state = playStateFor(libvlc_Playing);
+        m_everPlayed = true;
+        m_status = m_nowPlaying.empty() ? "Playing" : m_nowPlaying;
+        applyAudioSettings();
+        applyStretch();
+        break;
+    case libvlc_MediaPlayerPaused:
+        m_watchdog.stop();
+        m_state = playStateFor(libvlc_Paused);
+        m_status = "Paused";
+        break;
+    case libvlc_MediaPlayerStopped:
+        m_watchdog.stop();
+        m_state = playStateFor(libvlc_Stopped);
+        m_status = "Stopped";
+        break;
+    case libvlc_MediaPlayerEndReached:
+    case libvlc_MediaPlayerEncounteredError:
+        m_watchdog.stop();
+        if (m_everPlayed) {
+            m_state = playStateFor(libvlc_Ended);
+            m_status = "Finished";
+        } else if (!tryNextCandidate()) {
+            openFailed(report.type == libvlc_MediaPlayerEncounteredError ? "Could not connect"
+                                                                          : "Nothing to play");
+        }
+        break;
+    case libvlc_MediaPlayerLengthChanged:
+        m_lengthMs = static_cast<long long>(report.value * 1000.0f);
+        break;
+    case libvlc_MediaMetaChanged:
+        if (m_current) {
+            if (char* meta = libvlc_media_get_meta(m_current.get(), libvlc_meta_NowPlaying)) {
+                m_nowPlaying = trimmed(meta);
+                libvlc_free(meta);
+                if (m_state == PlayState::Playing && !m_nowPlaying.empty()) {
+                    m_status = m_nowPlaying;
+                }
+            }
+        }
+        break;
+    default:
+        break;
+    }
+}
+
+void VlcMediaPlayer::haltPlayback() {
+    m_watchdog.stop();
+    if (m_player) {
+        libvlc_media_player_stop(m_player.get());
+    }
+    // Whatever the stopped playback still had in flight is now stale.
+    ++m_generation;
+}
+
+void VlcMediaPlayer::detachCurrentMedia() {
+    if (m_current) {
+        libvlc_event_detach(libvlc_media_event_manager(m_current.get()), libvlc_MediaMetaChanged,
+                            &VlcMediaPlayer::onMediaEvent, this);
+    }
+}
+
+void VlcMediaPlayer::startMedia(VlcMedia media) {
+    haltPlayback();
+    detachCurrentMedia();
+    m_current = std::move(media);
+    m_nowPlaying.clear();
+    m_lengthMs = 0;
+    m_state = PlayState::Transitioning;
+    m_status = "Connecting...";
+    libvlc_event_attach(libvlc_media_event_manager(m_current.get()), libvlc_MediaMetaChanged,
+                        &VlcMediaPlayer::onMediaEvent, this);
+    libvlc_media_player_set_media(m_player.get(), m_current.get());
+    if (libvlc_media_player_play(m_player.get()) != 0) {
+        openFailed("Could not open");
+        return;
+    }
+    m_watchdog.start(m_options.openTimeoutMilliseconds);
+}
+
+void VlcMediaPlayer::openFailed(const std::string& why) {
+    haltPlayback();
+    m_candidates.clear();
+    m_state = PlayState::Ready;
+    m_status = why;
+}
+
+bool VlcMediaPlayer::tryNextCandidate() {
+    queueSubItems();
+    if (m_candidates.empty() && !m_probed) {
+        queueAsxReferences();
+    }
+    if (m_candidates.empty() || m_hops >= kMaxPlaylistHops) {
+        return false;
+    }
+    ++m_hops;
+    VlcMedia next = std::move(m_candidates.front());
+    m_candidates.pop_front();
+    startMedia(std::move(next));
+    return true;
+}
+
+// A playlist "ends" after it has been read; what it listed are the current media's sub-items.
+// They go before anything still queued, in their own order.
+void VlcMediaPlayer::queueSubItems() {
+    if (!m_current) {
+        return;
+    }
+    libvlc_media_list_t* list = libvlc_media_subitems(m_current.get());
+    if (!list) {
+        return;
+    }
+    libvlc_media_list_lock(list);
+    for (int i = libvlc_media_list_count(list) - 1; i >= 0; --i) {
+        if (libvlc_media_t* item = libvlc_media_list_item_at_index(list, i)) {
+            m_candidates.emplace_front(item);
+        }
+    }
+    libvlc_media_list_unlock(list);
+    libvlc_media_list_release(list);
+}
+
+void VlcMediaPlayer::queueAsxReferences() {
+    m_probed = true;
+    if (!isHttp(m_url)) {
+        return;
+    }
+    const auto head = fetchHead(m_url, kProbeBytes, m_options.playlistProbeMilliseconds);
+    if (!head || !looksLikeAsx(*head)) {
+        return;
+    }
+    for (const auto& ref : asxReferences(*head)) {
+        if (libvlc_media_t* item = libvlc_media_new_location(m_instance.get(), ref.c_str())) {
+            m_candidates.emplace_back(item);
+        }
+    }
+}
+
+void VlcMediaPlayer::setURL(const std::string& address) {
+    if (!m_player) {
+        m_url = address;
+        m_state = PlayState::Ready;
+        return;
+    }
+    haltPlayback();
+    detachCurrentMedia();
+    m_current.reset();
+    m_candidates.clear();
+    m_url = address;
+    m_everPlayed = false;
+    m_probed = false;
+    m_hops = 0;
+    m_lengthMs = 0;
+    m_nowPlaying.clear();
+    const std::string target = trimmed(address);
+    if (target.empty()) {
+        libvlc_media_player_set_media(m_player.get(), nullptr);
+        m_state = PlayState::Undefined;
+        m_status.clear();
+        return;
+    }
+    VlcMedia media(target.find("://") != std::string::npos
+                       ? libvlc_media_new_location(m_instance.get(), target.c_str())
+                       : libvlc_media_new_path(m_instance.get(), target.c_str()));
+    if (!media) {
+        openFailed("Could not open");
+        return;
+    }
+    startMedia(std::move(media));
+}
+
+void VlcMediaPlayer::play() {
+    if (!m_player || !m_current) {
+        return;
+    }
+    if (m_state == PlayState::Paused) {
+        libvlc_media_player_set_pause(m_player.get(), 0);
+        return;
+    }
+    if (m_state == PlayState::Playing || m_state == PlayState::Transitioning) {
+        return;
+    }
+    if (!m_everPlayed) {
+        setURL(m_url); // start over, playlist and all
+        return;
+    }
+    VlcMedia again(libvlc_media_duplicate(m_current.get()));
+    startMedia(std::move(again));
+}
+
+void VlcMediaPlayer::stop() {
+    if (!m_player) {
+        return;
+    }
+    haltPlayback();
+    m_candidates.clear();
+    m_state = PlayState::Stopped;
+    m_status = "Stopped";
+}
+
+void VlcMediaPlayer::pause() {
+    if (m_player && m_state == PlayState::Playing) {
+        libvlc_media_player_set_pause(m_player.get(), 1);
+    }
+}
+
+void VlcMediaPlayer::setVolume(int volume) {
+    m_volume = std::clamp(volume, 0, 100);
+    applyAudioSettings();
+}
+
+void VlcMediaPlayer::setMute(bool mute) {
+    m_mute = mute;
+    applyAudioSettings();
+}
+
+// libVLC only takes these once audio is running, so they are given again when playing starts.
+void VlcMediaPlayer::applyAudioSettings() {
+    if (m_player) {
+        libvlc_audio_set_volume(m_player.get(), m_volume);
+        libvlc_audio_set_mute(m_player.get(), m_mute ? 1 : 0);
+    }
+}
+
+double VlcMediaPlayer::duration() const {
+    return m_lengthMs > 0 ? static_cast<double>(m_lengthMs) / 1000.0 : 0.0;
+}
+
+bool VlcMediaPlayer::fullScreen() const { return m_video && m_video->isFullScreen(); }
+
+void VlcMediaPlayer::setFullScreen(bool on) {
+    if (m_video) {
+        m_video->setFullScreen(on);
+        applyStretch();
+    }
+}
+
+void VlcMediaPlayer::setStretchToFit(bool on) {
+    if (on != m_stretch) {
+        m_stretch = on;
+        applyStretch();
+    }
+}
+
+void VlcMediaPlayer::applyStretch() {
+    if (!m_player) {
+        return;
+    }
+    libvlc_video_set_scale(m_player.get(), 0);
+    if (m_stretch && m_video && m_video->width() > 0 && m_video->height() > 0) {
+        const std::string ratio =
+            std::to_string(m_video->width()) + ":" + std::to_string(m_video->height());
+        libvlc_video_set_aspect_ratio(m_player.get(), ratio.c_str());
+    } else {
+        libvlc_video_set_aspect_ratio(m_player.get(), nullptr);
+    }
+}
+
+} // namespace lumo

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "state/Station.h"
+
+#include <cstdint>
+#include <string>
+
+namespace lumo {
+
+// The program-wide variables, one object for the whole run, handed by reference to whoever
+// reads or writes them. Members keep the names the rest of the program knows them by.
+struct ProgramState {
+    // Station catalogue
+    Station CurrentStation;
+    std::int16_t useDefaultViewer = 0; // nonzero: streams go to the desktop's default viewer
+    std::string defaultStationName;    // as last read from or written to the default file
+    std::string shownStationName;      // what the station-name label shows
+
+    // Playback
+    std::int16_t volumeLevel = 0;
+    std::int16_t reconnectState = 0; // 1: one automatic reconnect allowed; 2: used; 0: none
+    std::int16_t streamReached = 0;  // 1 once the player reported stopped, paused or playing
+
+    // Window behaviour
+    std::int16_t stayOnTopMode = 0; // 1: normal, 2: kept on top
+    std::int16_t volumeDragAnchorY = 0;
+
+    // Desktop integration
+    std::string stationListDate;
+};
+
+} // namespace lumo
