@@ -124,19 +124,25 @@ void VlcMediaPlayer::handle(const Report& report) {
         m_status = "Connecting...";
         break;
     case libvlc_MediaPlayerBuffering:
-        if (m_state != PlayState::Playing && m_state != PlayState::Paused && report.value < 100) {
+        if (report.value >= 100) {
+            m_buffered = true;
+            if (m_libvlcPlaying) {
+                confirmPlaying();
+            }
+        } else if (m_state != PlayState::Playing && m_state != PlayState::Paused) {
             m_status = "Buffering " + std::to_string(static_cast<int>(report.value)) + "%";
         }
         break;
     case libvlc_MediaPlayerPlaying:
-        m_watchdog.stop();
-        m_state = playStateFor(libvlc_Playing);
-        m_everPlayed = true;
-        m_status = m_nowPlaying.empty() ? "Playing" : m_nowPlaying;
-        applyAudioSettings();
-        applyStretch();
+        // A playlist "plays" too, for as long as it takes to read it; only media that has
+        // filled its buffers once counts as playing.
+        m_libvlcPlaying = true;
+        if (m_buffered || m_everPlayed) {
+            confirmPlaying();
+        }
         break;
     case libvlc_MediaPlayerPaused:
+        m_libvlcPlaying = false;
         m_watchdog.stop();
         m_state = playStateFor(libvlc_Paused);
         m_status = "Paused";
@@ -152,6 +158,7 @@ void VlcMediaPlayer::handle(const Report& report) {
         if (m_everPlayed) {
             m_state = playStateFor(libvlc_Ended);
             m_status = "Finished";
+            ++m_generation; // libVLC still reports "stopped" after the end; that is not news
         } else if (!tryNextCandidate()) {
             openFailed(report.type == libvlc_MediaPlayerEncounteredError ? "Could not connect"
                                                                           : "Nothing to play");
@@ -176,8 +183,19 @@ void VlcMediaPlayer::handle(const Report& report) {
     }
 }
 
+void VlcMediaPlayer::confirmPlaying() {
+    m_watchdog.stop();
+    m_state = playStateFor(libvlc_Playing);
+    m_everPlayed = true;
+    m_status = m_nowPlaying.empty() ? "Playing" : m_nowPlaying;
+    applyAudioSettings();
+    applyStretch();
+}
+
 void VlcMediaPlayer::haltPlayback() {
     m_watchdog.stop();
+    m_libvlcPlaying = false;
+    m_buffered = false;
     if (m_player) {
         libvlc_media_player_stop(m_player.get());
     }

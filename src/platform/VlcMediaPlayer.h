@@ -78,6 +78,7 @@ private:
     void handle(const Report& report);
 
     void startMedia(VlcMedia media);
+    void confirmPlaying();
     void haltPlayback();
     void openFailed(const std::string& why);
     bool tryNextCandidate();
@@ -104,6 +105,8 @@ private:
     bool m_mute = false;
     bool m_stretch = true;
     bool m_everPlayed = false;
+    bool m_libvlcPlaying = false; // libVLC's word, before buffers have filled
+    bool m_buffered = false;
     bool m_probed = false;
     int m_hops = 0;
     long long m_lengthMs = 0;

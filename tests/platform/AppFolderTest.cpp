@@ -1,0 +1,72 @@
+#include "TempFolder.h"
+#include "platform/AppFolder.h"
+
+#include <gtest/gtest.h>
+
+namespace lumo {
+namespace {
+
+namespace fs = std::filesystem;
+
+TEST(AppFolder, DescribedNamesFindEntriesWhateverTheirCase) {
+    test::TempFolder dir;
+    dir.write("Lumo.csv", "x");
+    dir.write("ads/AD1.jpg", "y");
+    const AppFolder folder(dir.path());
+
+    EXPECT_EQ(folder.resolve("\\lumo.csv"), dir.path() / "Lumo.csv");
+    EXPECT_EQ(folder.resolve("\\LUMO.CSV"), dir.path() / "Lumo.csv");
+    EXPECT_EQ(folder.resolve("\\ADS\\ad1.JPG"), dir.path() / "ads" / "AD1.jpg");
+    EXPECT_EQ(folder.resolve("\\ADS"), dir.path() / "ads");
+}
+
+TEST(AppFolder, NamesNotOnDiskAreUsedAsGivenAndNeverLeaveTheFolder) {
+    test::TempFolder dir;
+    const AppFolder folder(dir.path());
+    EXPECT_EQ(folder.resolve("\\DEFAULT"), dir.path() / "DEFAULT");
+    EXPECT_EQ(folder.resolve("\\ADS\\AD3.jpg"), dir.path() / "ADS" / "AD3.jpg");
+    EXPECT_EQ(folder.resolve("\\..\\..\\etc\\passwd"), dir.path() / "etc" / "passwd");
+}
+
+TEST(AppFolder, RunningExecutableFolderHoldsThisTest) {
+    const AppFolder folder = AppFolder::ofRunningExecutable();
+    EXPECT_TRUE(fs::exists(folder.path() / "test_platform"));
+}
+
+TEST(AtomicFiles, ReplaceWritesTheBytesAndLeavesNoTemporaryFile) {
+    test::TempFolder dir;
+    dir.write("DEFAULT", "old contents that are longer");
+    const auto file = dir.path() / "DEFAULT";
+
+    ASSERT_TRUE(replaceFileAtomically(file, std::string("new\r\n\0x", 7)));
+    EXPECT_EQ(readWholeFile(file), std::string("new\r\n\0x", 7));
+    int entries = 0;
+    for ([[maybe_unused]] const auto& entry : fs::directory_iterator(dir.path())) {
+        ++entries;
+    }
+    EXPECT_EQ(entries, 1);
+}
+
+TEST(AtomicFiles, AFailedReplaceKeepsTheOldFile) {
+    test::TempFolder dir;
+    dir.write("DEFAULT", "keep me");
+    // A folder where the file should go: the rename over it fails.
+    fs::create_directory(dir.path() / "BLOCKED");
+    EXPECT_FALSE(replaceFileAtomically(dir.path() / "BLOCKED", "data"));
+    EXPECT_FALSE(replaceFileAtomically(dir.path() / "missing" / "DEFAULT", "data"));
+    EXPECT_EQ(readWholeFile(dir.path() / "DEFAULT"), "keep me");
+    int entries = 0;
+    for ([[maybe_unused]] const auto& entry : fs::directory_iterator(dir.path())) {
+        ++entries;
+    }
+    EXPECT_EQ(entries, 2);
+}
+
+TEST(AtomicFiles, ReadingAMissingFileGivesNothing) {
+    test::TempFolder dir;
+    EXPECT_FALSE(readWholeFile(dir.path() / "nothing").has_value());
+    EXPECT_EQ(readWholeFile(dir.write("empty", "")), "");
+}
+
+} // namespace
+} // namespace lumo

@@ -1,0 +1,85 @@
+#include "EventWait.h"
+#include "platform/DesktopUrlOpener.h"
+#include "platform/QtMessageBoxes.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
+#include <QUrl>
+#include <gtest/gtest.h>
+
+namespace lumo {
+namespace {
+
+// Stands in for the desktop's handlers: records what would have been started.
+class HandlerSpy : public QObject {
+    Q_OBJECT
+public:
+    QStringList seen;
+public slots:
+    void handle(const QUrl& url) { seen << url.toString(); }
+};
+
+TEST(DesktopUrlOpener, OnlyNetworkAddressesReachTheDesktop) {
+    HandlerSpy spy;
+    for (const char* scheme : {"http", "https", "mms", "rtsp", "file", "ftp", "javascript"}) {
+        QDesktopServices::setUrlHandler(QString::fromLatin1(scheme), &spy, "handle");
+    }
+    DesktopUrlOpener opener;
+    opener.open("http://www.example.org/station");
+    opener.open("file:///usr/bin/xterm");
+    opener.open("/usr/bin/xterm");
+    opener.open("ftp://example.org/file");
+    opener.open("javascript:alert(1)");
+    opener.open("mms://media.example.org/live");
+    opener.open("NONE");
+    for (const char* scheme : {"http", "https", "mms", "rtsp", "file", "ftp", "javascript"}) {
+        QDesktopServices::unsetUrlHandler(QString::fromLatin1(scheme));
+    }
+    EXPECT_EQ(spy.seen,
+              QStringList({"http://www.example.org/station", "mms://media.example.org/live"}));
+}
+
+struct ShownBox {
+    QString title, text;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    int buttons = 0;
+    bool okOnly = false;
+};
+
+ShownBox showAndDismiss(MessageBoxes::Icon icon, const std::string& text) {
+    ShownBox seen;
+    QTimer::singleShot(50, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (box == nullptr) {
+            return;
+        }
+        seen = {box->windowTitle(), box->text(), box->icon(),
+                static_cast<int>(box->buttons().size()),
+                box->standardButtons() == QMessageBox::Ok};
+        box->button(QMessageBox::Ok)->click();
+    });
+    QtMessageBoxes().show(text, icon);
+    return seen;
+}
+
+TEST(QtMessageBoxes, TitledLumoWithOkOnlyAndTheAskedIcon) {
+    const ShownBox failure = showAndDismiss(MessageBoxes::Icon::Stop, "Set Default Failed");
+    EXPECT_EQ(failure.title, "Lumo");
+    EXPECT_EQ(failure.text, "Set Default Failed");
+    EXPECT_EQ(failure.icon, QMessageBox::Critical);
+    EXPECT_EQ(failure.buttons, 1);
+    EXPECT_TRUE(failure.okOnly);
+
+    const ShownBox info = showAndDismiss(MessageBoxes::Icon::None, "Default Station Set");
+    EXPECT_EQ(info.title, "Lumo");
+    EXPECT_EQ(info.icon, QMessageBox::NoIcon);
+    EXPECT_TRUE(info.okOnly);
+}
+
+} // namespace
+} // namespace lumo
+
+#include "DesktopServicesTest.moc"

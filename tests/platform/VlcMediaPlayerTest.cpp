@@ -1,0 +1,163 @@
+// The media player over the real libVLC, playing media served on 127.0.0.1.
+#include "EventWait.h"
+#include "LoopbackHttpServer.h"
+#include "Wav.h"
+#include "platform/VlcMediaPlayer.h"
+
+#include <gtest/gtest.h>
+#include <memory>
+
+namespace lumo {
+namespace {
+
+constexpr int kPatience = 15000; // generous: the suite may share two cores with a build
+
+class VlcMediaPlayerTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        server.serve("/tone.wav", {"audio/wav", test::sineWav(30)});
+        server.serve("/short.wav", {"audio/wav", test::sineWav(1)});
+        player = makePlayer(20000);
+        ASSERT_TRUE(player->isValid());
+    }
+
+    static std::unique_ptr<VlcMediaPlayer> makePlayer(int openTimeout) {
+        VlcMediaPlayer::Options options;
+        options.vlcArguments = {"--aout=dummy", "--vout=dummy"};
+        options.openTimeoutMilliseconds = openTimeout;
+        return std::make_unique<VlcMediaPlayer>(nullptr, options);
+    }
+
+    bool reaches(int state, int timeout = kPatience) {
+        return test::waitUntil([&] { return player->playState() == state; }, timeout);
+    }
+
+    // Plays `address` and tells whether it ever reached playing before it settled.
+    bool plays(const std::string& address) {
+        player->setURL(address);
+        return reaches(PlayState::Playing);
+    }
+
+    test::LoopbackHttpServer server;
+    std::unique_ptr<VlcMediaPlayer> player;
+};
+
+TEST_F(VlcMediaPlayerTest, AServedWavPlaysWithItsLength) {
+    EXPECT_EQ(player->playState(), PlayState::Undefined);
+    ASSERT_TRUE(plays(server.url("/tone.wav")));
+    EXPECT_EQ(player->URL(), server.url("/tone.wav"));
+    EXPECT_EQ(player->status(), "Playing");
+    EXPECT_TRUE(test::waitUntil([&] { return player->duration() > 0; }, kPatience));
+    EXPECT_NEAR(player->duration(), 30.0, 0.5);
+    EXPECT_EQ(player->durationString(), "00:30");
+}
+
+TEST_F(VlcMediaPlayerTest, StopPauseAndPlayAgain) {
+    ASSERT_TRUE(plays(server.url("/tone.wav")));
+    player->pause();
+    ASSERT_TRUE(reaches(PlayState::Paused));
+    EXPECT_EQ(player->status(), "Paused");
+    player->play();
+    ASSERT_TRUE(reaches(PlayState::Playing));
+    player->stop();
+    EXPECT_EQ(player->playState(), PlayState::Stopped);
+    // Nothing late from the stopped stream changes the state afterwards.
+    test::waitUntil([] { return false; }, 300);
+    EXPECT_EQ(player->playState(), PlayState::Stopped);
+    player->play();
+    EXPECT_TRUE(reaches(PlayState::Playing));
+}
+
+TEST_F(VlcMediaPlayerTest, AClipThatEndsAfterPlayingIsReady) {
+    ASSERT_TRUE(plays(server.url("/short.wav")));
+    ASSERT_TRUE(reaches(PlayState::Ready));
+    EXPECT_EQ(player->status(), "Finished");
+}
+
+TEST_F(VlcMediaPlayerTest, AnEmptyAddressStopsAndClears) {
+    ASSERT_TRUE(plays(server.url("/tone.wav")));
+    player->setURL("");
+    EXPECT_EQ(player->playState(), PlayState::Undefined);
+    EXPECT_EQ(player->URL(), "");
+    test::waitUntil([] { return false; }, 300);
+    EXPECT_EQ(player->playState(), PlayState::Undefined);
+}
+
+TEST_F(VlcMediaPlayerTest, AClosedPortEndsReadyWithoutPlaying) {
+    player->setURL("http://127.0.0.1:" + std::to_string(test::closedLoopbackPort()) + "/x.wav");
+    bool played = false;
+    ASSERT_TRUE(test::waitUntil(
+        [&] {
+            played = played || player->playState() == PlayState::Playing;
+            return player->playState() == PlayState::Ready;
+        },
+        kPatience));
+    EXPECT_FALSE(played);
+}
+
+TEST_F(VlcMediaPlayerTest, AMissingResourceEndsReady) {
+    player->setURL(server.url("/nothing-here.mp3"));
+    EXPECT_TRUE(reaches(PlayState::Ready));
+}
+
+TEST_F(VlcMediaPlayerTest, AServerThatNeverAnswersIsGivenUpByTheWatchdog) {
+    player = makePlayer(1500);
+    server.serve("/silent", {"audio/mpeg", "", true});
+    player->setURL(server.url("/silent"));
+    ASSERT_TRUE(reaches(PlayState::Ready));
+    EXPECT_EQ(player->status(), "No answer from the station");
+    // and the player is still usable
+    EXPECT_TRUE(plays(server.url("/tone.wav")));
+}
+
+TEST_F(VlcMediaPlayerTest, PlaylistsOfEveryKindPlayWhatTheyList) {
+    const std::string tone = server.url("/tone.wav");
+    const std::string asx = "<ASX version=\"3.0\"><Title>Tone</Title><Entry><Ref href=\"" +
+                            server.url("/missing.wav") + "\"/><Ref href=\"" + tone +
+                            "\"/></Entry></ASX>";
+    server.serve("/list.m3u", {"audio/x-mpegurl", "#EXTM3U\n#EXTINF:-1,Tone\n" + tone + "\n"});
+    server.serve("/list.pls", {"audio/x-scpls", "[playlist]\nNumberOfEntries=1\nFile1=" + tone +
+                                                    "\nTitle1=Tone\nLength1=-1\nVersion=2\n"});
+    server.serve("/list.asx", {"video/x-ms-asf", asx});
+    server.serve("/listen", {"text/plain", asx}); // ASX without extension or ASF type
+    server.serve("/radio", {"audio/x-mpegurl", "#EXTM3U\n" + tone + "\n"});
+
+    for (const char* path : {"/list.m3u", "/list.pls", "/list.asx", "/listen", "/radio"}) {
+        EXPECT_TRUE(plays(server.url(path))) << path << ": " << player->status();
+        EXPECT_EQ(player->URL(), server.url(path));
+        player->stop();
+    }
+}
+
+TEST_F(VlcMediaPlayerTest, APlaylistOfDeadEntriesEndsReady) {
+    const std::string dead = "http://127.0.0.1:" + std::to_string(test::closedLoopbackPort());
+    server.serve("/dead.m3u", {"audio/x-mpegurl", "#EXTM3U\n" + dead + "/a\n" + dead + "/b\n"});
+    player->setURL(server.url("/dead.m3u"));
+    bool played = false;
+    ASSERT_TRUE(test::waitUntil(
+        [&] {
+            played = played || player->playState() == PlayState::Playing;
+            return player->playState() == PlayState::Ready;
+        },
+        kPatience));
+    EXPECT_FALSE(played) << "reading the playlist is not playing";
+}
+
+TEST_F(VlcMediaPlayerTest, VolumeMuteAndStretchKeepWhatWasAsked) {
+    player->setVolume(100);
+    player->setMute(true);
+    player->setStretchToFit(true);
+    ASSERT_TRUE(plays(server.url("/tone.wav")));
+    player->setVolume(40);
+    EXPECT_EQ(player->volume(), 40);
+    EXPECT_TRUE(player->mute());
+    player->setMute(false);
+    EXPECT_FALSE(player->mute());
+    player->setVolume(140);
+    EXPECT_EQ(player->volume(), 100);
+    EXPECT_TRUE(player->stretchToFit());
+    EXPECT_FALSE(player->fullScreen()); // no video rectangle
+}
+
+} // namespace
+} // namespace lumo

@@ -1,0 +1,74 @@
+#pragma once
+
+#include "catalogue/PlayerWindowLink.h"
+#include "platform/MediaPlayer.h"
+#include "platform/MessageBoxes.h"
+#include "platform/UrlOpener.h"
+
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace lumo::test {
+
+// A media player that records what it was asked and reports what the test sets.
+class FakeMediaPlayer : public MediaPlayer {
+public:
+    void setURL(const std::string& address) override {
+        url = address;
+        urlsGiven.push_back(address);
+    }
+    std::string URL() const override { return url; }
+    void play() override { calls.push_back("play"); }
+    void stop() override { calls.push_back("stop"); }
+    void pause() override { calls.push_back("pause"); }
+    void setVolume(int v) override { volumeValue = v; }
+    int volume() const override { return volumeValue; }
+    void setMute(bool m) override { muted = m; }
+    bool mute() const override { return muted; }
+    int playState() const override { return state; }
+    double duration() const override { return length; }
+    std::string durationString() const override { return formatDuration(length); }
+    std::string status() const override { return statusText; }
+    bool fullScreen() const override { return full; }
+    void setFullScreen(bool on) override { full = on; }
+    void setStretchToFit(bool on) override { stretch = on; }
+    bool stretchToFit() const override { return stretch; }
+
+    void click() const { notifyClick(); }
+    void doubleClick() const { notifyDoubleClick(); }
+
+    std::string url;
+    std::vector<std::string> urlsGiven;
+    std::vector<std::string> calls;
+    int volumeValue = 50;
+    bool muted = false;
+    int state = PlayState::Undefined;
+    double length = 0;
+    std::string statusText;
+    bool full = false;
+    bool stretch = false;
+};
+
+class RecordingMessageBoxes : public MessageBoxes {
+public:
+    void show(const std::string& text, Icon icon) override { shown.emplace_back(text, icon); }
+    std::vector<std::pair<std::string, Icon>> shown;
+};
+
+class RecordingUrlOpener : public UrlOpener {
+public:
+    void open(const std::string& address) override { opened.push_back(address); }
+    std::vector<std::string> opened;
+};
+
+class RecordingWindowLink : public PlayerWindowLink {
+public:
+    void setDefaultStationCaption(const std::string& name) override { caption = name; }
+    void hidePlayerWindow() override { events.emplace_back("hide"); }
+    void showPlayerWindow() override { events.emplace_back("show"); }
+    std::string caption;
+    std::vector<std::string> events;
+};
+
+} // namespace lumo::test

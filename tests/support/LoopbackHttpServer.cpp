@@ -1,0 +1,181 @@
+#include "LoopbackHttpServer.h"
+
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <poll.h>
+#include <stdexcept>
+#include <sys/socket.h>
+#include <unistd.h>
+
+namespace lumo::test {
+
+namespace {
+
+int listenOn(std::uint16_t port, std::uint16_t& bound) {
+    const int fd = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    if (fd < 0) {
+        throw std::runtime_error("socket");
+    }
+    const int yes = 1;
+    ::setsockopt(fd, SOL_SOCKET, SO_REUSEADDR, &yes, sizeof yes);
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    address.sin_port = htons(port);
+    if (::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0 ||
+        ::listen(fd, 16) != 0) {
+        ::close(fd);
+        throw std::runtime_error("bind/listen on 127.0.0.1");
+    }
+    socklen_t length = sizeof address;
+    ::getsockname(fd, reinterpret_cast<sockaddr*>(&address), &length);
+    bound = ntohs(address.sin_port);
+    return fd;
+}
+
+bool sendAll(int fd, const char* data, std::size_t size) {
+    while (size > 0) {
+        const ssize_t sent = ::send(fd, data, size, MSG_NOSIGNAL);
+        if (sent <= 0) {
+            return false;
+        }
+        data += sent;
+        size -= static_cast<std::size_t>(sent);
+    }
+    return true;
+}
+
+} // namespace
+
+LoopbackHttpServer::LoopbackHttpServer(std::uint16_t port) {
+    m_listener = listenOn(port, m_port);
+    m_acceptor = std::thread([this] { acceptLoop(); });
+}
+
+LoopbackHttpServer::~LoopbackHttpServer() { stop(); }
+
+void LoopbackHttpServer::serve(const std::string& path, Resource resource) {
+    std::lock_guard lock(m_mutex);
+    m_resources[path] = std::move(resource);
+}
+
+std::string LoopbackHttpServer::url(const std::string& path) const {
+    return "http://127.0.0.1:" + std::to_string(m_port) + path;
+}
+
+int LoopbackHttpServer::requestCount(const std::string& path) const {
+    std::lock_guard lock(m_mutex);
+    const auto it = m_requests.find(path);
+    return it == m_requests.end() ? 0 : it->second;
+}
+
+void LoopbackHttpServer::stop() {
+    if (m_stopping.exchange(true)) {
+        return;
+    }
+    if (m_acceptor.joinable()) {
+        m_acceptor.join();
+    }
+    ::close(m_listener);
+    {
+        std::lock_guard lock(m_mutex);
+        for (int client : m_clients) {
+            ::shutdown(client, SHUT_RDWR);
+        }
+    }
+    for (auto& worker : m_workers) {
+        worker.join();
+    }
+}
+
+void LoopbackHttpServer::acceptLoop() {
+    while (!m_stopping) {
+        pollfd waiting{m_listener, POLLIN, 0};
+        if (::poll(&waiting, 1, 50) <= 0) {
+            continue;
+        }
+        const int client = ::accept4(m_listener, nullptr, nullptr, SOCK_CLOEXEC);
+        if (client < 0) {
+            continue;
+        }
+        std::lock_guard lock(m_mutex);
+        m_clients.push_back(client);
+        m_workers.emplace_back([this, client] { handle(client); });
+    }
+}
+
+void LoopbackHttpServer::handle(int client) {
+    std::string request;
+    char buffer[4096];
+    while (request.find("\r\n\r\n") == std::string::npos && request.size() < 65536) {
+        pollfd waiting{client, POLLIN, 0};
+        if (m_stopping || ::poll(&waiting, 1, 50) < 0) {
+            break;
+        }
+        if (!(waiting.revents & POLLIN)) {
+            continue;
+        }
+        const ssize_t got = ::recv(client, buffer, sizeof buffer, 0);
+        if (got <= 0) {
+            break;
+        }
+        request.append(buffer, static_cast<std::size_t>(got));
+    }
+    const auto firstSpace = request.find(' ');
+    const auto secondSpace = request.find(' ', firstSpace + 1);
+    std::string path = firstSpace == std::string::npos
+                           ? std::string()
+                           : request.substr(firstSpace + 1, secondSpace - firstSpace - 1);
+    const bool head = request.starts_with("HEAD ");
+    Resource resource;
+    bool found = false;
+    {
+        std::lock_guard lock(m_mutex);
+        ++m_requests[path];
+        const auto it = m_resources.find(path);
+        if (it != m_resources.end()) {
+            resource = it->second;
+            found = true;
+        }
+    }
+    if (found && resource.neverAnswer) {
+        while (!m_stopping) {
+            pollfd idle{client, POLLIN, 0};
+            ::poll(&idle, 1, 50);
+            if (idle.revents & (POLLHUP | POLLERR)) {
+                break;
+            }
+            if (idle.revents & POLLIN && ::recv(client, buffer, sizeof buffer, 0) <= 0) {
+                break;
+            }
+        }
+    } else if (!request.empty()) {
+        std::string header;
+        if (found) {
+            header = "HTTP/1.0 200 OK\r\nContent-Type: " + resource.contentType +
+                     "\r\nContent-Length: " + std::to_string(resource.body.size()) +
+                     "\r\nConnection: close\r\n\r\n";
+        } else {
+            resource.body = "not found";
+            header = "HTTP/1.0 404 Not Found\r\nContent-Type: text/plain\r\nContent-Length: 9"
+                     "\r\nConnection: close\r\n\r\n";
+        }
+        if (sendAll(client, header.data(), header.size()) && !head) {
+            sendAll(client, resource.body.data(), resource.body.size());
+        }
+    }
+    {
+        std::lock_guard lock(m_mutex);
+        std::erase(m_clients, client);
+        ::close(client);
+    }
+}
+
+std::uint16_t closedLoopbackPort() {
+    std::uint16_t port = 0;
+    const int fd = listenOn(0, port);
+    ::close(fd);
+    return port;
+}
+
+} // namespace lumo::test

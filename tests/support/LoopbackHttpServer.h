@@ -1,0 +1,54 @@
+#pragma once
+
+#include <atomic>
+#include <cstdint>
+#include <map>
+#include <mutex>
+#include <string>
+#include <thread>
+#include <vector>
+
+namespace lumo::test {
+
+// A small HTTP/1.0 server on 127.0.0.1 for tests: it serves fixed documents, can hold a
+// connection open without ever answering, and stops (closing every connection) when told to
+// or when it goes out of scope.
+class LoopbackHttpServer {
+public:
+    struct Resource {
+        std::string contentType;
+        std::string body;
+        bool neverAnswer = false; // accept the request, then stay silent
+    };
+
+    // Listens on `port`, or on a free port when 0.
+    explicit LoopbackHttpServer(std::uint16_t port = 0);
+    ~LoopbackHttpServer();
+    LoopbackHttpServer(const LoopbackHttpServer&) = delete;
+    LoopbackHttpServer& operator=(const LoopbackHttpServer&) = delete;
+
+    void serve(const std::string& path, Resource resource);
+    std::uint16_t port() const { return m_port; }
+    std::string url(const std::string& path) const;
+    int requestCount(const std::string& path) const;
+    void stop();
+
+private:
+    void acceptLoop();
+    void handle(int client);
+
+    int m_listener = -1;
+    std::uint16_t m_port = 0;
+    std::atomic<bool> m_stopping{false};
+    mutable std::mutex m_mutex;
+    std::map<std::string, Resource> m_resources;
+    std::map<std::string, int> m_requests;
+    std::vector<std::thread> m_workers;
+    std::vector<int> m_clients;
+    std::thread m_acceptor;
+};
+
+// A port on 127.0.0.1 that nothing listens on (bound, then released).
+std::uint16_t closedLoopbackPort();
+
+} // namespace lumo::test
