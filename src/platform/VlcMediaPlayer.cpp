@@ -15,7 +15,8 @@ namespace {
 constexpr libvlc_event_type_t kPlayerEvents[] = {
     libvlc_MediaPlayerOpening,   libvlc_MediaPlayerBuffering,        libvlc_MediaPlayerPlaying,
     libvlc_MediaPlayerPaused,    libvlc_MediaPlayerStopped,          libvlc_MediaPlayerEndReached,
-    libvlc_MediaPlayerEncounteredError, libvlc_MediaPlayerLengthChanged};
+    libvlc_MediaPlayerEncounteredError, libvlc_MediaPlayerLengthChanged,
+    libvlc_MediaPlayerTimeChanged};
 
 // Playlists that point at playlists are followed this many times at most.
 constexpr int kMaxPlaylistHops = 8;
@@ -94,6 +95,8 @@ void VlcMediaPlayer::onPlayerEvent(const libvlc_event_t* event, void* self) {
     float value = 0;
     if (event->type == libvlc_MediaPlayerBuffering) {
         value = event->u.media_player_buffering.new_cache;
+    } else if (event->type == libvlc_MediaPlayerTimeChanged) {
+        value = static_cast<float>(event->u.media_player_time_changed.new_time) / 1000.0f;
     } else if (event->type == libvlc_MediaPlayerLengthChanged) {
         // Kept in seconds, so a float carries any real length.
         value = static_cast<float>(event->u.media_player_length_changed.new_length) / 1000.0f;
@@ -151,6 +154,12 @@ void VlcMediaPlayer::handle(const Report& report) {
         m_watchdog.stop();
         m_state = playStateFor(libvlc_Stopped);
         m_status = "Stopped";
+        break;
+    case libvlc_MediaPlayerTimeChanged:
+        // The clock runs: media is playing even if its buffers never reported full.
+        if (report.value > 0 && m_libvlcPlaying && m_state != PlayState::Playing) {
+            confirmPlaying();
+        }
         break;
     case libvlc_MediaPlayerEndReached:
     case libvlc_MediaPlayerEncounteredError:

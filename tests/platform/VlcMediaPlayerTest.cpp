@@ -16,7 +16,7 @@ class VlcMediaPlayerTest : public ::testing::Test {
 protected:
     void SetUp() override {
         server.serve("/tone.wav", {"audio/wav", test::sineWav(30)});
-        server.serve("/short.wav", {"audio/wav", test::sineWav(1)});
+        server.serve("/short.wav", {"audio/wav", test::sineWav(2)});
         player = makePlayer(20000);
         ASSERT_TRUE(player->isValid());
     }

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "Fakes.h"
+#include "TempFolder.h"
+#include "app/PlayerWindow.h"
+
+#include <memory>
+
+namespace lumo::test {
+
+// A player window on a temporary application folder, with a fake media player and
+// recording desktop services.
+class PlayerWindowFixture {
+protected:
+    std::unique_ptr<PlayerWindow> makeWindow() {
+        return std::make_unique<PlayerWindow>(
+            state, folder,
+            PlayerWindowServices{shell, messages,
+                                 [this](VideoWidget*) -> std::unique_ptr<MediaPlayer> {
+                                     auto fake = std::make_unique<FakeMediaPlayer>();
+                                     media = fake.get();
+                                     return fake;
+                                 },
+                                 [this] { ++endRequests; }});
+    }
+
+    TempFolder dir;
+    AppFolder folder{dir.path()};
+    ProgramState state;
+    RecordingUrlOpener shell;
+    RecordingMessageBoxes messages;
+    FakeMediaPlayer* media = nullptr;
+    int endRequests = 0;
+};
+
+} // namespace lumo::test
