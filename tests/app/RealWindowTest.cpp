@@ -1,0 +1,91 @@
+// The real Lumo executable in a temporary application folder, in a real X window under Xvfb.
+#include "EventWait.h"
+#include "LoopbackHttpServer.h"
+#include "TempFolder.h"
+#include "Wav.h"
+#include "XWindows.h"
+
+#include <QDir>
+#include <QGuiApplication>
+#include <QImage>
+#include <QPixmap>
+#include <QProcess>
+#include <QScreen>
+#include <filesystem>
+#include <gtest/gtest.h>
+
+namespace lumo {
+namespace {
+
+namespace fs = std::filesystem;
+
+class RealWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        if (qEnvironmentVariableIsEmpty("DISPLAY") ||
+            QGuiApplication::platformName() != QLatin1String("xcb") || !x.connected()) {
+            GTEST_SKIP() << "needs an X display (the suite runs under Xvfb)";
+        }
+        server.serve("/station.wav", {"audio/wav", test::sineWav(60)});
+        fs::copy_file(LUMO_EXECUTABLE, dir.path() / "Lumo");
+        dir.write("DEFAULT",
+                  "\"RADIO\",\"Loopback FM\",\"\",\"" + server.url("/station.wav") + "\",\"NONE\"\r\n");
+        dir.write("ADS/AD1.jpg", "advert");
+        dir.write("ADS/AD2.jpg", "advert");
+        lumo.setProgram(QString::fromStdString((dir.path() / "Lumo").string()));
+        lumo.setProcessChannelMode(QProcess::ForwardedChannels);
+        lumo.start();
+        ASSERT_TRUE(lumo.waitForStarted(10000));
+    }
+
+    void TearDown() override {
+        if (lumo.state() != QProcess::NotRunning) {
+            lumo.kill();
+            lumo.waitForFinished(5000);
+        }
+    }
+
+    test::XWindows x;
+    test::LoopbackHttpServer server;
+    test::TempFolder dir;
+    QProcess lumo;
+};
+
+TEST_F(RealWindowTest, TheWindowShowsTheSkinPlaysAndClosesCleanly) {
+    std::optional<unsigned long> window;
+    ASSERT_TRUE(test::waitUntil([&] { return (window = x.findWindow("Lumo")).has_value(); }, 20000));
+    const QRect where = x.geometry(*window);
+    EXPECT_EQ(where.size(), QSize(299, 381));
+    EXPECT_TRUE(test::waitUntil([&] { return server.requestCount("/station.wav") > 0; }, 20000))
+        << "the default station's stream was never asked for";
+
+    const QImage skin(QStringLiteral(LUMO_ASSETS_DIR "/images/skin.png"));
+    ASSERT_FALSE(skin.isNull());
+    QImage shot;
+    // Bare skin wherever no control covers it.
+    const QPoint bare[] = {{5, 100}, {292, 200}, {150, 292}, {92, 10}};
+    auto showsSkin = [&] {
+        shot = QGuiApplication::primaryScreen()->grabWindow(0, where.x(), where.y(), where.width(),
+                                                            where.height()).toImage();
+        return std::ranges::all_of(bare, [&](QPoint p) {
+            return (shot.pixel(p) & 0xffffff) == (skin.pixel(p) & 0xffffff);
+        });
+    };
+    const bool skinShown = test::waitUntil(showsSkin, 10000);
+    QDir().mkpath(QStringLiteral(LUMO_SCREENSHOT_DIR));
+    shot.save(QStringLiteral(LUMO_SCREENSHOT_DIR "/player-window.png"));
+    EXPECT_TRUE(skinShown);
+    for (QPoint p : bare) {
+        EXPECT_EQ(shot.pixel(p) & 0xffffff, skin.pixel(p) & 0xffffff) << p.x() << "," << p.y();
+    }
+
+    x.requestClose(*window);
+    ASSERT_TRUE(test::waitUntil([&] { return lumo.state() == QProcess::NotRunning; }, 15000));
+    EXPECT_EQ(lumo.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(lumo.exitCode(), 0);
+    EXPECT_TRUE(fs::is_directory(dir.path() / "ADS"));
+    EXPECT_TRUE(fs::is_empty(dir.path() / "ADS"));
+}
+
+} // namespace
+} // namespace lumo

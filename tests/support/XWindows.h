@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QRect>
+#include <optional>
+#include <string>
+
+namespace lumo::test {
+
+// Looks at the X display named by $DISPLAY from outside the program under test.
+class XWindows {
+public:
+    XWindows();
+    ~XWindows();
+    XWindows(const XWindows&) = delete;
+    XWindows& operator=(const XWindows&) = delete;
+
+    bool connected() const { return m_display != nullptr; }
+    // A mapped top-level window with this title, if there is one.
+    std::optional<unsigned long> findWindow(const std::string& title) const;
+    QRect geometry(unsigned long window) const;
+    // Asks the window to close, as a window manager's close button does.
+    void requestClose(unsigned long window) const;
+
+private:
+    void* m_display = nullptr;
+};
+
+} // namespace lumo::test
