@@ -5,12 +5,16 @@
 #include "platform/VlcStateMap.h"
 
 #include <QGuiApplication>
+#include <QLoggingCategory>
 #include <algorithm>
 #include <cctype>
 
 namespace lumo {
 
 namespace {
+
+// Off unless asked for (QT_LOGGING_RULES="lumo.media.info=true"); the start-up benchmark reads it.
+Q_LOGGING_CATEGORY(lcMedia, "lumo.media", QtWarningMsg)
 
 constexpr libvlc_event_type_t kPlayerEvents[] = {
     libvlc_MediaPlayerOpening,   libvlc_MediaPlayerBuffering,        libvlc_MediaPlayerPlaying,
@@ -197,6 +201,7 @@ void VlcMediaPlayer::confirmPlaying() {
     m_state = playStateFor(libvlc_Playing);
     m_everPlayed = true;
     m_status = m_nowPlaying.empty() ? "Playing" : m_nowPlaying;
+    qCInfo(lcMedia, "playing %s", m_url.c_str());
     applyAudioSettings();
     applyStretch();
 }
