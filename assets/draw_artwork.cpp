@@ -17,7 +17,9 @@ namespace {
 QString outDir;
 
 // Twips to pixels, as the window lays its controls out.
-constexpr double px(int twips) { return twips / 15.0; }
+constexpr double px(int twips) {
+    return twips / 15.0;
+}
 QRectF tw(int left, int top, int width, int height) {
     return {px(left), px(top), px(width), px(height)};
 }
@@ -29,7 +31,9 @@ const QColor kAccent(0x4c, 0xc9, 0xf0);
 const QColor kLit(0x6b, 0xf2, 0x8a);
 const QColor kIcon(0xc8, 0xd0, 0xdc);
 
-void save(const QImage& image, const QString& name) { image.save(outDir + "/" + name + ".png"); }
+void save(const QImage& image, const QString& name) {
+    image.save(outDir + "/" + name + ".png");
+}
 
 QImage canvas(QSize size, QColor fill = Qt::transparent) {
     QImage image(size, QImage::Format_ARGB32);
@@ -73,9 +77,9 @@ void drawSkin() {
     p.setPen(QPen(QColor(0, 0, 0, 90), 1));
     p.drawLine(QPointF(8, 22.5), QPointF(291, 22.5));
 
-    well(p, tw(240, 350, 3930, 990), 4);              // advert
+    well(p, tw(240, 350, 3930, 990), 4);                            // advert
     well(p, tw(360, 1480, 3735, 255), 3, QColor(0x0b, 0x1a, 0x22)); // station name
-    well(p, tw(460, 1900, 3470, 2385), 3, Qt::black); // video
+    well(p, tw(460, 1900, 3470, 2385), 3, Qt::black);               // video
     well(p, tw(480, 4480, 3480, 255), 3, QColor(0x0b, 0x1a, 0x22)); // status
     well(p, tw(120, 4860, 1215, 255), 3, QColor(0x0b, 0x1a, 0x22)); // list date
 
@@ -149,9 +153,10 @@ QImage button(QSize size, Look look, const std::function<void(QPainter&, QRectF,
         p.drawPath(rounded(r.adjusted(1, 1, -1, -1), radius - 1));
     }
     QColor ink = look == Look::Lit ? glow : kIcon;
-    const QRectF inner = r.adjusted(size.width() * 0.25, size.height() * 0.25,
-                                    -size.width() * 0.25, -size.height() * 0.25)
-                             .translated(look == Look::Pressed ? 1 : 0, look == Look::Pressed ? 1 : 0);
+    const QRectF inner =
+        r.adjusted(size.width() * 0.25, size.height() * 0.25, -size.width() * 0.25,
+                   -size.height() * 0.25)
+            .translated(look == Look::Pressed ? 1 : 0, look == Look::Pressed ? 1 : 0);
     if (look == Look::Lit) {
         QRadialGradient halo(inner.center(), inner.width());
         QColor soft = glow;
@@ -198,7 +203,9 @@ std::function<void(QPainter&, QRectF, QColor)> label(const QString& text, int pi
     return [text, pixels](QPainter& p, QRectF r, QColor c) { glyph(p, r, c, text, pixels); };
 }
 
-QSize sz(int w, int h) { return {qRound(px(w)), qRound(px(h))}; }
+QSize sz(int w, int h) {
+    return {qRound(px(w)), qRound(px(h))};
+}
 
 void drawTransport() {
     const QSize s = sz(540, 495);
@@ -214,17 +221,20 @@ void drawTransport() {
 }
 
 void drawSmallButtons() {
-    save(button(sz(270, 240), Look::Normal, [](QPainter& p, QRectF r, QColor c) {
-             p.setPen(QPen(c, 2, Qt::SolidLine, Qt::RoundCap));
-             p.drawLine(QPointF(r.left(), r.bottom()), QPointF(r.right(), r.bottom()));
-         }),
+    save(button(sz(270, 240), Look::Normal,
+                [](QPainter& p, QRectF r, QColor c) {
+                    p.setPen(QPen(c, 2, Qt::SolidLine, Qt::RoundCap));
+                    p.drawLine(QPointF(r.left(), r.bottom()), QPointF(r.right(), r.bottom()));
+                }),
          "minimise");
-    save(button(sz(270, 240), Look::Normal, [](QPainter& p, QRectF r, QColor) {
-             p.setPen(QPen(QColor(0xff, 0x8a, 0x7a), 1.6, Qt::SolidLine, Qt::RoundCap));
-             p.setBrush(Qt::NoBrush);
-             p.drawArc(r.adjusted(-1, 0, 1, 2), 120 * 16, 300 * 16);
-             p.drawLine(QPointF(r.center().x(), r.top() - 1), QPointF(r.center().x(), r.center().y()));
-         }),
+    save(button(sz(270, 240), Look::Normal,
+                [](QPainter& p, QRectF r, QColor) {
+                    p.setPen(QPen(QColor(0xff, 0x8a, 0x7a), 1.6, Qt::SolidLine, Qt::RoundCap));
+                    p.setBrush(Qt::NoBrush);
+                    p.drawArc(r.adjusted(-1, 0, 1, 2), 120 * 16, 300 * 16);
+                    p.drawLine(QPointF(r.center().x(), r.top() - 1),
+                               QPointF(r.center().x(), r.center().y()));
+                }),
          "shutdown");
     auto refresh = [](QPainter& p, QRectF r, QColor c) {
         p.setPen(QPen(c, 2, Qt::SolidLine, Qt::RoundCap));
@@ -233,20 +243,22 @@ void drawSmallButtons() {
         p.setBrush(c);
         p.setPen(Qt::NoPen);
         const QPointF tip(r.right(), r.top() + r.height() * 0.2);
-        p.drawPolygon(QPolygonF() << tip + QPointF(-4, -2) << tip + QPointF(2, -3) << tip + QPointF(1, 3));
+        p.drawPolygon(QPolygonF() << tip + QPointF(-4, -2) << tip + QPointF(2, -3)
+                                  << tip + QPointF(1, 3));
     };
     save(button(sz(405, 390), Look::Normal, refresh), "update_stations");
-    save(button(sz(405, 390), Look::Normal, [](QPainter& p, QRectF r, QColor) {
-             QPolygonF star;
-             for (int i = 0; i < 10; ++i) {
-                 const double a = -M_PI / 2 + i * M_PI / 5;
-                 const double radius = (i % 2 ? 0.42 : 1.0) * r.width() * 0.65;
-                 star << r.center() + QPointF(std::cos(a) * radius, std::sin(a) * radius);
-             }
-             p.setPen(Qt::NoPen);
-             p.setBrush(QColor(0xff, 0xd1, 0x5c));
-             p.drawPolygon(star);
-         }),
+    save(button(sz(405, 390), Look::Normal,
+                [](QPainter& p, QRectF r, QColor) {
+                    QPolygonF star;
+                    for (int i = 0; i < 10; ++i) {
+                        const double a = -M_PI / 2 + i * M_PI / 5;
+                        const double radius = (i % 2 ? 0.42 : 1.0) * r.width() * 0.65;
+                        star << r.center() + QPointF(std::cos(a) * radius, std::sin(a) * radius);
+                    }
+                    p.setPen(Qt::NoPen);
+                    p.setBrush(QColor(0xff, 0xd1, 0x5c));
+                    p.drawPolygon(star);
+                }),
          "set_default");
     QImage change = canvas(sz(300, 225));
     {
@@ -265,7 +277,8 @@ void drawSmallButtons() {
     save(button(sz(345, 240), Look::Normal, label("TOP", 8)), "on_top_off");
     save(button(sz(345, 240), Look::Lit, label("TOP", 8), kAccent), "on_top_on");
     save(button(sz(660, 240), Look::Normal, label("DJ CAM", 8)), "live_feed_off");
-    save(button(sz(660, 240), Look::Lit, label("DJ CAM", 8), QColor(0xff, 0x6b, 0x6b)), "live_feed_on");
+    save(button(sz(660, 240), Look::Lit, label("DJ CAM", 8), QColor(0xff, 0x6b, 0x6b)),
+         "live_feed_on");
     save(button(sz(270, 240), Look::Normal, label("i", 11)), "information");
     save(button(sz(270, 240), Look::Pressed, label("i", 11)), "information_pressed");
     save(button(sz(510, 240), Look::Normal, label("HELP", 8)), "help");

@@ -20,13 +20,14 @@ int main(int argc, char** argv) {
     const lumo::AppFolder folder = lumo::AppFolder::ofRunningExecutable();
     lumo::DesktopUrlOpener shell;
     lumo::QtMessageBoxes messages;
-    lumo::PlayerWindow window(
-        state, folder,
-        {shell, messages,
-         [](lumo::VideoWidget* video) -> std::unique_ptr<lumo::MediaPlayer> {
-             return std::make_unique<lumo::VlcMediaPlayer>(video, lumo::VlcMediaPlayer::Options{});
-         },
-         {}});
+    lumo::PlayerWindow window(state, folder,
+                              {shell,
+                               messages,
+                               [](lumo::VideoWidget* video) -> std::unique_ptr<lumo::MediaPlayer> {
+                                   return std::make_unique<lumo::VlcMediaPlayer>(
+                                       video, lumo::VlcMediaPlayer::Options{});
+                               },
+                               {}});
     window.load();
     return QApplication::exec();
 }

@@ -99,8 +99,8 @@ void PlayerWindow::buildControls() {
 
     Label1 = place<QLabel>(this, 480, 4480, 3480, 255);
     styleCaption(Label1, 11, "#bfe6ff");
-    Label2 = place<ClickLabel>(this, 360, 1480, 3735, 255,
-                               "Click here to view Website of this Station");
+    Label2 =
+        place<ClickLabel>(this, 360, 1480, 3735, 255, "Click here to view Website of this Station");
     styleCaption(Label2, 12, "#ffffff", true);
     Label2->setCursor(Qt::PointingHandCursor);
     Label3 = place<QLabel>(this, 465, 4100, 3480, 195);
@@ -109,8 +109,8 @@ void PlayerWindow::buildControls() {
     styleCaption(Label4, 10, "#9fb4c8");
     Label5 = place<ClickLabel>(this, 3000, 5040, 1095, 375);
     Label5->setCursor(Qt::PointingHandCursor);
-    Label7 = place<ClickLabel>(this, 840, 6000, 3495, 255,
-                               "Click here to return to Default station");
+    Label7 =
+        place<ClickLabel>(this, 840, 6000, 3495, 255, "Click here to return to Default station");
     styleCaption(Label7, 11, "#bfe6ff");
 
     auto button = [this](int left, int top, int width, int height, const QPixmap& picture,
@@ -126,15 +126,15 @@ void PlayerWindow::buildControls() {
     Image3 = button(3720, 45, 270, 240, artwork("minimise"), "Minimise");
     Image4 = button(4080, 45, 270, 240, artwork("shutdown"), "Shutdown");
     Image5 = button(120, 4440, 405, 390, artwork("update_stations"), "Update Stations listings");
-    Image6 = button(3100, 5100, 300, 225, artwork("change_station"),
-                    "Click here to change the station");
+    Image6 =
+        button(3100, 5100, 300, 225, artwork("change_station"), "Click here to change the station");
     Image7 = button(1440, 45, 735, 240, Image17, "Lad Default Station");
     Image14 = button(240, 350, 3930, 990, Image24, "Advert Banner");
     Image14->setScaledContents(true);
     Image22 = button(0, 2280, 375, 375, artwork("volume_knob"), "Adjust volume");
     Image22->setCursor(Qt::SizeVerCursor);
-    Image23 = button(3960, 4440, 405, 390, artwork("set_default"),
-                     "Set this Station as the Default");
+    Image23 =
+        button(3960, 4440, 405, 390, artwork("set_default"), "Set this Station as the Default");
     Image29 = button(240, 45, 345, 240, Image30, "Lumo Stays on Top of all screens");
     Image32 = button(650, 45, 660, 240, Image34, "DJ Cam");
     Image38 = button(2280, 45, 270, 240, Image36, "Information");

@@ -65,10 +65,10 @@ public:
 
     VideoWidget* MD = nullptr;
 
-    QLabel* Label1 = nullptr; // status
+    QLabel* Label1 = nullptr;     // status
     ClickLabel* Label2 = nullptr; // station name
-    QLabel* Label3 = nullptr; // live-feed status
-    QLabel* Label4 = nullptr; // station-list date
+    QLabel* Label3 = nullptr;     // live-feed status
+    QLabel* Label4 = nullptr;     // station-list date
     ClickLabel* Label5 = nullptr; // chooser hot area
     ClickLabel* Label7 = nullptr; // default station
 

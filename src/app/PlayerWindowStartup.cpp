@@ -69,7 +69,8 @@ void PlayerWindow::centreOnScreen() {
         return;
     }
     const QRect area = screen->geometry();
-    move(area.left() + area.width() / 2 - width() / 2, area.top() + area.height() / 2 - height() / 2);
+    move(area.left() + area.width() / 2 - width() / 2,
+         area.top() + area.height() / 2 - height() / 2);
 }
 
 void PlayerWindow::getMOD() {
@@ -134,6 +135,8 @@ void PlayerWindow::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
-void PlayerWindow::deleteAdverts() { deleteAdvertFiles(m_folder); }
+void PlayerWindow::deleteAdverts() {
+    deleteAdvertFiles(m_folder);
+}
 
 } // namespace lumo

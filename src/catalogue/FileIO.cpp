@@ -35,7 +35,9 @@ FILEIO::FILEIO(ProgramState& state, const AppFolder& folder, MediaPlayer& player
     : m_state(state), m_folder(folder), m_player(player), m_shell(shell), m_messages(messages),
       m_window(window) {}
 
-void FILEIO::openInDefaultViewer(const std::string& streamUrl) { m_shell.open(streamUrl); }
+void FILEIO::openInDefaultViewer(const std::string& streamUrl) {
+    m_shell.open(streamUrl);
+}
 
 void FILEIO::LoadDefaultStation() {
     const auto bytes = readWholeFile(m_folder.resolve(kDefaultStationFile));
@@ -44,8 +46,7 @@ void FILEIO::LoadDefaultStation() {
         FieldReader reader(*bytes);
         station = readStation(reader);
     }
-    if (!station || station->name.empty() || station->kind.empty() ||
-        station->streamUrl.empty()) {
+    if (!station || station->name.empty() || station->kind.empty() || station->streamUrl.empty()) {
         playBuiltInStation();
         return;
     }

@@ -85,7 +85,8 @@ bool looksLikeAsx(std::string_view document) {
         return false;
     }
     const std::string head = lowered(rest.substr(1, 4));
-    return head.starts_with("asx") && (head[3] == '>' || std::isspace(static_cast<unsigned char>(head[3])));
+    return head.starts_with("asx") &&
+           (head[3] == '>' || std::isspace(static_cast<unsigned char>(head[3])));
 }
 
 std::vector<std::string> asxReferences(std::string_view document) {

@@ -23,7 +23,7 @@ std::string_view trimBlanks(std::string_view text) {
 
 bool isNetworkAddress(std::string_view address) {
     static constexpr std::array<std::string_view, 6> schemes{"http", "https", "mms",
-                                                             "mmsh", "rtsp", "rtmp"};
+                                                             "mmsh", "rtsp",  "rtmp"};
     address = trimBlanks(address);
     if (std::ranges::any_of(address, [](unsigned char c) { return c < 0x20 || c == 0x7f; })) {
         return false;

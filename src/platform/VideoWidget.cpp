@@ -25,7 +25,9 @@ VideoWidget::~VideoWidget() {
     }
 }
 
-QWidget* VideoWidget::fullScreenWindow() const { return m_host.get(); }
+QWidget* VideoWidget::fullScreenWindow() const {
+    return m_host.get();
+}
 
 void VideoWidget::setFullScreen(bool on) {
     if (on == isFullScreen()) {
@@ -76,7 +78,8 @@ void VideoWidget::mouseDoubleClickEvent(QMouseEvent*) {
 
 void VideoWidget::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Escape && isFullScreen()) {
-        QMetaObject::invokeMethod(this, [this] { setFullScreen(false); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this, [this] { setFullScreen(false); }, Qt::QueuedConnection);
         return;
     }
     QWidget::keyPressEvent(event);
@@ -86,7 +89,8 @@ bool VideoWidget::eventFilter(QObject* watched, QEvent* event) {
     if (watched == m_host.get() && event->type() == QEvent::KeyPress &&
         static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
         // Deferred: the host window must not be deleted inside its own event.
-        QMetaObject::invokeMethod(this, [this] { setFullScreen(false); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this, [this] { setFullScreen(false); }, Qt::QueuedConnection);
         return true;
     }
     return QWidget::eventFilter(watched, event);

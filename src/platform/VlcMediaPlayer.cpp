@@ -17,8 +17,9 @@ namespace {
 Q_LOGGING_CATEGORY(lcMedia, "lumo.media", QtWarningMsg)
 
 constexpr libvlc_event_type_t kPlayerEvents[] = {
-    libvlc_MediaPlayerOpening,   libvlc_MediaPlayerBuffering,        libvlc_MediaPlayerPlaying,
-    libvlc_MediaPlayerPaused,    libvlc_MediaPlayerStopped,          libvlc_MediaPlayerEndReached,
+    libvlc_MediaPlayerOpening,          libvlc_MediaPlayerBuffering,
+    libvlc_MediaPlayerPlaying,          libvlc_MediaPlayerPaused,
+    libvlc_MediaPlayerStopped,          libvlc_MediaPlayerEndReached,
     libvlc_MediaPlayerEncounteredError, libvlc_MediaPlayerLengthChanged,
     libvlc_MediaPlayerTimeChanged};
 
@@ -118,7 +119,8 @@ void VlcMediaPlayer::onMediaEvent(const libvlc_event_t* event, void* self) {
 // Runs on a libVLC thread: only posts. Calling libVLC from here can deadlock.
 void VlcMediaPlayer::post(int type, float value) {
     const Report report{m_generation.load(), type, value};
-    QMetaObject::invokeMethod(this, [this, report] { handle(report); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this, [this, report] { handle(report); }, Qt::QueuedConnection);
 }
 
 void VlcMediaPlayer::handle(const Report& report) {
@@ -174,7 +176,7 @@ void VlcMediaPlayer::handle(const Report& report) {
             ++m_generation; // libVLC still reports "stopped" after the end; that is not news
         } else if (!tryNextCandidate()) {
             openFailed(report.type == libvlc_MediaPlayerEncounteredError ? "Could not connect"
-                                                                          : "Nothing to play");
+                                                                         : "Nothing to play");
         }
         break;
     case libvlc_MediaPlayerLengthChanged:
@@ -390,7 +392,9 @@ double VlcMediaPlayer::duration() const {
     return m_lengthMs > 0 ? static_cast<double>(m_lengthMs) / 1000.0 : 0.0;
 }
 
-bool VlcMediaPlayer::fullScreen() const { return m_video && m_video->isFullScreen(); }
+bool VlcMediaPlayer::fullScreen() const {
+    return m_video && m_video->isFullScreen();
+}
 
 void VlcMediaPlayer::setFullScreen(bool on) {
     if (m_video) {

@@ -55,7 +55,7 @@ TEST_F(PlayerWindowTest, ControlsSitAtTheirDesignPlaces) {
     EXPECT_GE(window->Label7->y(), 381);
     // Every button shows a picture and every picture store was loaded.
     for (const QPixmap* store :
-         {&window->Image8, &window->Image9, &window->Image10, &window->Image11, &window->Image12,
+         {&window->Image8,  &window->Image9,  &window->Image10, &window->Image11, &window->Image12,
           &window->Image13, &window->Image16, &window->Image17, &window->Image24, &window->Image26,
           &window->Image27, &window->Image28, &window->Image30, &window->Image31, &window->Image33,
           &window->Image34, &window->Image36, &window->Image37, &window->Image40, &window->Image41,
@@ -95,7 +95,8 @@ TEST_F(PlayerWindowTest, StartUpSetsTimersVolumeAndPlaysTheBuiltInStation) {
 
 TEST_F(PlayerWindowTest, StartUpWithTheDefaultViewerHandsTheStreamToTheDesktop) {
     dir.write("DEFAULTVIEWER", "1\r\n");
-    dir.write("DEFAULT", "\"RADIO\",\"Jazz\",\"http://jazz\",\"http://127.0.0.1:9/j\",\"NONE\"\r\n");
+    dir.write("DEFAULT",
+              "\"RADIO\",\"Jazz\",\"http://jazz\",\"http://127.0.0.1:9/j\",\"NONE\"\r\n");
     auto window = makeWindow();
     window->load();
     EXPECT_EQ(shell.opened, std::vector<std::string>{"http://127.0.0.1:9/j"});
@@ -106,7 +107,8 @@ TEST_F(PlayerWindowTest, StartUpWithTheDefaultViewerHandsTheStreamToTheDesktop) 
 
 TEST_F(PlayerWindowTest, StartUpWithTheHostedPlayerPlaysTheDefaultStation) {
     dir.write("DEFAULTVIEWER", "0\r\n");
-    dir.write("DEFAULT", "\"RADIO\",\"Jazz\",\"http://jazz\",\"http://127.0.0.1:9/j\",\"NONE\"\r\n");
+    dir.write("DEFAULT",
+              "\"RADIO\",\"Jazz\",\"http://jazz\",\"http://127.0.0.1:9/j\",\"NONE\"\r\n");
     auto window = makeWindow();
     window->load();
     EXPECT_EQ(media->url, "http://127.0.0.1:9/j");
@@ -249,8 +251,8 @@ TEST(PlayerWindowWithLibVlc, TheDefaultStationFromTheFilePlays) {
                          },
                          [] {}});
     window.load();
-    EXPECT_TRUE(test::waitUntil(
-        [&] { return window.media().playState() == PlayState::Playing; }, 15000))
+    EXPECT_TRUE(
+        test::waitUntil([&] { return window.media().playState() == PlayState::Playing; }, 15000))
         << window.media().status();
     EXPECT_EQ(state.shownStationName, "Loopback FM");
     EXPECT_EQ(window.media().URL(), server.url("/station.wav"));

@@ -28,8 +28,8 @@ protected:
         }
         server.serve("/station.wav", {"audio/wav", test::sineWav(60)});
         fs::copy_file(LUMO_EXECUTABLE, dir.path() / "Lumo");
-        dir.write("DEFAULT",
-                  "\"RADIO\",\"Loopback FM\",\"\",\"" + server.url("/station.wav") + "\",\"NONE\"\r\n");
+        dir.write("DEFAULT", "\"RADIO\",\"Loopback FM\",\"\",\"" + server.url("/station.wav") +
+                                 "\",\"NONE\"\r\n");
         dir.write("ADS/AD1.jpg", "advert");
         dir.write("ADS/AD2.jpg", "advert");
         lumo.setProgram(QString::fromStdString((dir.path() / "Lumo").string()));
@@ -53,7 +53,8 @@ protected:
 
 TEST_F(RealWindowTest, TheWindowShowsTheSkinPlaysAndClosesCleanly) {
     std::optional<unsigned long> window;
-    ASSERT_TRUE(test::waitUntil([&] { return (window = x.findWindow("Lumo")).has_value(); }, 20000));
+    ASSERT_TRUE(
+        test::waitUntil([&] { return (window = x.findWindow("Lumo")).has_value(); }, 20000));
     const QRect where = x.geometry(*window);
     EXPECT_EQ(where.size(), QSize(299, 381));
     EXPECT_TRUE(test::waitUntil([&] { return server.requestCount("/station.wav") > 0; }, 20000))
@@ -65,8 +66,9 @@ TEST_F(RealWindowTest, TheWindowShowsTheSkinPlaysAndClosesCleanly) {
     // Bare skin wherever no control covers it.
     const QPoint bare[] = {{5, 100}, {292, 200}, {150, 292}, {92, 10}};
     auto showsSkin = [&] {
-        shot = QGuiApplication::primaryScreen()->grabWindow(0, where.x(), where.y(), where.width(),
-                                                            where.height()).toImage();
+        shot = QGuiApplication::primaryScreen()
+                   ->grabWindow(0, where.x(), where.y(), where.width(), where.height())
+                   .toImage();
         return std::ranges::all_of(bare, [&](QPoint p) {
             return (shot.pixel(p) & 0xffffff) == (skin.pixel(p) & 0xffffff);
         });

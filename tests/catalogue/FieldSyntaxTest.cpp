@@ -19,7 +19,8 @@ std::vector<std::string> allFields(std::string_view text) {
 using Fields = std::vector<std::string>;
 
 TEST(FieldReader, QuotedFieldsKeepCommasAndBlanksAndSkipWhatFollowsTheQuote) {
-    EXPECT_EQ(allFields("\"Radio, Live\",\"  padded  \"\r\n"), Fields({"Radio, Live", "  padded  "}));
+    EXPECT_EQ(allFields("\"Radio, Live\",\"  padded  \"\r\n"),
+              Fields({"Radio, Live", "  padded  "}));
     EXPECT_EQ(allFields("\"abc\"trailing junk,next\r\n"), Fields({"abc", "next"}));
     EXPECT_EQ(allFields("   \"lead\",\t\"tab\"\r\n"), Fields({"lead", "tab"}));
     EXPECT_EQ(allFields("\"\",\"\"\r\n"), Fields({"", ""}));
@@ -38,7 +39,8 @@ TEST(FieldReader, AnEmptyLineIsAnEmptyField) {
 }
 
 TEST(FieldReader, FieldsAreCountedAcrossLineEnds) {
-    FieldReader reader("\"TV\",\"One\"\r\n\"http://w\",\"http://s\",\"NONE\",\"extra\"\r\n\"next\"\r\n");
+    FieldReader reader(
+        "\"TV\",\"One\"\r\n\"http://w\",\"http://s\",\"NONE\",\"extra\"\r\n\"next\"\r\n");
     std::vector<std::string> record;
     for (int i = 0; i < 5; ++i) {
         record.push_back(reader.nextText().value());

@@ -1,7 +1,7 @@
+#include "catalogue/FileIO.h"
 #include "Fakes.h"
 #include "TempFolder.h"
 #include "catalogue/BuiltInStation.h"
-#include "catalogue/FileIO.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>
@@ -88,7 +88,8 @@ TEST_F(FileIOTest, AThreeFieldDefaultFileIsNotLeftOpenSoSavingWorks) {
 }
 
 TEST_F(FileIOTest, AValidDefaultStationPlaysAndNamesTheDefault) {
-    dir.write("default", "\"Talk\",\"News, Live\",\"\",\"http://127.0.0.1/s\",\"\",\"more\"\r\nx\r\n");
+    dir.write("default",
+              "\"Talk\",\"News, Live\",\"\",\"http://127.0.0.1/s\",\"\",\"more\"\r\nx\r\n");
     io.LoadDefaultStation();
     EXPECT_EQ(player.urlsGiven, std::vector<std::string>{"http://127.0.0.1/s"});
     EXPECT_EQ(state.CurrentStation, (Station{"Talk", "News, Live", "", "http://127.0.0.1/s", ""}));
@@ -123,8 +124,8 @@ TEST_F(FileIOTest, SavingTheDefaultWritesTheTwentyFourBytesOfTheExample) {
     EXPECT_EQ(state.defaultStationName, "A");
     EXPECT_EQ(window.events, (std::vector<std::string>{"hide", "show"}));
     ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_EQ(messages.shown[0], std::make_pair(std::string("Default Station Set"),
-                                                MessageBoxes::Icon::None));
+    EXPECT_EQ(messages.shown[0],
+              std::make_pair(std::string("Default Station Set"), MessageBoxes::Icon::None));
 }
 
 TEST_F(FileIOTest, SavingTheDefaultOverAnExistingFileWithOtherCase) {
@@ -147,8 +148,8 @@ TEST_F(FileIOTest, AFailedSaveReportsAndKeepsTheOldDefault) {
     io.SaveDefaultStation();
     fs::permissions(dir.path(), fs::perms::owner_all);
     ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_EQ(messages.shown[0], std::make_pair(std::string("Set Default Failed"),
-                                                MessageBoxes::Icon::Stop));
+    EXPECT_EQ(messages.shown[0],
+              std::make_pair(std::string("Set Default Failed"), MessageBoxes::Icon::Stop));
     EXPECT_EQ(state.defaultStationName, "Old");
     EXPECT_TRUE(window.events.empty());
 }
@@ -185,8 +186,8 @@ TEST_F(FileIOTest, AFailedPreferenceSaveReportsButKeepsTheValue) {
     state.useDefaultViewer = 1;
     io.SaveViewerPreference();
     ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_EQ(messages.shown[0], std::make_pair(std::string("Set Default Viewer Failed"),
-                                                MessageBoxes::Icon::Stop));
+    EXPECT_EQ(messages.shown[0],
+              std::make_pair(std::string("Set Default Viewer Failed"), MessageBoxes::Icon::Stop));
     EXPECT_EQ(state.useDefaultViewer, 1);
 }
 

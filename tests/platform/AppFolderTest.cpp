@@ -1,5 +1,5 @@
-#include "TempFolder.h"
 #include "platform/AppFolder.h"
+#include "TempFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -7,6 +7,10 @@ namespace lumo {
 namespace {
 
 namespace fs = std::filesystem;
+
+long entriesIn(const fs::path& dir) {
+    return std::distance(fs::directory_iterator(dir), fs::directory_iterator());
+}
 
 TEST(AppFolder, DescribedNamesFindEntriesWhateverTheirCase) {
     test::TempFolder dir;
@@ -40,11 +44,7 @@ TEST(AtomicFiles, ReplaceWritesTheBytesAndLeavesNoTemporaryFile) {
 
     ASSERT_TRUE(replaceFileAtomically(file, std::string("new\r\n\0x", 7)));
     EXPECT_EQ(readWholeFile(file), std::string("new\r\n\0x", 7));
-    int entries = 0;
-    for ([[maybe_unused]] const auto& entry : fs::directory_iterator(dir.path())) {
-        ++entries;
-    }
-    EXPECT_EQ(entries, 1);
+    EXPECT_EQ(entriesIn(dir.path()), 1);
 }
 
 TEST(AtomicFiles, AFailedReplaceKeepsTheOldFile) {
@@ -55,11 +55,7 @@ TEST(AtomicFiles, AFailedReplaceKeepsTheOldFile) {
     EXPECT_FALSE(replaceFileAtomically(dir.path() / "BLOCKED", "data"));
     EXPECT_FALSE(replaceFileAtomically(dir.path() / "missing" / "DEFAULT", "data"));
     EXPECT_EQ(readWholeFile(dir.path() / "DEFAULT"), "keep me");
-    int entries = 0;
-    for ([[maybe_unused]] const auto& entry : fs::directory_iterator(dir.path())) {
-        ++entries;
-    }
-    EXPECT_EQ(entries, 2);
+    EXPECT_EQ(entriesIn(dir.path()), 2);
 }
 
 TEST(AtomicFiles, ReadingAMissingFileGivesNothing) {

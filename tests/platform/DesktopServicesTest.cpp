@@ -57,8 +57,7 @@ ShownBox showAndDismiss(MessageBoxes::Icon icon, const std::string& text) {
             return;
         }
         seen = {box->windowTitle(), box->text(), box->icon(),
-                static_cast<int>(box->buttons().size()),
-                box->standardButtons() == QMessageBox::Ok};
+                static_cast<int>(box->buttons().size()), box->standardButtons() == QMessageBox::Ok};
         box->button(QMessageBox::Ok)->click();
     });
     QtMessageBoxes().show(text, icon);

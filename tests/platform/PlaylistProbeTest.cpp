@@ -1,5 +1,5 @@
-#include "LoopbackHttpServer.h"
 #include "platform/PlaylistProbe.h"
+#include "LoopbackHttpServer.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
+#include "platform/Timer.h"
 #include "EventWait.h"
 #include "platform/EventLoop.h"
-#include "platform/Timer.h"
 
 #include <QTimer>
 #include <gtest/gtest.h>

@@ -52,7 +52,9 @@ LoopbackHttpServer::LoopbackHttpServer(std::uint16_t port) {
     m_acceptor = std::thread([this] { acceptLoop(); });
 }
 
-LoopbackHttpServer::~LoopbackHttpServer() { stop(); }
+LoopbackHttpServer::~LoopbackHttpServer() {
+    stop();
+}
 
 void LoopbackHttpServer::serve(const std::string& path, Resource resource) {
     std::lock_guard lock(m_mutex);

@@ -7,7 +7,9 @@
 namespace lumo::test {
 
 namespace {
-Display* dpy(void* d) { return static_cast<Display*>(d); }
+Display* dpy(void* d) {
+    return static_cast<Display*>(d);
+}
 } // namespace
 
 XWindows::XWindows() : m_display(XOpenDisplay(nullptr)) {}
