@@ -1,6 +1,7 @@
 #include "app/PlayerWindow.h"
 #include "platform/DesktopUrlOpener.h"
 #include "platform/QtMessageBoxes.h"
+#include "platform/ScreenCursor.h"
 #include "platform/VlcMediaPlayer.h"
 
 #include <QApplication>
@@ -20,9 +21,11 @@ int main(int argc, char** argv) {
     const lumo::AppFolder folder = lumo::AppFolder::ofRunningExecutable();
     lumo::DesktopUrlOpener shell;
     lumo::QtMessageBoxes messages;
+    lumo::QtScreenCursor cursor;
     lumo::PlayerWindow window(state, folder,
                               {shell,
                                messages,
+                               cursor,
                                [](lumo::VideoWidget* video) -> std::unique_ptr<lumo::MediaPlayer> {
                                    return std::make_unique<lumo::VlcMediaPlayer>(
                                        video, lumo::VlcMediaPlayer::Options{});

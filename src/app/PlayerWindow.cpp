@@ -1,6 +1,7 @@
 #include "app/PlayerWindow.h"
 
 #include "app/ClickLabel.h"
+#include "app/StreamKeeper.h"
 #include "app/Twips.h"
 #include "platform/MediaPlayer.h"
 #include "platform/VideoWidget.h"
@@ -50,7 +51,10 @@ PlayerWindow::PlayerWindow(ProgramState& state, const AppFolder& folder,
     m_media = m_services.makeMediaPlayer(MD);
     m_fileIO = std::make_unique<FILEIO>(m_state, m_folder, *m_media, m_services.shell,
                                         m_services.messages, *this);
+    m_keeper = new StreamKeeper(*m_media, this);
     connectControls();
+    connectPlayback();
+    connectWindowBehaviour();
 }
 
 PlayerWindow::~PlayerWindow() {

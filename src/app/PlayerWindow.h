@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/MouseMove1.h"
 #include "catalogue/FileIO.h"
 #include "catalogue/PlayerWindowLink.h"
 #include "platform/AppFolder.h"
@@ -19,6 +20,8 @@ namespace lumo {
 class ClickLabel;
 class MediaPlayer;
 class MessageBoxes;
+class ScreenCursor;
+class StreamKeeper;
 class UrlOpener;
 class VideoWidget;
 
@@ -27,6 +30,7 @@ class VideoWidget;
 struct PlayerWindowServices {
     UrlOpener& shell;
     MessageBoxes& messages;
+    const ScreenCursor& cursor;
     std::function<std::unique_ptr<MediaPlayer>(VideoWidget* video)> makeMediaPlayer;
     // Ends the program at once; by default leaves the application's event loop.
     std::function<void()> endProgram;
@@ -34,7 +38,7 @@ struct PlayerWindowServices {
 
 // The main window: a frameless, skinned player with its video rectangle, labels, buttons,
 // picture stores and timers.
-class PlayerWindow : public QWidget, public PlayerWindowLink {
+class PlayerWindow : public QWidget, public PlayerWindowLink, public VolumeSteps {
     Q_OBJECT
 public:
     PlayerWindow(ProgramState& state, const AppFolder& folder, PlayerWindowServices services);
@@ -53,6 +57,14 @@ public:
 
     // Refreshes the station-list date label.
     void getMOD();
+
+    // One volume step each, paced by a short wait; the knob moves with the volume.
+    void UPVOL() override;
+    void DOWNVOL() override;
+    int volumeKnobTopTwips() const { return m_knobTopTwips; }
+
+    // Keeps a live stream that dropped after playing coming back.
+    StreamKeeper& streamKeeper() { return *m_keeper; }
 
     // Members
     std::string updateSiteHttpBase;
@@ -116,6 +128,9 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
     void buildControls();
@@ -128,12 +143,35 @@ private:
     void pressPicture(ClickLabel* button, const QPixmap& picture);
     void deleteAdverts();
 
+    // playback
+    void connectPlayback();
+    void statusTick();
+    void showTransportState(const QPixmap& play, const QPixmap& stop, const QPixmap& pause);
+    void fullScreenToggle();
+    void fullScreenWatchTick();
+    void chooserClosingTick();
+    void bannerCloseTick();
+    void openStationWebPage();
+    void returnToDefaultStation();
+    void placeVolumeKnob();
+
+    // window behaviour
+    void connectWindowBehaviour();
+    void applySkinOutline();
+    bool startDrag();
+    void stayOnTopClick();
+
     ProgramState& m_state;
     const AppFolder& m_folder;
     PlayerWindowServices m_services;
     QPixmap m_background;
     std::unique_ptr<MediaPlayer> m_media;
     std::unique_ptr<FILEIO> m_fileIO;
+    StreamKeeper* m_keeper = nullptr;
+    int m_knobTopTwips = 2280;
+    QPoint m_dragOffset;
+    bool m_dragging = false;
+    bool m_systemMove = false;
 };
 
 } // namespace lumo

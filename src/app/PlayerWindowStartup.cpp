@@ -55,7 +55,7 @@ void PlayerWindow::fitWindowToSkin() {
     const int skinHeightTwips = picture1.height() * twipsPerPixel(*this);
     if (skinHeightTwips == kSkinHeightTwips) {
         resize(picture1.width(), picture1.height() - twipsToPixels(kWindowHeightCutTwips));
-        // The shaped outline is cut from the skin here.
+        applySkinOutline();
     } else {
         Image15->show();
         Image15->lower();

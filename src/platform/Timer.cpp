@@ -17,8 +17,11 @@ void Timer::setInterval(int milliseconds) {
 }
 
 void Timer::tick() {
-    if (m_handler) {
+    // A handler that yields to the event loop must not be re-entered by its own next tick.
+    if (m_handler && !m_inTick) {
+        m_inTick = true;
         m_handler();
+        m_inTick = false;
     }
 }
 

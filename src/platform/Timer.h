@@ -9,6 +9,8 @@ namespace lumo {
 // A window timer as the program uses them: the interval is in milliseconds, 0 means stopped
 // and any other value (re)starts it. Ticks call the handler, which checks the interval itself
 // first, because a handler may stop its own or another timer while a tick is already queued.
+// A tick that comes due while the handler is still running (it yielded to the event loop) is
+// skipped rather than nested.
 class Timer : public QObject {
     Q_OBJECT
 public:
@@ -25,6 +27,7 @@ public:
 private:
     QTimer m_timer;
     int m_interval = 0;
+    bool m_inTick = false;
     std::function<void()> m_handler;
 };
 

@@ -21,7 +21,7 @@ constexpr libvlc_event_type_t kPlayerEvents[] = {
     libvlc_MediaPlayerPlaying,          libvlc_MediaPlayerPaused,
     libvlc_MediaPlayerStopped,          libvlc_MediaPlayerEndReached,
     libvlc_MediaPlayerEncounteredError, libvlc_MediaPlayerLengthChanged,
-    libvlc_MediaPlayerTimeChanged};
+    libvlc_MediaPlayerTimeChanged,      libvlc_MediaPlayerSeekableChanged};
 
 // Playlists that point at playlists are followed this many times at most.
 constexpr int kMaxPlaylistHops = 8;
@@ -76,6 +76,13 @@ VlcMediaPlayer::VlcMediaPlayer(VideoWidget* video, Options options)
         connect(m_video, &VideoWidget::clicked, this, [this] { notifyClick(); });
         connect(m_video, &VideoWidget::doubleClicked, this, [this] { notifyDoubleClick(); });
     }
+    m_stallCheck.setInterval(1000);
+    connect(&m_stallCheck, &QTimer::timeout, this, [this] {
+        if (m_state == PlayState::Playing && m_clockAdvanced.isValid() &&
+            m_clockAdvanced.elapsed() > m_options.stallTimeoutMilliseconds) {
+            openFailed("The stream stalled");
+        }
+    });
     m_watchdog.setSingleShot(true);
     connect(&m_watchdog, &QTimer::timeout, this, [this] {
         if (m_state != PlayState::Playing && m_state != PlayState::Paused) {
@@ -102,6 +109,8 @@ void VlcMediaPlayer::onPlayerEvent(const libvlc_event_t* event, void* self) {
         value = event->u.media_player_buffering.new_cache;
     } else if (event->type == libvlc_MediaPlayerTimeChanged) {
         value = static_cast<float>(event->u.media_player_time_changed.new_time) / 1000.0f;
+    } else if (event->type == libvlc_MediaPlayerSeekableChanged) {
+        value = static_cast<float>(event->u.media_player_seekable_changed.new_seekable);
     } else if (event->type == libvlc_MediaPlayerLengthChanged) {
         // Kept in seconds, so a float carries any real length.
         value = static_cast<float>(event->u.media_player_length_changed.new_length) / 1000.0f;
@@ -153,6 +162,7 @@ void VlcMediaPlayer::handle(const Report& report) {
     case libvlc_MediaPlayerPaused:
         m_libvlcPlaying = false;
         m_watchdog.stop();
+        m_stallCheck.stop();
         m_state = playStateFor(libvlc_Paused);
         m_status = "Paused";
         break;
@@ -162,10 +172,16 @@ void VlcMediaPlayer::handle(const Report& report) {
         m_status = "Stopped";
         break;
     case libvlc_MediaPlayerTimeChanged:
-        // The clock runs: media is playing even if its buffers never reported full.
-        if (report.value > 0 && m_libvlcPlaying && m_state != PlayState::Playing) {
-            confirmPlaying();
+        if (report.value > 0) {
+            m_clockAdvanced.start();
+            // The clock runs: media is playing even if its buffers never reported full.
+            if (m_libvlcPlaying && m_state != PlayState::Playing) {
+                confirmPlaying();
+            }
         }
+        break;
+    case libvlc_MediaPlayerSeekableChanged:
+        m_seekable = report.value != 0;
         break;
     case libvlc_MediaPlayerEndReached:
     case libvlc_MediaPlayerEncounteredError:
@@ -200,6 +216,8 @@ void VlcMediaPlayer::handle(const Report& report) {
 
 void VlcMediaPlayer::confirmPlaying() {
     m_watchdog.stop();
+    m_clockAdvanced.start();
+    m_stallCheck.start();
     m_state = playStateFor(libvlc_Playing);
     m_everPlayed = true;
     m_status = m_nowPlaying.empty() ? "Playing" : m_nowPlaying;
@@ -210,6 +228,8 @@ void VlcMediaPlayer::confirmPlaying() {
 
 void VlcMediaPlayer::haltPlayback() {
     m_watchdog.stop();
+    m_stallCheck.stop();
+    m_pausedByStopping = false;
     m_libvlcPlaying = false;
     m_buffered = false;
     if (m_player) {
@@ -232,6 +252,7 @@ void VlcMediaPlayer::startMedia(VlcMedia media) {
     m_current = std::move(media);
     m_nowPlaying.clear();
     m_lengthMs = 0;
+    m_seekable = false;
     m_state = PlayState::Transitioning;
     m_status = "Connecting...";
     libvlc_event_attach(libvlc_media_event_manager(m_current.get()), libvlc_MediaMetaChanged,
@@ -339,7 +360,7 @@ void VlcMediaPlayer::play() {
     if (!m_player || !m_current) {
         return;
     }
-    if (m_state == PlayState::Paused) {
+    if (m_state == PlayState::Paused && !m_pausedByStopping) {
         libvlc_media_player_set_pause(m_player.get(), 0);
         return;
     }
@@ -365,9 +386,18 @@ void VlcMediaPlayer::stop() {
 }
 
 void VlcMediaPlayer::pause() {
-    if (m_player && m_state == PlayState::Playing) {
-        libvlc_media_player_set_pause(m_player.get(), 1);
+    if (!m_player || m_state != PlayState::Playing) {
+        return;
     }
+    if (libvlc_media_player_can_pause(m_player.get()) != 0) {
+        libvlc_media_player_set_pause(m_player.get(), 1);
+        return;
+    }
+    // A live stream that cannot hold still: let go of it, and connect afresh on play.
+    haltPlayback();
+    m_pausedByStopping = true;
+    m_state = PlayState::Paused;
+    m_status = "Paused";
 }
 
 void VlcMediaPlayer::setVolume(int volume) {
@@ -388,8 +418,9 @@ void VlcMediaPlayer::applyAudioSettings() {
     }
 }
 
+// A stream that cannot be sought is live: it has no programme length, whatever its headers say.
 double VlcMediaPlayer::duration() const {
-    return m_lengthMs > 0 ? static_cast<double>(m_lengthMs) / 1000.0 : 0.0;
+    return m_seekable && m_lengthMs > 0 ? static_cast<double>(m_lengthMs) / 1000.0 : 0.0;
 }
 
 bool VlcMediaPlayer::fullScreen() const {

@@ -2,6 +2,7 @@
 
 #include "platform/MediaPlayer.h"
 
+#include <QElapsedTimer>
 #include <QObject>
 #include <QPointer>
 #include <QTimer>
@@ -40,6 +41,8 @@ public:
         int openTimeoutMilliseconds = 20000;
         // Bounded look at an address that ended without playing, to spot ASX playlists.
         int playlistProbeMilliseconds = 4000;
+        // A stream whose clock has not moved for this long while playing is reported as ended.
+        int stallTimeoutMilliseconds = 10000;
     };
 
     // `video` may be null (no picture); when given, and the display is X11, video is drawn into it.
@@ -96,6 +99,8 @@ private:
     std::deque<VlcMedia> m_candidates;
     std::atomic<std::uint64_t> m_generation{0};
     QTimer m_watchdog;
+    QTimer m_stallCheck;
+    QElapsedTimer m_clockAdvanced;
 
     std::string m_url;
     std::string m_status;
@@ -107,6 +112,8 @@ private:
     bool m_everPlayed = false;
     bool m_libvlcPlaying = false; // libVLC's word, before buffers have filled
     bool m_buffered = false;
+    bool m_seekable = false;
+    bool m_pausedByStopping = false; // paused a stream that cannot pause: play reconnects
     bool m_probed = false;
     int m_hops = 0;
     long long m_lengthMs = 0;

@@ -22,8 +22,15 @@ struct ProgramState {
     std::int16_t streamReached = 0;  // 1 once the player reported stopped, paused or playing
 
     // Window behaviour
-    std::int16_t stayOnTopMode = 0; // 1: normal, 2: kept on top
-    std::int16_t volumeDragAnchorY = 0;
+    std::int16_t stayOnTopMode = 0;     // 1: normal, 2: kept on top
+    std::int16_t volumeDragAnchorY = 0; // screen y of the volume drag's reference; 0: not taken
+    struct {
+        std::int32_t x = 0, y = 0;
+    } cursorPos; // last pointer position read, screen pixels
+    struct {
+        std::int16_t x = 0;
+        std::int32_t y = 0;
+    } lastBannerCursor; // pointer position at the banner's previous check
 
     // Desktop integration
     std::string stationListDate;

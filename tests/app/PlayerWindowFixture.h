@@ -15,7 +15,7 @@ protected:
     std::unique_ptr<PlayerWindow> makeWindow() {
         return std::make_unique<PlayerWindow>(
             state, folder,
-            PlayerWindowServices{shell, messages,
+            PlayerWindowServices{shell, messages, cursor,
                                  [this](VideoWidget*) -> std::unique_ptr<MediaPlayer> {
                                      auto fake = std::make_unique<FakeMediaPlayer>();
                                      media = fake.get();
@@ -29,6 +29,7 @@ protected:
     ProgramState state;
     RecordingUrlOpener shell;
     RecordingMessageBoxes messages;
+    FakeScreenCursor cursor;
     FakeMediaPlayer* media = nullptr;
     int endRequests = 0;
 };

@@ -242,8 +242,9 @@ TEST(PlayerWindowWithLibVlc, TheDefaultStationFromTheFilePlays) {
     ProgramState state;
     test::RecordingUrlOpener shell;
     test::RecordingMessageBoxes messages;
+    test::FakeScreenCursor cursor;
     PlayerWindow window(state, folder,
-                        {shell, messages,
+                        {shell, messages, cursor,
                          [](VideoWidget* video) -> std::unique_ptr<MediaPlayer> {
                              VlcMediaPlayer::Options options;
                              options.vlcArguments = {"--aout=dummy", "--vout=dummy"};

@@ -3,6 +3,7 @@
 #include "catalogue/PlayerWindowLink.h"
 #include "platform/MediaPlayer.h"
 #include "platform/MessageBoxes.h"
+#include "platform/ScreenCursor.h"
 #include "platform/UrlOpener.h"
 
 #include <string>
@@ -60,6 +61,12 @@ class RecordingUrlOpener : public UrlOpener {
 public:
     void open(const std::string& address) override { opened.push_back(address); }
     std::vector<std::string> opened;
+};
+
+class FakeScreenCursor : public ScreenCursor {
+public:
+    QPoint position() const override { return at; }
+    QPoint at;
 };
 
 class RecordingWindowLink : public PlayerWindowLink {

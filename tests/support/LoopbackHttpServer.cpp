@@ -1,6 +1,7 @@
 #include "LoopbackHttpServer.h"
 
 #include <arpa/inet.h>
+#include <cstdlib>
 #include <netinet/in.h>
 #include <poll.h>
 #include <stdexcept>
@@ -43,6 +44,15 @@ bool sendAll(int fd, const char* data, std::size_t size) {
         size -= static_cast<std::size_t>(sent);
     }
     return true;
+}
+
+// The first byte asked for by a "Range: bytes=N-" header, or 0.
+std::size_t rangeStart(const std::string& request) {
+    const auto at = request.find("\r\nRange: bytes=");
+    if (at == std::string::npos) {
+        return 0;
+    }
+    return std::strtoull(request.c_str() + at + 16, nullptr, 10);
 }
 
 } // namespace
@@ -154,9 +164,19 @@ void LoopbackHttpServer::handle(int client) {
     } else if (!request.empty()) {
         std::string header;
         if (found) {
-            header = "HTTP/1.0 200 OK\r\nContent-Type: " + resource.contentType +
-                     "\r\nContent-Length: " + std::to_string(resource.body.size()) +
-                     "\r\nConnection: close\r\n\r\n";
+            // Documents can be read from an offset, as on-demand servers allow.
+            const std::size_t from = rangeStart(request);
+            if (from > 0 && from < resource.body.size()) {
+                header = "HTTP/1.0 206 Partial Content\r\nContent-Range: bytes " +
+                         std::to_string(from) + "-" + std::to_string(resource.body.size() - 1) +
+                         "/" + std::to_string(resource.body.size()) + "\r\n";
+                resource.body.erase(0, from);
+            } else {
+                header = "HTTP/1.0 200 OK\r\n";
+            }
+            header += "Content-Type: " + resource.contentType + "\r\nAccept-Ranges: bytes" +
+                      "\r\nContent-Length: " + std::to_string(resource.body.size()) +
+                      "\r\nConnection: close\r\n\r\n";
         } else {
             resource.body = "not found";
             header = "HTTP/1.0 404 Not Found\r\nContent-Type: text/plain\r\nContent-Length: 9"

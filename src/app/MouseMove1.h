@@ -1,0 +1,31 @@
+#pragma once
+
+#include "state/ProgramState.h"
+
+class QWidget;
+
+namespace lumo {
+
+class ScreenCursor;
+
+// The two volume steps of the player window.
+class VolumeSteps {
+public:
+    virtual ~VolumeSteps() = default;
+    virtual void UPVOL() = 0;
+    virtual void DOWNVOL() = 0;
+};
+
+// Pointer-driven behaviour: the volume drag and the advert banner stepping aside.
+namespace MOUSEMOVE1 {
+
+// One tick of the volume drag: the pointer held below the press point lowers the volume,
+// held more than 15 pixels above raises it, 5 to 15 above does nothing.
+void VolumeDragStep(ProgramState& state, const ScreenCursor& cursor, VolumeSteps& volume);
+
+// Hides the banner while the pointer is over the band at the top of the screen where it sits,
+// shows it (kept on top) elsewhere; does nothing while the pointer has not moved.
+void BannerCursorCheck(ProgramState& state, const ScreenCursor& cursor, QWidget& banner);
+
+} // namespace MOUSEMOVE1
+} // namespace lumo

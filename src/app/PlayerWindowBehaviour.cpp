@@ -1,0 +1,102 @@
+// Window behaviour of the player window: the shaped outline, dragging, stay on top and the
+// volume drag.
+#include "app/ClickLabel.h"
+#include "app/MouseMove1.h"
+#include "app/OnTop.h"
+#include "app/PlayerWindow.h"
+#include "app/SkinRegion.h"
+#include "app/Twips.h"
+
+#include <QCursor>
+#include <QMouseEvent>
+#include <QWindow>
+
+namespace lumo {
+
+namespace {
+
+// The drag re-applies the window's size; only a skin of this height keeps the outline path.
+constexpr int kDragSkinHeightTwips = 6000;
+constexpr int kWindowHeightCutTwips = 100;
+
+} // namespace
+
+void PlayerWindow::connectWindowBehaviour() {
+    connect(Image29, &ClickLabel::clicked, this, &PlayerWindow::stayOnTopClick);
+    connect(Image15, &ClickLabel::pressed, this, [this] {
+        m_dragOffset = QCursor::pos() - pos();
+        m_dragging = true;
+        m_systemMove = startDrag();
+    });
+    connect(Image22, &ClickLabel::pressed, this, [this] {
+        m_state.volumeDragAnchorY = 0;
+        Timer9->setInterval(10);
+    });
+    connect(Image22, &ClickLabel::released, this, [this] { Timer9->setInterval(0); });
+    Timer9->onTick([this] {
+        if (Timer9->interval() == 0) {
+            return;
+        }
+        MOUSEMOVE1::VolumeDragStep(m_state, m_services.cursor, *this);
+    });
+}
+
+void PlayerWindow::applySkinOutline() {
+    if (const auto region = BuildSkinRegion(picture1)) {
+        setMask(*region);
+    }
+}
+
+// Moves the window with the pointer while the left button is held, as a caption drag does:
+// the window system's own move where it offers one, else the window follows the pointer.
+bool PlayerWindow::startDrag() {
+    const int skinHeightTwips = picture1.height() * kTwipsPerPixel;
+    if (skinHeightTwips == kDragSkinHeightTwips) {
+        resize(picture1.width(), picture1.height() - twipsToPixels(kWindowHeightCutTwips));
+    } else {
+        Image15->show();
+        Image15->lower();
+        resize(Image15->width(), Image15->height() - twipsToPixels(kWindowHeightCutTwips));
+    }
+    QWindow* native = windowHandle();
+    return native != nullptr && native->startSystemMove();
+}
+
+void PlayerWindow::mousePressEvent(QMouseEvent* event) {
+    m_dragOffset = event->globalPosition().toPoint() - pos();
+    QWidget::mousePressEvent(event);
+}
+
+void PlayerWindow::mouseMoveEvent(QMouseEvent* event) {
+    if (!(event->buttons() & Qt::LeftButton)) {
+        QWidget::mouseMoveEvent(event);
+        return;
+    }
+    if (!m_dragging) {
+        m_dragging = true;
+        m_systemMove = startDrag();
+    }
+    if (!m_systemMove) {
+        move(event->globalPosition().toPoint() - m_dragOffset);
+    }
+}
+
+void PlayerWindow::mouseReleaseEvent(QMouseEvent* event) {
+    m_dragging = false;
+    m_systemMove = false;
+    QWidget::mouseReleaseEvent(event);
+}
+
+void PlayerWindow::stayOnTopClick() {
+    if (m_state.stayOnTopMode == 1) {
+        m_state.stayOnTopMode = 2;
+        ONTOP::SetOnTop(*this, ONTOP::kTrue);
+        Image29->setPixmap(Image31);
+    } else {
+        m_state.stayOnTopMode = 1;
+        ONTOP::SetOnTop(*this, ONTOP::kFalse);
+        Image29->setPixmap(Image30);
+    }
+}
+
+} // namespace lumo

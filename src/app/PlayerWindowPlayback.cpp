@@ -1,0 +1,226 @@
+// Playback side of the player window: the status tick, the transport buttons, full screen,
+// the volume steps and the station links.
+#include "app/ClickLabel.h"
+#include "app/OnTop.h"
+#include "app/PlayerWindow.h"
+#include "app/StreamKeeper.h"
+#include "app/Twips.h"
+#include "platform/EventLoop.h"
+#include "platform/MediaPlayer.h"
+#include "platform/UrlOpener.h"
+
+#include <QApplication>
+#include <limits>
+
+namespace lumo {
+
+namespace {
+
+constexpr int kKnobTopLoudest = 2280; // twips; volume 100
+constexpr int kKnobTopSilent = 3280;  // twips; volume 0
+constexpr int kKnobStepTwips = 100;
+
+} // namespace
+
+void PlayerWindow::connectPlayback() {
+    Timer1->onTick([this] { statusTick(); });
+    Timer2->onTick([this] { chooserClosingTick(); });
+    Timer6->onTick([this] { bannerCloseTick(); });
+    Timer7->onTick([this] { fullScreenWatchTick(); });
+
+    connect(Image2, &ClickLabel::clicked, this, [this] {
+        m_keeper->cancel();
+        m_media->play();
+        Image2->setPixmap(Image13);
+    });
+    connect(Image1, &ClickLabel::clicked, this, [this] {
+        m_keeper->cancel();
+        m_media->stop();
+        Image1->setPixmap(Image10);
+    });
+    connect(Image25, &ClickLabel::clicked, this, [this] {
+        m_media->pause();
+        Image25->setPixmap(Image27);
+    });
+    m_media->onClick([this] { fullScreenToggle(); });
+    m_media->onDoubleClick([this] { fullScreenToggle(); });
+    connect(Label2, &ClickLabel::clicked, this, &PlayerWindow::openStationWebPage);
+    connect(Label7, &ClickLabel::clicked, this, &PlayerWindow::returnToDefaultStation);
+}
+
+void PlayerWindow::statusTick() {
+    if (Timer1->interval() == 0) {
+        return;
+    }
+    if (isVisible() && m_state.stayOnTopMode == 2) {
+        ONTOP::SetOnTop(*this, ONTOP::kTrue);
+    }
+    if (statusTickCount < std::numeric_limits<std::int16_t>::max()) {
+        ++statusTickCount;
+    }
+
+    const auto programTime = [this] {
+        return QStringLiteral("Program Time - %1 minutes")
+            .arg(QString::fromLatin1(m_media->durationString()));
+    };
+    const QString statusText = QString::fromUtf8(m_media->status());
+    if (m_media->duration() == 0) {
+        Label1->setText(statusText);
+    } else if (programTimeShown == 1) {
+        Label1->setText(programTime());
+        programTimeShown = 0;
+    } else if (statusTickCount > 10 && statusTickCount < 20) {
+        Label1->setText(statusText);
+    } else if (statusTickCount >= 20) {
+        Label1->setText(programTime());
+        programTimeShown = 1;
+        statusTickCount = 0;
+    }
+
+    Label2->setText(QString::fromLatin1(m_state.shownStationName));
+    m_media->setMute(false);
+    m_media->setStretchToFit(true);
+
+    switch (m_media->playState()) {
+    case PlayState::Undefined:
+        return;
+    case PlayState::Stopped:
+        showTransportState(Image8, Image12, Image28);
+        m_state.streamReached = 1;
+        break;
+    case PlayState::Paused:
+        showTransportState(Image8, Image11, Image26);
+        m_state.streamReached = 1;
+        break;
+    case PlayState::Playing:
+        showTransportState(Image9, Image11, Image28);
+        m_state.streamReached = 1;
+        m_keeper->streamPlaying();
+        break;
+    case PlayState::Ready:
+        if (m_state.streamReached == 1) {
+            // A live stream has no end of its own: it dropped, so bring it back. A clip with a
+            // length has simply finished.
+            if (m_media->duration() == 0 && m_keeper->streamDropped(m_media->URL())) {
+                Label1->setText(QStringLiteral("Reconnecting..."));
+            } else if (m_media->duration() == 0) {
+                Label1->setText(QStringLiteral("Failed to Connect"));
+                m_state.streamReached = 0;
+            } else {
+                Label1->setText(QStringLiteral("Complete"));
+            }
+        } else if (m_state.reconnectState != 1) {
+            Label1->setText(QStringLiteral("Failed to Connect"));
+            m_state.streamReached = 0;
+        } else {
+            m_state.reconnectState = 2;
+            m_media->stop();
+            yieldToEventLoop();
+            sleepMilliseconds(1000);
+            yieldToEventLoop();
+            m_media->setURL(m_state.CurrentStation.streamUrl);
+        }
+        break;
+    default:
+        break;
+    }
+}
+
+void PlayerWindow::showTransportState(const QPixmap& play, const QPixmap& stop,
+                                      const QPixmap& pause) {
+    Image2->setPixmap(play);
+    Image1->setPixmap(stop);
+    Image25->setPixmap(pause);
+}
+
+void PlayerWindow::fullScreenToggle() {
+    if (m_media->fullScreen()) {
+        m_media->setFullScreen(false);
+    } else if (m_media->playState() == PlayState::Playing) {
+        m_media->setFullScreen(true);
+    }
+}
+
+void PlayerWindow::fullScreenWatchTick() {
+    if (Timer7->interval() == 0) {
+        return;
+    }
+    if (!m_media->fullScreen()) {
+        // The banner window's timer is stopped and the banner closed here once it exists.
+        Timer7->setInterval(0);
+        Label1->setVisible(true);
+        Label2->setVisible(true);
+        Image23->setVisible(true);
+        Image5->setVisible(true);
+    }
+}
+
+void PlayerWindow::chooserClosingTick() {
+    if (Timer2->interval() == 0) {
+        return;
+    }
+    Timer2->setInterval(0);
+    // The station chooser is closed here once it exists.
+    Timer7->setInterval(1000);
+    show();
+}
+
+void PlayerWindow::bannerCloseTick() {
+    if (Timer6->interval() == 0) {
+        return;
+    }
+    Timer6->setInterval(0);
+    show();
+    // The advert banner is closed here once it exists.
+}
+
+void PlayerWindow::UPVOL() {
+    yieldToEventLoop();
+    sleepMilliseconds(100);
+    yieldToEventLoop();
+    if (m_knobTopTwips <= kKnobTopLoudest) {
+        return;
+    }
+    m_knobTopTwips -= kKnobStepTwips;
+    placeVolumeKnob();
+    m_state.volumeLevel = static_cast<std::int16_t>(std::min(m_state.volumeLevel + 10, 100));
+    m_state.volumeDragAnchorY = static_cast<std::int16_t>(m_state.volumeDragAnchorY - 10);
+    m_media->setVolume(m_state.volumeLevel);
+}
+
+void PlayerWindow::DOWNVOL() {
+    yieldToEventLoop();
+    sleepMilliseconds(100);
+    yieldToEventLoop();
+    if (m_knobTopTwips >= kKnobTopSilent) {
+        return;
+    }
+    m_state.volumeDragAnchorY = static_cast<std::int16_t>(m_state.volumeDragAnchorY + 10);
+    m_knobTopTwips += kKnobStepTwips;
+    placeVolumeKnob();
+    m_state.volumeLevel = static_cast<std::int16_t>(m_state.volumeLevel - 10);
+    m_media->setVolume(m_state.volumeLevel);
+    if (m_state.volumeLevel < 10) {
+        m_state.volumeLevel = 0;
+    }
+}
+
+void PlayerWindow::placeVolumeKnob() {
+    Image22->move(Image22->x(), twipsToPixels(m_knobTopTwips));
+}
+
+void PlayerWindow::openStationWebPage() {
+    const std::string& page = m_state.CurrentStation.webPage;
+    if (!page.empty() && page != "NONE") {
+        m_services.shell.open(page);
+    }
+}
+
+void PlayerWindow::returnToDefaultStation() {
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    yieldToEventLoop();
+    // The default station is looked up in the station list here once the list exists.
+    QApplication::restoreOverrideCursor();
+}
+
+} // namespace lumo
