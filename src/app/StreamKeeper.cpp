@@ -8,7 +8,7 @@ namespace lumo {
 
 StreamKeeper::StreamKeeper(MediaPlayer& media, QObject* parent) : QObject(parent), m_media(media) {
     m_retry.setSingleShot(true);
-    connect(&m_retry, &QTimer::timeout, this, &StreamKeeper::retry);
+    connect(&m_retry, &QTimer::timeout, this, &StreamKeeper::attemptNow);
 }
 
 int StreamKeeper::delayBefore(int attempt) {
@@ -41,10 +41,11 @@ void StreamKeeper::cancel() {
     m_attempts = 0;
 }
 
-void StreamKeeper::retry() {
+void StreamKeeper::attemptNow() {
+    m_retry.stop();
     // Another station was loaded meanwhile: leave it alone.
     if (m_media.URL() != m_address) {
-        cancel();
+        m_attempts = 0;
         return;
     }
     m_media.setURL(m_address);

@@ -25,14 +25,15 @@ public:
     void streamPlaying();
     void cancel();
 
+    // Makes the waiting attempt now (the timer does this when the wait is over).
+    void attemptNow();
+
     bool waiting() const { return m_retry.isActive(); }
     int attempts() const { return m_attempts; }
     // The wait before attempt `attempt` (1-based), in milliseconds.
     static int delayBefore(int attempt);
 
 private:
-    void retry();
-
     MediaPlayer& m_media;
     QTimer m_retry;
     std::string m_address;

@@ -51,7 +51,7 @@ protected:
     QProcess lumo;
 };
 
-TEST_F(RealWindowTest, TheWindowShowsTheSkinPlaysAndClosesCleanly) {
+TEST_F(RealWindowTest, TheShapedWindowShowsTheSkinPlaysAndClosesCleanly) {
     std::optional<unsigned long> window;
     ASSERT_TRUE(
         test::waitUntil([&] { return (window = x.findWindow("Lumo")).has_value(); }, 20000));
@@ -60,6 +60,8 @@ TEST_F(RealWindowTest, TheWindowShowsTheSkinPlaysAndClosesCleanly) {
     EXPECT_TRUE(test::waitUntil([&] { return server.requestCount("/station.wav") > 0; }, 20000))
         << "the default station's stream was never asked for";
 
+    // Let a few status ticks fill the labels, so the screenshot shows a playing player.
+    test::waitUntil([] { return false; }, 1500);
     const QImage skin(QStringLiteral(LUMO_ASSETS_DIR "/images/skin.png"));
     ASSERT_FALSE(skin.isNull());
     QImage shot;
@@ -79,6 +81,14 @@ TEST_F(RealWindowTest, TheWindowShowsTheSkinPlaysAndClosesCleanly) {
     EXPECT_TRUE(skinShown);
     for (QPoint p : bare) {
         EXPECT_EQ(shot.pixel(p) & 0xffffff, skin.pixel(p) & 0xffffff) << p.x() << "," << p.y();
+    }
+
+    // The outline is cut from the skin: where the skin has its outside colour, the screen
+    // behind the window shows, not the skin's corners.
+    const QRgb outside = skin.pixel(0, 0) & 0xffffff;
+    for (QPoint corner : {QPoint(0, 0), QPoint(298, 0), QPoint(0, 380), QPoint(298, 380)}) {
+        EXPECT_EQ(skin.pixel(corner) & 0xffffff, outside);
+        EXPECT_NE(shot.pixel(corner) & 0xffffff, outside) << corner.x() << "," << corner.y();
     }
 
     x.requestClose(*window);

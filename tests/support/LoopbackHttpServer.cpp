@@ -1,10 +1,13 @@
 #include "LoopbackHttpServer.h"
 
+#include <algorithm>
 #include <arpa/inet.h>
+#include <chrono>
 #include <cstdlib>
 #include <netinet/in.h>
 #include <poll.h>
 #include <stdexcept>
+#include <string_view>
 #include <sys/socket.h>
 #include <unistd.h>
 
@@ -161,6 +164,8 @@ void LoopbackHttpServer::handle(int client) {
                 break;
             }
         }
+    } else if (found && resource.bytesPerSecond > 0 && !request.empty()) {
+        sendLive(client, resource);
     } else if (!request.empty()) {
         std::string header;
         if (found) {
@@ -190,6 +195,30 @@ void LoopbackHttpServer::handle(int client) {
         std::lock_guard lock(m_mutex);
         std::erase(m_clients, client);
         ::close(client);
+    }
+}
+
+void LoopbackHttpServer::sendLive(int client, const Resource& resource) {
+    const std::string header = "HTTP/1.0 200 OK\r\nContent-Type: " + resource.contentType +
+                               "\r\nConnection: close\r\n\r\n";
+    if (!sendAll(client, header.data(), header.size()) ||
+        !sendAll(client, resource.body.data(), resource.loopFrom)) {
+        return;
+    }
+    const std::string_view loop = std::string_view(resource.body).substr(resource.loopFrom);
+    const std::size_t chunk = std::max<std::size_t>(1, resource.bytesPerSecond / 10);
+    std::size_t at = 0;
+    while (!m_stopping && !loop.empty()) {
+        std::string piece;
+        while (piece.size() < chunk) {
+            const std::size_t take = std::min(chunk - piece.size(), loop.size() - at);
+            piece.append(loop.substr(at, take));
+            at = (at + take) % loop.size();
+        }
+        if (!sendAll(client, piece.data(), piece.size())) {
+            return;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
     }
 }
 

@@ -19,6 +19,10 @@ public:
         std::string contentType;
         std::string body;
         bool neverAnswer = false; // accept the request, then stay silent
+        // Live: with a rate, the body is sent without a length at that many bytes a second,
+        // its part from `loopFrom` on repeated until the server stops.
+        int bytesPerSecond = 0;
+        std::size_t loopFrom = 0;
     };
 
     // Listens on `port`, or on a free port when 0.
@@ -36,6 +40,7 @@ public:
 private:
     void acceptLoop();
     void handle(int client);
+    void sendLive(int client, const Resource& resource);
 
     int m_listener = -1;
     std::uint16_t m_port = 0;

@@ -37,4 +37,12 @@ std::string sineWav(double seconds, int sampleRate, double frequency) {
     return wav;
 }
 
+std::string endlessSineWav(double seconds, int sampleRate) {
+    std::string wav = sineWav(seconds, sampleRate);
+    for (std::size_t at : {std::size_t{4}, std::size_t{40}}) {
+        wav.replace(at, 4, "\xff\xff\xff\x7f");
+    }
+    return wav;
+}
+
 } // namespace lumo::test

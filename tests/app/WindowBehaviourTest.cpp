@@ -1,0 +1,260 @@
+#include "Fakes.h"
+#include "PlayerWindowFixture.h"
+#include "app/ClickLabel.h"
+#include "app/MouseMove1.h"
+#include "app/OnTop.h"
+#include "app/SkinRegion.h"
+#include "app/StreamKeeper.h"
+
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace lumo {
+namespace {
+
+long pixelCount(const QRegion& region) {
+    long count = 0;
+    for (const QRect& r : region) {
+        count += static_cast<long>(r.width()) * r.height();
+    }
+    return count;
+}
+
+TEST(BuildSkinRegion, OnlyTheFirstPixelOutsideLeavesEveryOtherPixel) {
+    QImage skin(7, 5, QImage::Format_RGB32);
+    skin.fill(Qt::darkGray);
+    skin.setPixel(0, 0, qRgb(255, 0, 255));
+    const auto region = BuildSkinRegion(skin);
+    ASSERT_TRUE(region.has_value());
+    EXPECT_EQ(pixelCount(*region), 7 * 5 - 1);
+    EXPECT_FALSE(region->contains(QPoint(0, 0)));
+    EXPECT_TRUE(region->contains(QPoint(1, 0)));
+    EXPECT_TRUE(region->contains(QPoint(6, 4)));
+}
+
+TEST(BuildSkinRegion, ASingleColourSkinGivesNoRegion) {
+    QImage skin(10, 4, QImage::Format_RGB32);
+    skin.fill(Qt::blue);
+    EXPECT_FALSE(BuildSkinRegion(skin).has_value());
+}
+
+TEST(BuildSkinRegion, RunsEndAtTheRightEdgeAndColoursCompareExactly) {
+    QImage skin(6, 2, QImage::Format_RGB32);
+    skin.fill(qRgb(255, 0, 255));
+    skin.setPixel(3, 0, qRgb(254, 0, 255)); // one step off the outside colour still counts
+    skin.setPixel(4, 0, qRgb(10, 10, 10));
+    skin.setPixel(5, 0, qRgb(10, 10, 10));
+    skin.setPixel(1, 1, qRgb(0, 0, 0));
+    const auto region = BuildSkinRegion(skin);
+    ASSERT_TRUE(region.has_value());
+    EXPECT_EQ(pixelCount(*region), 4);
+    EXPECT_TRUE(region->contains(QRect(3, 0, 3, 1)));
+    EXPECT_EQ(region->boundingRect().right(), 5);
+    EXPECT_TRUE(region->contains(QPoint(1, 1)));
+    EXPECT_FALSE(region->contains(QPoint(2, 1)));
+}
+
+TEST(BuildSkinRegion, TheRealSkinCoversExactlyItsInsidePixels) {
+    const QImage skin(QStringLiteral(LUMO_ASSETS_DIR "/images/skin.png"));
+    ASSERT_EQ(skin.size(), QSize(299, 388));
+    const QRgb outside = skin.pixel(0, 0);
+    long inside = 0;
+    for (int y = 0; y < skin.height(); ++y) {
+        for (int x = 0; x < skin.width(); ++x) {
+            inside += skin.pixel(x, y) != outside ? 1 : 0;
+        }
+    }
+    const auto region = BuildSkinRegion(skin);
+    ASSERT_TRUE(region.has_value());
+    EXPECT_EQ(pixelCount(*region), inside);
+    EXPECT_LT(inside, 299L * 388L); // the corners are cut
+}
+
+class RecordingVolume : public VolumeSteps {
+public:
+    void UPVOL() override { steps.push_back("up"); }
+    void DOWNVOL() override { steps.push_back("down"); }
+    std::vector<std::string> steps;
+};
+
+TEST(VolumeDragStep, BandsAroundTheAnchor) {
+    ProgramState state;
+    test::FakeScreenCursor cursor;
+    RecordingVolume volume;
+    cursor.at = {30, 400};
+    MOUSEMOVE1::VolumeDragStep(state, cursor, volume); // takes the anchor, holds still
+    EXPECT_EQ(state.volumeDragAnchorY, 400);
+    EXPECT_TRUE(volume.steps.empty());
+    const std::pair<int, const char*> bands[] = {
+        {400, nullptr}, {399, "down"}, {396, "down"}, {395, nullptr}, {385, nullptr},
+        {384, "up"},    {300, "up"},   {401, "down"}, {480, "down"},
+    };
+    for (const auto& [y, expected] : bands) {
+        volume.steps.clear();
+        cursor.at = {30, y};
+        MOUSEMOVE1::VolumeDragStep(state, cursor, volume);
+        EXPECT_EQ(volume.steps,
+                  expected ? std::vector<std::string>{expected} : std::vector<std::string>{})
+            << "cursor at y " << y;
+        EXPECT_EQ(state.cursorPos.y, y);
+    }
+}
+
+TEST(BannerCursorCheck, StepsAsideUnderThePointerOnly) {
+    ProgramState state;
+    test::FakeScreenCursor cursor;
+    QWidget banner;
+    banner.show();
+    cursor.at = {500, 10};
+    MOUSEMOVE1::BannerCursorCheck(state, cursor, banner);
+    EXPECT_FALSE(banner.isVisible());
+    EXPECT_EQ(state.lastBannerCursor.x, 500);
+
+    cursor.at = {500, 60};
+    MOUSEMOVE1::BannerCursorCheck(state, cursor, banner);
+    EXPECT_TRUE(banner.isVisible());
+    EXPECT_TRUE(banner.windowFlags() & Qt::WindowStaysOnTopHint);
+
+    cursor.at = {500, 10};
+    MOUSEMOVE1::BannerCursorCheck(state, cursor, banner);
+    cursor.at = {900, 10};
+    MOUSEMOVE1::BannerCursorCheck(state, cursor, banner);
+    EXPECT_TRUE(banner.isVisible());
+
+    // An unmoved pointer changes nothing, even when the banner was hidden meanwhile.
+    banner.hide();
+    MOUSEMOVE1::BannerCursorCheck(state, cursor, banner);
+    EXPECT_FALSE(banner.isVisible());
+}
+
+TEST(StayOnTop, TrueFalseAndAnyOtherValue) {
+    QWidget window;
+    window.show();
+    ONTOP::SetOnTop(window, ONTOP::kTrue);
+    EXPECT_TRUE(window.windowFlags() & Qt::WindowStaysOnTopHint);
+    EXPECT_TRUE(window.isVisible());
+    ONTOP::SetOnTop(window, 1); // neither true nor false: raised, flag kept
+    EXPECT_TRUE(window.windowFlags() & Qt::WindowStaysOnTopHint);
+    ONTOP::SetOnTop(window, ONTOP::kFalse);
+    EXPECT_FALSE(window.windowFlags() & Qt::WindowStaysOnTopHint);
+    ONTOP::SetOnTop(window, 7);
+    EXPECT_FALSE(window.windowFlags() & Qt::WindowStaysOnTopHint);
+    window.hide();
+    ONTOP::SetOnTop(window, 7); // and it shows the window
+    EXPECT_TRUE(window.isVisible());
+}
+
+TEST(StreamKeeperDelays, GrowToThirtySecondsAndGiveUpInTheEnd) {
+    EXPECT_EQ(StreamKeeper::delayBefore(1), 1000);
+    EXPECT_EQ(StreamKeeper::delayBefore(2), 2000);
+    EXPECT_EQ(StreamKeeper::delayBefore(5), 16000);
+    EXPECT_EQ(StreamKeeper::delayBefore(6), 30000);
+    EXPECT_EQ(StreamKeeper::delayBefore(20), 30000);
+}
+
+TEST(StreamKeeper, GivesUpAfterItsAttemptsAndLeavesAnotherStationAlone) {
+    test::FakeMediaPlayer media;
+    media.url = "http://127.0.0.1:9/live";
+    StreamKeeper keeper(media);
+    for (int attempt = 1; attempt <= StreamKeeper::kMaxAttempts; ++attempt) {
+        ASSERT_TRUE(keeper.streamDropped(media.url));
+        EXPECT_TRUE(keeper.streamDropped(media.url)); // already waiting: not another attempt
+        keeper.attemptNow();
+    }
+    EXPECT_EQ(media.urlsGiven.size(), static_cast<size_t>(StreamKeeper::kMaxAttempts));
+    EXPECT_FALSE(keeper.streamDropped(media.url));
+
+    keeper.streamPlaying(); // it played again: a later drop starts over
+    ASSERT_TRUE(keeper.streamDropped(media.url));
+    media.url = "http://127.0.0.1:9/another-station";
+    keeper.attemptNow();
+    EXPECT_EQ(media.urlsGiven.size(), static_cast<size_t>(StreamKeeper::kMaxAttempts));
+    EXPECT_FALSE(keeper.waiting());
+}
+
+class WindowBehaviourTest : public ::testing::Test, protected test::PlayerWindowFixture {
+protected:
+    void SetUp() override {
+        window = makeWindow();
+        window->load();
+    }
+    std::unique_ptr<PlayerWindow> window;
+};
+
+TEST_F(WindowBehaviourTest, TheWindowIsCutToTheSkinsOutline) {
+    const QRegion mask = window->mask();
+    ASSERT_FALSE(mask.isEmpty());
+    EXPECT_FALSE(mask.contains(QPoint(0, 0)));
+    EXPECT_FALSE(mask.contains(QPoint(298, 0)));
+    EXPECT_TRUE(mask.contains(QPoint(150, 200)));
+}
+
+TEST_F(WindowBehaviourTest, TenStepsDownReachSilenceAndTheEndOfTheTrack) {
+    EXPECT_EQ(window->volumeKnobTopTwips(), 2280);
+    window->UPVOL(); // already at the top
+    EXPECT_EQ(window->volumeKnobTopTwips(), 2280);
+    EXPECT_EQ(state.volumeLevel, 100);
+    for (int i = 0; i < 10; ++i) {
+        window->DOWNVOL();
+    }
+    EXPECT_EQ(window->volumeKnobTopTwips(), 3280);
+    EXPECT_EQ(window->Image22->y(), 219);
+    EXPECT_EQ(state.volumeLevel, 0);
+    EXPECT_EQ(media->volume(), 0);
+    EXPECT_EQ(state.volumeDragAnchorY, 100);
+    window->DOWNVOL();
+    EXPECT_EQ(window->volumeKnobTopTwips(), 3280);
+    EXPECT_EQ(state.volumeLevel, 0);
+    window->UPVOL();
+    EXPECT_EQ(window->volumeKnobTopTwips(), 3180);
+    EXPECT_EQ(state.volumeLevel, 10);
+    EXPECT_EQ(media->volume(), 10);
+    EXPECT_EQ(state.volumeDragAnchorY, 90);
+}
+
+TEST_F(WindowBehaviourTest, HoldingTheKnobRunsTheDragTimer) {
+    QTest::mousePress(window->Image22, Qt::LeftButton);
+    EXPECT_EQ(window->Timer9->interval(), 10);
+    EXPECT_EQ(state.volumeDragAnchorY, 0);
+    cursor.at = {10, 300};
+    window->Timer9->tick(); // takes the anchor
+    cursor.at = {10, 320};
+    window->Timer9->tick(); // below it: one step down
+    EXPECT_EQ(state.volumeLevel, 90);
+    QTest::mouseRelease(window->Image22, Qt::LeftButton);
+    EXPECT_EQ(window->Timer9->interval(), 0);
+    window->Timer9->tick();
+    EXPECT_EQ(state.volumeLevel, 90);
+}
+
+TEST_F(WindowBehaviourTest, TheStayOnTopButtonSwitchesModeAndPicture) {
+    EXPECT_EQ(state.stayOnTopMode, 1);
+    QTest::mouseClick(window->Image29, Qt::LeftButton);
+    EXPECT_EQ(state.stayOnTopMode, 2);
+    EXPECT_TRUE(window->windowFlags() & Qt::WindowStaysOnTopHint);
+    EXPECT_EQ(window->Image29->pixmap().toImage(), window->Image31.toImage());
+    QTest::mouseClick(window->Image29, Qt::LeftButton);
+    EXPECT_EQ(state.stayOnTopMode, 1);
+    EXPECT_FALSE(window->windowFlags() & Qt::WindowStaysOnTopHint);
+    EXPECT_EQ(window->Image29->pixmap().toImage(), window->Image30.toImage());
+}
+
+TEST_F(WindowBehaviourTest, DraggingTheBareSurfaceMovesTheWindowAndKeepsButtonsOnTop) {
+    const QPoint start = window->pos();
+    const QPoint bare(5, 100);
+    QTest::mousePress(window.get(), Qt::LeftButton, {}, bare);
+    QMouseEvent moveEvent(QEvent::MouseMove, QPointF(bare + QPoint(40, 25)),
+                          QPointF(window->mapToGlobal(bare) + QPoint(40, 25)), Qt::LeftButton,
+                          Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(window.get(), &moveEvent);
+    QTest::mouseRelease(window.get(), Qt::LeftButton, {}, bare + QPoint(40, 25));
+    EXPECT_EQ(window->pos(), start + QPoint(40, 25));
+    EXPECT_EQ(window->size(), QSize(299, 381));
+    // The first drag shows the fallback skin image; the buttons stay above it.
+    EXPECT_TRUE(window->Image15->isVisible());
+    EXPECT_EQ(window->childAt(window->Image2->geometry().center()), window->Image2);
+    EXPECT_EQ(window->childAt(bare), window->Image15);
+}
+
+} // namespace
+} // namespace lumo
