@@ -4,58 +4,89 @@
 #include "LoopbackHttpServer.h"
 #include "TempFolder.h"
 #include "Wav.h"
+#include "app/ClickLabel.h"
 #include "app/PlayerWindow.h"
 #include "app/StreamKeeper.h"
 #include "platform/VlcMediaPlayer.h"
 
+#include <QTest>
 #include <gtest/gtest.h>
 #include <optional>
 
 namespace lumo {
 namespace {
 
-TEST(LiveStreamReconnect, AStreamWhoseServerRestartsComesBackByItself) {
+class LiveStreamReconnect : public ::testing::Test {
+protected:
+    void SetUp() override {
+        server.emplace();
+        port = server->port();
+        server->serve("/live", live);
+        dir.write("DEFAULT",
+                  "\"RADIO\",\"Loopback Live\",\"\",\"" + server->url("/live") + "\",\"NONE\"\r\n");
+        window = std::make_unique<PlayerWindow>(
+            state, folder,
+            PlayerWindowServices{shell, messages, cursor,
+                                 [](VideoWidget* video) -> std::unique_ptr<MediaPlayer> {
+                                     VlcMediaPlayer::Options options;
+                                     options.vlcArguments = {"--aout=dummy", "--vout=dummy",
+                                                             "--network-caching=300"};
+                                     options.stallTimeoutMilliseconds = 3000;
+                                     return std::make_unique<VlcMediaPlayer>(video, options);
+                                 },
+                                 [] {}});
+        window->load();
+    }
+
+    bool playing() const { return window->media().playState() == PlayState::Playing; }
+    void restartServer() {
+        server.reset();
+        server.emplace(port);
+        server->serve("/live", live);
+    }
+
     const test::LoopbackHttpServer::Resource live{"audio/wav", test::endlessSineWav(2), false,
                                                   16000, test::kWavHeaderBytes};
-    std::optional<test::LoopbackHttpServer> server(std::in_place);
-    const std::uint16_t port = server->port();
-    server->serve("/live", live);
-
+    std::optional<test::LoopbackHttpServer> server;
+    std::uint16_t port = 0;
     test::TempFolder dir;
-    dir.write("DEFAULT",
-              "\"RADIO\",\"Loopback Live\",\"\",\"" + server->url("/live") + "\",\"NONE\"\r\n");
-    AppFolder folder(dir.path());
+    AppFolder folder{dir.path()};
     ProgramState state;
     test::RecordingUrlOpener shell;
     test::RecordingMessageBoxes messages;
     test::FakeScreenCursor cursor;
-    PlayerWindow window(
-        state, folder,
-        {shell, messages, cursor,
-         [](VideoWidget* video) -> std::unique_ptr<MediaPlayer> {
-             VlcMediaPlayer::Options options;
-             options.vlcArguments = {"--aout=dummy", "--vout=dummy", "--network-caching=300"};
-             options.stallTimeoutMilliseconds = 3000;
-             return std::make_unique<VlcMediaPlayer>(video, options);
-         },
-         [] {}});
-    window.load();
-    auto playing = [&] { return window.media().playState() == PlayState::Playing; };
-    ASSERT_TRUE(test::waitUntil(playing, 15000)) << window.media().status();
-    EXPECT_EQ(window.media().duration(), 0) << "a live stream has no length";
+    std::unique_ptr<PlayerWindow> window;
+};
+
+TEST_F(LiveStreamReconnect, AStreamWhoseServerRestartsComesBackByItself) {
+    ASSERT_TRUE(test::waitUntil([&] { return playing(); }, 15000)) << window->media().status();
+    EXPECT_EQ(window->media().duration(), 0) << "a live stream has no length";
     test::waitUntil([] { return false; }, 1000); // a status tick or two while playing
 
     server.reset(); // the station goes off the air
-    ASSERT_TRUE(test::waitUntil([&] { return window.Label1->text() == "Reconnecting..."; }, 15000))
-        << window.Label1->text().toStdString();
-    EXPECT_NE(window.media().playState(), PlayState::Playing);
+    ASSERT_TRUE(test::waitUntil([&] { return window->Label1->text() == "Reconnecting..."; }, 15000))
+        << window->Label1->text().toStdString();
+    EXPECT_FALSE(playing());
 
     server.emplace(port); // and comes back on the same address
     server->serve("/live", live);
-    EXPECT_TRUE(test::waitUntil(playing, 20000)) << window.Label1->text().toStdString();
+    EXPECT_TRUE(test::waitUntil([&] { return playing(); }, 20000))
+        << window->Label1->text().toStdString();
     EXPECT_GE(server->requestCount("/live"), 1);
-    EXPECT_EQ(window.media().URL(), "http://127.0.0.1:" + std::to_string(port) + "/live");
+    EXPECT_EQ(window->media().URL(), "http://127.0.0.1:" + std::to_string(port) + "/live");
 }
 
+TEST_F(LiveStreamReconnect, PlayAfterALongPauseReconnectsWhenTheServerLetGo) {
+    ASSERT_TRUE(test::waitUntil([&] { return playing(); }, 15000)) << window->media().status();
+    QTest::mouseClick(window->Image25, Qt::LeftButton);
+    ASSERT_TRUE(
+        test::waitUntil([&] { return window->media().playState() == PlayState::Paused; }, 5000));
+    restartServer(); // the connection held while paused is gone
+    const int before = server->requestCount("/live");
+    QTest::mouseClick(window->Image2, Qt::LeftButton);
+    EXPECT_TRUE(
+        test::waitUntil([&] { return playing() && server->requestCount("/live") > before; }, 20000))
+        << window->Label1->text().toStdString();
+}
 } // namespace
 } // namespace lumo
