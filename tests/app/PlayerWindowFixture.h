@@ -3,6 +3,7 @@
 #include "Fakes.h"
 #include "TempFolder.h"
 #include "app/PlayerWindow.h"
+#include "platform/VlcMediaPlayer.h"
 
 #include <memory>
 
@@ -20,6 +21,18 @@ protected:
                                      auto fake = std::make_unique<FakeMediaPlayer>();
                                      media = fake.get();
                                      return fake;
+                                 },
+                                 [this] { ++endRequests; }});
+    }
+
+    // The same window over the real libVLC, with its dummy outputs.
+    std::unique_ptr<PlayerWindow> makeWindowWithLibVlc(VlcMediaPlayer::Options options = {}) {
+        options.vlcArguments.insert(options.vlcArguments.begin(), {"--aout=dummy", "--vout=dummy"});
+        return std::make_unique<PlayerWindow>(
+            state, folder,
+            PlayerWindowServices{shell, messages, cursor,
+                                 [options](VideoWidget* video) -> std::unique_ptr<MediaPlayer> {
+                                     return std::make_unique<VlcMediaPlayer>(video, options);
                                  },
                                  [this] { ++endRequests; }});
     }

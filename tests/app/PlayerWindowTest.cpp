@@ -232,31 +232,18 @@ TEST_F(PlayerWindowTest, FullScreenMovesTheVideoOutAndEscapeBringsItBack) {
 }
 
 // The real libVLC behind the window: a default station served on 127.0.0.1 reaches playing.
-TEST(PlayerWindowWithLibVlc, TheDefaultStationFromTheFilePlays) {
+TEST_F(PlayerWindowTest, TheDefaultStationFromTheFilePlaysThroughLibVlc) {
     test::LoopbackHttpServer server;
     server.serve("/station.wav", {"audio/wav", test::sineWav(30)});
-    test::TempFolder dir;
     dir.write("DEFAULT",
               "\"RADIO\",\"Loopback FM\",\"\",\"" + server.url("/station.wav") + "\",\"NONE\"\r\n");
-    AppFolder folder(dir.path());
-    ProgramState state;
-    test::RecordingUrlOpener shell;
-    test::RecordingMessageBoxes messages;
-    test::FakeScreenCursor cursor;
-    PlayerWindow window(state, folder,
-                        {shell, messages, cursor,
-                         [](VideoWidget* video) -> std::unique_ptr<MediaPlayer> {
-                             VlcMediaPlayer::Options options;
-                             options.vlcArguments = {"--aout=dummy", "--vout=dummy"};
-                             return std::make_unique<VlcMediaPlayer>(video, options);
-                         },
-                         [] {}});
-    window.load();
+    auto window = makeWindowWithLibVlc();
+    window->load();
     EXPECT_TRUE(
-        test::waitUntil([&] { return window.media().playState() == PlayState::Playing; }, 15000))
-        << window.media().status();
+        test::waitUntil([&] { return window->media().playState() == PlayState::Playing; }, 15000))
+        << window->media().status();
     EXPECT_EQ(state.shownStationName, "Loopback FM");
-    EXPECT_EQ(window.media().URL(), server.url("/station.wav"));
+    EXPECT_EQ(window->media().URL(), server.url("/station.wav"));
 }
 
 } // namespace

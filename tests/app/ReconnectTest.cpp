@@ -1,7 +1,7 @@
 // A live stream through the real libVLC whose server goes away mid-play and comes back.
 #include "EventWait.h"
-#include "Fakes.h"
 #include "LoopbackHttpServer.h"
+#include "PlayerWindowFixture.h"
 #include "TempFolder.h"
 #include "Wav.h"
 #include "app/ClickLabel.h"
@@ -16,7 +16,7 @@
 namespace lumo {
 namespace {
 
-class LiveStreamReconnect : public ::testing::Test {
+class LiveStreamReconnect : public ::testing::Test, protected test::PlayerWindowFixture {
 protected:
     void SetUp() override {
         server.emplace();
@@ -24,17 +24,10 @@ protected:
         server->serve("/live", live);
         dir.write("DEFAULT",
                   "\"RADIO\",\"Loopback Live\",\"\",\"" + server->url("/live") + "\",\"NONE\"\r\n");
-        window = std::make_unique<PlayerWindow>(
-            state, folder,
-            PlayerWindowServices{shell, messages, cursor,
-                                 [](VideoWidget* video) -> std::unique_ptr<MediaPlayer> {
-                                     VlcMediaPlayer::Options options;
-                                     options.vlcArguments = {"--aout=dummy", "--vout=dummy",
-                                                             "--network-caching=300"};
-                                     options.stallTimeoutMilliseconds = 3000;
-                                     return std::make_unique<VlcMediaPlayer>(video, options);
-                                 },
-                                 [] {}});
+        VlcMediaPlayer::Options options;
+        options.vlcArguments = {"--network-caching=300"};
+        options.stallTimeoutMilliseconds = 3000;
+        window = makeWindowWithLibVlc(options);
         window->load();
     }
 
@@ -49,12 +42,6 @@ protected:
                                                   16000, test::kWavHeaderBytes};
     std::optional<test::LoopbackHttpServer> server;
     std::uint16_t port = 0;
-    test::TempFolder dir;
-    AppFolder folder{dir.path()};
-    ProgramState state;
-    test::RecordingUrlOpener shell;
-    test::RecordingMessageBoxes messages;
-    test::FakeScreenCursor cursor;
     std::unique_ptr<PlayerWindow> window;
 };
 
