@@ -133,6 +133,9 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
+    // The window leaves out the skin's bottom strip.
+    static constexpr int kWindowHeightCutTwips = 100;
+
     void buildControls();
     void loadPictures();
     void connectControls();

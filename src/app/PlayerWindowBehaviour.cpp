@@ -17,7 +17,6 @@ namespace {
 
 // The drag re-applies the window's size; only a skin of this height keeps the outline path.
 constexpr int kDragSkinHeightTwips = 6000;
-constexpr int kWindowHeightCutTwips = 100;
 
 } // namespace
 
@@ -50,7 +49,7 @@ void PlayerWindow::applySkinOutline() {
 // Moves the window with the pointer while the left button is held, as a caption drag does:
 // the window system's own move where it offers one, else the window follows the pointer.
 bool PlayerWindow::startDrag() {
-    const int skinHeightTwips = picture1.height() * kTwipsPerPixel;
+    const int skinHeightTwips = picture1.height() * screenTwipsPerPixel(*this);
     if (skinHeightTwips == kDragSkinHeightTwips) {
         resize(picture1.width(), picture1.height() - twipsToPixels(kWindowHeightCutTwips));
     } else {

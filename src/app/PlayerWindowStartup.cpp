@@ -16,13 +16,6 @@ namespace lumo {
 namespace {
 
 constexpr int kSkinHeightTwips = 5820;
-// The window leaves out the skin's bottom strip.
-constexpr int kWindowHeightCutTwips = 100;
-
-int twipsPerPixel(const QWidget& widget) {
-    const int dpi = widget.logicalDpiY();
-    return dpi > 0 ? (1440 + dpi / 2) / dpi : kTwipsPerPixel;
-}
 
 } // namespace
 
@@ -52,7 +45,7 @@ void PlayerWindow::load() {
 // The skin measures 5820 twips high only at 15 twips per pixel. Elsewhere the outline cannot
 // be cut from it, so the window stays rectangular and shows the fallback skin image.
 void PlayerWindow::fitWindowToSkin() {
-    const int skinHeightTwips = picture1.height() * twipsPerPixel(*this);
+    const int skinHeightTwips = picture1.height() * screenTwipsPerPixel(*this);
     if (skinHeightTwips == kSkinHeightTwips) {
         resize(picture1.width(), picture1.height() - twipsToPixels(kWindowHeightCutTwips));
         applySkinOutline();
