@@ -186,6 +186,7 @@ void VlcMediaPlayer::handle(const Report& report) {
     case libvlc_MediaPlayerEndReached:
     case libvlc_MediaPlayerEncounteredError:
         m_watchdog.stop();
+        m_stallCheck.stop();
         if (m_everPlayed) {
             m_state = playStateFor(libvlc_Ended);
             m_status = "Finished";
