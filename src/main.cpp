@@ -16,6 +16,10 @@ int main(int argc, char** argv) {
     }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Lumo"));
+    // The program ends through the player window (its shutdown button or its closing), not
+    // when the last visible window goes: the player hides itself behind message boxes and
+    // the station chooser.
+    QApplication::setQuitOnLastWindowClosed(false);
 
     lumo::ProgramState state;
     const lumo::AppFolder folder = lumo::AppFolder::ofRunningExecutable();

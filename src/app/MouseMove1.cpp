@@ -1,6 +1,6 @@
 #include "app/MouseMove1.h"
 
-#include "app/OnTop.h"
+#include "platform/OnTop.h"
 #include "platform/ScreenCursor.h"
 
 #include <QWidget>

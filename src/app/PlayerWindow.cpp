@@ -1,8 +1,9 @@
 #include "app/PlayerWindow.h"
 
-#include "app/ClickLabel.h"
 #include "app/StreamKeeper.h"
 #include "app/Twips.h"
+#include "chooser/Stations.h"
+#include "platform/ClickLabel.h"
 #include "platform/MediaPlayer.h"
 #include "platform/VideoWidget.h"
 
@@ -55,10 +56,13 @@ PlayerWindow::PlayerWindow(ProgramState& state, const AppFolder& folder,
     connectControls();
     connectPlayback();
     connectWindowBehaviour();
+    connectChooser();
+    connectLiveFeed();
 }
 
 PlayerWindow::~PlayerWindow() {
-    deleteAdverts(); // the window's final release
+    delete m_chooser; // a top-level window of its own while loaded
+    deleteAdverts();  // the window's final release
 }
 
 void PlayerWindow::loadPictures() {
@@ -109,6 +113,7 @@ void PlayerWindow::buildControls() {
     Label2->setCursor(Qt::PointingHandCursor);
     Label3 = place<QLabel>(this, 465, 4100, 3480, 195);
     styleCaption(Label3, 10, "#ffd27a");
+    Label3->hide(); // shown while the live feed is on
     Label4 = place<QLabel>(this, 120, 4860, 1215, 255);
     styleCaption(Label4, 10, "#9fb4c8");
     Label5 = place<ClickLabel>(this, 3000, 5040, 1095, 375);

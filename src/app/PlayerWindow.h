@@ -3,6 +3,7 @@
 #include "app/MouseMove1.h"
 #include "catalogue/FileIO.h"
 #include "catalogue/PlayerWindowLink.h"
+#include "chooser/ChooserHost.h"
 #include "platform/AppFolder.h"
 #include "platform/Timer.h"
 #include "state/ProgramState.h"
@@ -10,6 +11,7 @@
 #include <QImage>
 #include <QLabel>
 #include <QPixmap>
+#include <QPointer>
 #include <QWidget>
 #include <cstdint>
 #include <functional>
@@ -21,6 +23,7 @@ class ClickLabel;
 class MediaPlayer;
 class MessageBoxes;
 class ScreenCursor;
+class Stations;
 class StreamKeeper;
 class UrlOpener;
 class VideoWidget;
@@ -38,7 +41,10 @@ struct PlayerWindowServices {
 
 // The main window: a frameless, skinned player with its video rectangle, labels, buttons,
 // picture stores and timers.
-class PlayerWindow : public QWidget, public PlayerWindowLink, public VolumeSteps {
+class PlayerWindow : public QWidget,
+                     public PlayerWindowLink,
+                     public ChooserHost,
+                     public VolumeSteps {
     Q_OBJECT
 public:
     PlayerWindow(ProgramState& state, const AppFolder& folder, PlayerWindowServices services);
@@ -47,13 +53,28 @@ public:
     // The start-up sequence: sizes, centres and shows the window, then starts the default station.
     void load();
 
-    MediaPlayer& media() { return *m_media; }
-    FILEIO& fileIO() { return *m_fileIO; }
-
-    // PlayerWindowLink
+    // PlayerWindowLink and ChooserHost
     void setDefaultStationCaption(const std::string& name) override;
     void hidePlayerWindow() override { hide(); }
     void showPlayerWindow() override { show(); }
+    void startChooserClosing(int milliseconds) override { Timer2->setInterval(milliseconds); }
+    QPoint playerWindowPosition() const override { return pos(); }
+    bool playerStaysOnTop() const override { return m_state.stayOnTopMode == 2; }
+    void setStatusTimerInterval(int milliseconds) override { Timer1->setInterval(milliseconds); }
+    void AwaitLiveFeed() override;
+    void PauseLiveFeed() override;
+    void updateStationList() override;
+    void endProgram() override;
+    MediaPlayer& media() override { return *m_media; }
+    FILEIO& fileIO() override { return *m_fileIO; }
+    MessageBoxes& messages() override { return m_services.messages; }
+
+    // The station chooser while it is loaded.
+    Stations* chooser() const;
+    void loadChooser();
+
+    // Live feed: switches it off (frame and caption hidden, timers stopped).
+    void SwitchLiveFeedOff();
 
     // Refreshes the station-list date label.
     void getMOD();
@@ -158,6 +179,12 @@ private:
     void returnToDefaultStation();
     void placeVolumeKnob();
 
+    // chooser and live feed
+    void connectChooser();
+    void connectLiveFeed();
+    void defaultStationPressed();
+    void defaultStationReleased();
+
     // window behaviour
     void connectWindowBehaviour();
     void applySkinOutline();
@@ -171,6 +198,7 @@ private:
     std::unique_ptr<MediaPlayer> m_media;
     std::unique_ptr<FILEIO> m_fileIO;
     StreamKeeper* m_keeper = nullptr;
+    QPointer<Stations> m_chooser;
     int m_knobTopTwips = 2280;
     QPoint m_dragOffset;
     bool m_dragging = false;

@@ -1,11 +1,11 @@
 // Window behaviour of the player window: the shaped outline, dragging, stay on top and the
 // volume drag.
-#include "app/ClickLabel.h"
 #include "app/MouseMove1.h"
-#include "app/OnTop.h"
 #include "app/PlayerWindow.h"
 #include "app/SkinRegion.h"
 #include "app/Twips.h"
+#include "platform/ClickLabel.h"
+#include "platform/OnTop.h"
 
 #include <QCursor>
 #include <QMouseEvent>

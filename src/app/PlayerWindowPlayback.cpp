@@ -1,12 +1,13 @@
 // Playback side of the player window: the status tick, the transport buttons, full screen,
 // the volume steps and the station links.
-#include "app/ClickLabel.h"
-#include "app/OnTop.h"
 #include "app/PlayerWindow.h"
 #include "app/StreamKeeper.h"
 #include "app/Twips.h"
+#include "chooser/Stations.h"
+#include "platform/ClickLabel.h"
 #include "platform/EventLoop.h"
 #include "platform/MediaPlayer.h"
+#include "platform/OnTop.h"
 #include "platform/UrlOpener.h"
 
 #include <QApplication>
@@ -160,7 +161,9 @@ void PlayerWindow::chooserClosingTick() {
         return;
     }
     Timer2->setInterval(0);
-    // The station chooser is closed here once it exists.
+    if (m_chooser) {
+        m_chooser->close();
+    }
     Timer7->setInterval(1000);
     show();
 }
@@ -219,7 +222,7 @@ void PlayerWindow::openStationWebPage() {
 void PlayerWindow::returnToDefaultStation() {
     QApplication::setOverrideCursor(Qt::WaitCursor);
     yieldToEventLoop();
-    // The default station is looked up in the station list here once the list exists.
+    m_fileIO->ReturnToDefaultStation();
     QApplication::restoreOverrideCursor();
 }
 

@@ -1,9 +1,10 @@
 // The player window's start-up sequence and the ways it ends.
 #include "app/AdvertFiles.h"
-#include "app/ClickLabel.h"
 #include "app/PlayerWindow.h"
 #include "app/Twips.h"
 #include "app/UpdateSite.h"
+#include "chooser/Stations.h"
+#include "platform/ClickLabel.h"
 #include "platform/EventLoop.h"
 #include "platform/MediaPlayer.h"
 
@@ -37,7 +38,10 @@ void PlayerWindow::load() {
     m_fileIO->LoadDefaultStation();
     if (m_state.useDefaultViewer == 1) {
         Timer1->setInterval(0);
-        // The station chooser opens here, minimised, once it exists.
+        loadChooser();
+        if (m_chooser) {
+            m_chooser->showMinimized();
+        }
     }
     // The desktop shortcut is asked for here once it exists.
 }
@@ -115,17 +119,22 @@ void PlayerWindow::shutdown() {
     m_media->stop();
     deleteAdverts();
     QApplication::restoreOverrideCursor();
+    endProgram();
+}
+
+void PlayerWindow::closeEvent(QCloseEvent* event) {
+    // Closing is never refused; the advert pictures go with the window, and so does the program.
+    deleteAdverts();
+    event->accept();
+    endProgram();
+}
+
+void PlayerWindow::endProgram() {
     if (m_services.endProgram) {
         m_services.endProgram();
     } else {
         QApplication::exit(0);
     }
-}
-
-void PlayerWindow::closeEvent(QCloseEvent* event) {
-    // Closing is never refused; the advert pictures go with the window.
-    deleteAdverts();
-    event->accept();
 }
 
 void PlayerWindow::deleteAdverts() {

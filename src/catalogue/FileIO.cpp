@@ -69,12 +69,17 @@ void FILEIO::playBuiltInStation() {
     m_state.shownStationName = kBuiltInStationName;
 }
 
-void FILEIO::SaveDefaultStation() {
+bool FILEIO::writeDefaultStationFile() {
     const Station& s = m_state.CurrentStation;
     FieldWriter record;
     record.text(s.kind).text(s.name).text(s.webPage).text(s.streamUrl).text(s.liveFeedUrl);
     record.endRecord();
-    if (!replaceFileAtomically(m_folder.resolve(kDefaultStationFile), record.bytes())) {
+    return replaceFileAtomically(m_folder.resolve(kDefaultStationFile), record.bytes());
+}
+
+void FILEIO::SaveDefaultStation() {
+    const Station& s = m_state.CurrentStation;
+    if (!writeDefaultStationFile()) {
         m_messages.show("Set Default Failed", MessageBoxes::Icon::Stop);
         return;
     }

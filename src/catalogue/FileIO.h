@@ -5,6 +5,7 @@
 
 namespace lumo {
 
+class ChooserView;
 class MediaPlayer;
 class MessageBoxes;
 class PlayerWindowLink;
@@ -27,11 +28,29 @@ public:
     // Writes useDefaultViewer, or reports "Set Default Viewer Failed".
     void SaveViewerPreference();
 
+    // The station list file "\Lumo.csv", read from its first record each time.
+    // Offers the genres of the chooser's kind, picks one, lists its stations and shows the
+    // chooser; with no station list, says so and has the chooser closed a second later.
+    void FillGenreList(ChooserView& chooser);
+    // Lists the stations of the chooser's kind and selected genre, in file order.
+    void FillStationList(ChooserView& chooser);
+    // Starts the first station of the chooser's kind named chosenStationName.
+    void LoadChosenStation();
+    // Starts the first station named defaultStationName, of whatever kind.
+    void ReturnToDefaultStation();
+
+    // Writes CurrentStation to "\DEFAULT"; false when it could not be written.
+    bool writeDefaultStationFile();
+
     // Hands a stream to the desktop's default viewer.
     void openInDefaultViewer(const std::string& streamUrl);
 
 private:
     void playBuiltInStation();
+    std::optional<std::string> readStationList() const;
+    // Searches for the first record that `matches`, reading each into the current station.
+    template <typename Matches> bool findStation(Matches matches);
+    void forgetStation();
 
     ProgramState& m_state;
     const AppFolder& m_folder;

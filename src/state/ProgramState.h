@@ -16,10 +16,21 @@ struct ProgramState {
     std::string defaultStationName;    // as last read from or written to the default file
     std::string shownStationName;      // what the station-name label shows
 
+    // Station list and chooser
+    std::string selectedGenre;     // the genre the chooser's station list shows
+    std::string preselectGenre;    // the genre to offer again when the genre box is refilled
+    std::string chosenStationName; // the name double-clicked in the chooser
+    std::string recordKind;        // kind and genre of the record last read while searching
+    std::string recordGenre;
+
     // Playback
     std::int16_t volumeLevel = 0;
     std::int16_t reconnectState = 0; // 1: one automatic reconnect allowed; 2: used; 0: none
     std::int16_t streamReached = 0;  // 1 once the player reported stopped, paused or playing
+
+    // Live feed
+    std::int16_t liveFeedOn = 0;
+    std::int16_t liveFeedCountdown = 0; // seconds to the next refresh
 
     // Window behaviour
     std::int16_t stayOnTopMode = 0;     // 1: normal, 2: kept on top

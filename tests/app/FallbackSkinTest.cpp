@@ -1,6 +1,6 @@
 // Run at 144 dpi, where the skin is not 5820 twips high: the window stays rectangular.
 #include "PlayerWindowFixture.h"
-#include "app/ClickLabel.h"
+#include "platform/ClickLabel.h"
 
 #include <gtest/gtest.h>
 

@@ -2,8 +2,9 @@
 #include "LoopbackHttpServer.h"
 #include "PlayerWindowFixture.h"
 #include "Wav.h"
-#include "app/ClickLabel.h"
+#include "platform/ClickLabel.h"
 #include "catalogue/BuiltInStation.h"
+#include "chooser/Stations.h"
 #include "platform/VideoWidget.h"
 #include "platform/VlcMediaPlayer.h"
 
@@ -99,9 +100,12 @@ TEST_F(PlayerWindowTest, StartUpWithTheDefaultViewerHandsTheStreamToTheDesktop) 
               "\"RADIO\",\"Jazz\",\"http://jazz\",\"http://127.0.0.1:9/j\",\"NONE\"\r\n");
     auto window = makeWindow();
     window->load();
-    EXPECT_EQ(shell.opened, std::vector<std::string>{"http://127.0.0.1:9/j"});
+    // Once by the player window's start-up, once by the chooser it opens.
+    EXPECT_EQ(shell.opened, std::vector<std::string>(2, "http://127.0.0.1:9/j"));
     EXPECT_TRUE(media->urlsGiven.empty());
     EXPECT_EQ(window->Timer1->interval(), 0);
+    ASSERT_NE(window->chooser(), nullptr);
+    EXPECT_TRUE(window->chooser()->isMinimized());
     EXPECT_EQ(window->Label7->text(), "Jazz");
 }
 
@@ -155,6 +159,7 @@ TEST_F(AdvertFolderTest, ClosingTheWindowEmptiesTheAdvertFolder) {
     window->load();
     EXPECT_TRUE(window->close());
     EXPECT_TRUE(advertFolderEmptied());
+    EXPECT_EQ(endRequests, 1); // the player window is the program
 }
 
 TEST_F(AdvertFolderTest, ReleasingTheWindowEmptiesTheAdvertFolderToo) {

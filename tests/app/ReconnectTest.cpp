@@ -4,7 +4,7 @@
 #include "PlayerWindowFixture.h"
 #include "TempFolder.h"
 #include "Wav.h"
-#include "app/ClickLabel.h"
+#include "platform/ClickLabel.h"
 #include "app/PlayerWindow.h"
 #include "app/StreamKeeper.h"
 #include "platform/VlcMediaPlayer.h"

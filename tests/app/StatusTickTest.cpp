@@ -1,6 +1,6 @@
 // The status tick driven by hand against a fake media player.
 #include "PlayerWindowFixture.h"
-#include "app/ClickLabel.h"
+#include "platform/ClickLabel.h"
 #include "app/StreamKeeper.h"
 
 #include <QTest>

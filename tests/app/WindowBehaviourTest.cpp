@@ -1,8 +1,8 @@
 #include "Fakes.h"
 #include "PlayerWindowFixture.h"
-#include "app/ClickLabel.h"
+#include "platform/ClickLabel.h"
 #include "app/MouseMove1.h"
-#include "app/OnTop.h"
+#include "platform/OnTop.h"
 #include "app/SkinRegion.h"
 #include "app/StreamKeeper.h"
 

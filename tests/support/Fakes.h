@@ -74,7 +74,9 @@ public:
     void setDefaultStationCaption(const std::string& name) override { caption = name; }
     void hidePlayerWindow() override { events.emplace_back("hide"); }
     void showPlayerWindow() override { events.emplace_back("show"); }
+    void startChooserClosing(int milliseconds) override { chooserClosing = milliseconds; }
     std::string caption;
+    int chooserClosing = 0;
     std::vector<std::string> events;
 };
 

@@ -1,4 +1,4 @@
-#include "app/OnTop.h"
+#include "platform/OnTop.h"
 
 #include <QWidget>
 #include <QWindow>

@@ -1,4 +1,4 @@
-#include "app/ClickLabel.h"
+#include "platform/ClickLabel.h"
 
 #include <QMouseEvent>
 

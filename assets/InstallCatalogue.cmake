@@ -1,0 +1,11 @@
+# Copies the starter catalogue to TARGET unless a station list (any case of the name) is there.
+get_filename_component(folder ${TARGET} DIRECTORY)
+file(GLOB existing ${folder}/*)
+foreach(entry ${existing})
+  get_filename_component(name ${entry} NAME)
+  string(TOLOWER "${name}" lower)
+  if(lower STREQUAL "lumo.csv")
+    return()
+  endif()
+endforeach()
+configure_file(${SOURCE} ${TARGET} COPYONLY)

@@ -1,0 +1,64 @@
+// The player window's side of the station chooser and of the default-station button.
+#include "app/PlayerWindow.h"
+#include "chooser/Stations.h"
+#include "platform/ClickLabel.h"
+#include "platform/EventLoop.h"
+
+#include <QApplication>
+
+namespace lumo {
+
+void PlayerWindow::connectChooser() {
+    connect(Image6, &ClickLabel::clicked, this, [this] {
+        hide();
+        Timer7->setInterval(0);
+        loadChooser();
+    });
+    connect(Label5, &ClickLabel::clicked, this, [this] {
+        Timer7->setInterval(0);
+        loadChooser();
+    });
+    connect(Image7, &ClickLabel::pressed, this, &PlayerWindow::defaultStationPressed);
+    connect(Image7, &ClickLabel::released, this, &PlayerWindow::defaultStationReleased);
+}
+
+Stations* PlayerWindow::chooser() const {
+    return m_chooser;
+}
+
+void PlayerWindow::loadChooser() {
+    if (m_chooser) {
+        m_chooser->showNormal();
+        m_chooser->raise();
+        return;
+    }
+    m_chooser = new Stations(m_state, m_folder, *this);
+    m_chooser->load();
+}
+
+void PlayerWindow::defaultStationPressed() {
+    yieldToEventLoop();
+    Image7->setPixmap(Image16);
+    yieldToEventLoop();
+    if (m_state.liveFeedOn == 1) {
+        PauseLiveFeed();
+        Label3->setText(QStringLiteral("Waiting for Live Feed ...."));
+        Timer8->setInterval(5000);
+    }
+}
+
+void PlayerWindow::defaultStationReleased() {
+    yieldToEventLoop();
+    Image7->setPixmap(Image17);
+    yieldToEventLoop();
+    returnToDefaultStation();
+}
+
+// The update-stations button: the station list update comes with the update service; the
+// player window steps aside for it and comes back.
+void PlayerWindow::updateStationList() {
+    hide();
+    show();
+}
+
+} // namespace lumo

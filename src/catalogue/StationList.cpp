@@ -1,0 +1,143 @@
+// The station list operations of FILEIO: the chooser's genre box and station list, and
+// loading a station by name.
+#include "catalogue/ChooserView.h"
+#include "catalogue/FieldReader.h"
+#include "catalogue/FileIO.h"
+#include "catalogue/PlayerWindowLink.h"
+#include "catalogue/StationRecord.h"
+#include "platform/MediaPlayer.h"
+#include "platform/MessageBoxes.h"
+
+#include <filesystem>
+
+namespace lumo {
+
+namespace {
+
+constexpr const char* kStationListFile = "\\Lumo.csv";
+
+} // namespace
+
+std::optional<std::string> FILEIO::readStationList() const {
+    return readWholeFile(m_folder.resolve(kStationListFile));
+}
+
+void FILEIO::FillGenreList(ChooserView& chooser) {
+    std::error_code ec;
+    const auto length = std::filesystem::file_size(m_folder.resolve(kStationListFile), ec);
+    if (ec || length == 0) {
+        m_messages.show("No Station file, download the station file first",
+                        MessageBoxes::Icon::Stop);
+        m_window.showPlayerWindow();
+        m_window.startChooserClosing(1000);
+        return;
+    }
+    if (const auto text = readStationList()) {
+        FieldReader reader(*text);
+        std::optional<std::string> lastAdded;
+        while (const auto record = readStationRecord(reader)) {
+            if (record->kind != m_state.CurrentStation.kind || record->genre.empty() ||
+                record->genre == lastAdded) {
+                continue;
+            }
+            lastAdded = record->genre;
+            if (m_state.preselectGenre.empty()) {
+                m_state.preselectGenre = record->genre;
+            }
+            chooser.addGenre(record->genre);
+        }
+    }
+    if (!m_state.preselectGenre.empty()) {
+        chooser.setGenreText(m_state.preselectGenre);
+    }
+    m_state.selectedGenre = chooser.genreText();
+    FillStationList(chooser);
+    chooser.showChooser();
+}
+
+void FILEIO::FillStationList(ChooserView& chooser) {
+    chooser.clearStations();
+    const auto text = readStationList();
+    if (!text) {
+        return;
+    }
+    FieldReader reader(*text);
+    while (const auto record = readStationRecord(reader)) {
+        if (record->kind == m_state.CurrentStation.kind && record->complete() &&
+            record->genre == m_state.selectedGenre) {
+            chooser.addStation(record->name);
+        }
+    }
+}
+
+// Reads record after record into recordKind, recordGenre and the current station until one
+// matches; with none, the station's name, page and stream are left empty.
+template <typename Matches> bool FILEIO::findStation(Matches matches) {
+    m_state.shownStationName.clear();
+    m_state.CurrentStation.webPage.clear();
+    if (const auto text = readStationList()) {
+        FieldReader reader(*text);
+        while (const auto record = readStationRecord(reader)) {
+            m_state.recordKind = record->kind;
+            m_state.recordGenre = record->genre;
+            Station& current = m_state.CurrentStation;
+            current.name = record->name;
+            current.webPage = record->webPage;
+            current.streamUrl = record->streamUrl;
+            current.liveFeedUrl = record->liveFeedUrl;
+            if (matches(*record)) {
+                return true;
+            }
+        }
+    }
+    forgetStation();
+    return false;
+}
+
+void FILEIO::forgetStation() {
+    m_state.recordKind.clear();
+    m_state.recordGenre.clear();
+    m_state.CurrentStation.name.clear();
+    m_state.CurrentStation.webPage.clear();
+    m_state.CurrentStation.streamUrl.clear();
+}
+
+void FILEIO::LoadChosenStation() {
+    const bool found = findStation([this](const StationRecord& record) {
+        return record.kind == m_state.CurrentStation.kind && record.complete() &&
+               record.name == m_state.chosenStationName;
+    });
+    if (!found) {
+        return;
+    }
+    const Station& station = m_state.CurrentStation;
+    m_state.shownStationName = station.name;
+    m_player.stop();
+    if (m_state.useDefaultViewer == 0) {
+        m_player.setURL(station.streamUrl);
+        m_player.setStretchToFit(true);
+    } else {
+        m_player.setURL("");
+        openInDefaultViewer(station.streamUrl);
+    }
+}
+
+void FILEIO::ReturnToDefaultStation() {
+    const bool found = findStation(
+        [this](const StationRecord& record) { return record.name == m_state.defaultStationName; });
+    if (!found) {
+        return;
+    }
+    const Station& station = m_state.CurrentStation;
+    if (m_state.useDefaultViewer != 0) {
+        openInDefaultViewer(station.streamUrl);
+    } else {
+        m_player.setURL(station.streamUrl);
+        m_player.setStretchToFit(true);
+    }
+    m_state.shownStationName = station.name;
+    m_player.play();
+    m_player.setStretchToFit(true);
+}
+
+} // namespace lumo

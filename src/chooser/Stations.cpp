@@ -1,0 +1,278 @@
+#include "chooser/Stations.h"
+
+#include "catalogue/FileIO.h"
+#include "chooser/ChooserHost.h"
+#include "platform/ClickLabel.h"
+#include "platform/EventLoop.h"
+#include "platform/MediaPlayer.h"
+#include "platform/MessageBoxes.h"
+#include "platform/OnTop.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <filesystem>
+
+namespace lumo {
+
+namespace {
+
+constexpr int kTwipsPerPixel = 15;
+QRect twips(int left, int top, int width, int height) {
+    auto px = [](int t) { return (t + kTwipsPerPixel / 2) / kTwipsPerPixel; };
+    return {px(left), px(top), px(width), px(height)};
+}
+
+const char* const kStyle = R"(
+    QWidget#Stations { background: black; }
+    QCheckBox, QComboBox, QLabel { color: rgb(192, 255, 192); }
+    QListWidget { color: rgb(0, 192, 0); background: black; border: 1px solid rgb(0, 96, 0); }
+    QListWidget::item:selected { background: rgb(0, 96, 0); color: rgb(192, 255, 192); }
+    QComboBox { background: rgb(16, 32, 16); border: 1px solid rgb(0, 96, 0); }
+    QComboBox QAbstractItemView { color: rgb(192, 255, 192); background: rgb(16, 32, 16); }
+)";
+
+QPixmap artwork(const char* name) {
+    return QPixmap(QStringLiteral(":/artwork/%1.png").arg(QLatin1String(name)));
+}
+
+} // namespace
+
+Stations::Stations(ProgramState& state, const AppFolder& folder, ChooserHost& host)
+    : QWidget(nullptr, Qt::Window), m_state(state), m_folder(folder), m_host(host) {
+    setObjectName(QStringLiteral("Stations"));
+    setWindowTitle(QStringLiteral("Lumo Stations List"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setFixedSize(twips(0, 0, 3465, 6675).size());
+    setStyleSheet(QLatin1String(kStyle));
+    setFont(QFont(QStringLiteral("Arial"), 9));
+    buildControls();
+}
+
+Stations::~Stations() = default;
+
+void Stations::buildControls() {
+    Check3 = new QCheckBox(QStringLiteral("Use LUMO to play content"), this);
+    Check3->setGeometry(twips(120, 120, 2295, 255));
+    Check1 = new QCheckBox(QStringLiteral("Television"), this);
+    Check1->setGeometry(twips(120, 480, 1215, 255));
+    Check2 = new QCheckBox(QStringLiteral("Radio"), this);
+    Check2->setGeometry(twips(120, 840, 1575, 255));
+    Image5 = new ClickLabel(this);
+    Image5->setGeometry(twips(3000, 120, 405, 390));
+    Image5->setPixmap(artwork("update_stations"));
+    Image5->setToolTip(QStringLiteral("Update Stations listings"));
+    Image5->setCursor(Qt::PointingHandCursor);
+    Image23 = new ClickLabel(this);
+    Image23->setGeometry(twips(3000, 720, 405, 390));
+    Image23->setPixmap(artwork("set_default"));
+    Image23->setToolTip(QStringLiteral("Set this Station as the Default"));
+    Image23->setCursor(Qt::PointingHandCursor);
+    Combo1 = new QComboBox(this);
+    Combo1->setGeometry(twips(120, 1200, 3255, 330));
+    Combo1->setEditable(true); // a drop-down combo whose text the program sets
+    Combo1->setInsertPolicy(QComboBox::NoInsert);
+    Combo1->setEditText(QLatin1String(kPlaceholder));
+    Combo1->installEventFilter(this);
+    Combo1->lineEdit()->installEventFilter(this);
+    Label1 = new QLabel(QStringLiteral("No Default Station Set"), this);
+    Label1->setGeometry(twips(120, 1680, 3255, 255));
+    List1 = new QListWidget(this);
+    List1->setGeometry(twips(120, 2040, 3255, 4470));
+    List1->setToolTip(QStringLiteral("Double Click to load Channel"));
+
+    connect(Check1, &QCheckBox::clicked, this, [this] { kindBoxReleased(true); });
+    connect(Check2, &QCheckBox::clicked, this, [this] { kindBoxReleased(false); });
+    connect(Check3, &QCheckBox::clicked, this, &Stations::viewerBoxReleased);
+    connect(Combo1, &QComboBox::activated, this, &Stations::genreChosen);
+    connect(List1, &QListWidget::itemDoubleClicked, this, &Stations::stationDoubleClicked);
+    connect(Image23, &ClickLabel::clicked, this, &Stations::setDefaultClicked);
+    connect(Image5, &ClickLabel::clicked, this, &Stations::updateClicked);
+}
+
+void Stations::load() {
+    Label1->setText(QString::fromLatin1(m_state.defaultStationName));
+    Check3->setChecked(m_state.useDefaultViewer == 0);
+    hide();
+    move(m_host.playerWindowPosition());
+    m_host.hidePlayerWindow();
+    std::string& kind = m_state.CurrentStation.kind;
+    if (kind.empty()) {
+        kind = "RADIO";
+    }
+    if (kind == "RADIO" || kind == "TV") {
+        Check1->setChecked(kind == "TV");
+        Check2->setChecked(kind == "RADIO");
+    }
+    m_state.selectedGenre.clear();
+    resetBoxes();
+    m_host.fileIO().FillGenreList(*this);
+    m_host.fileIO().LoadDefaultStation();
+    alignKindWithCurrentStation();
+    if (m_state.liveFeedOn == 1) {
+        m_host.PauseLiveFeed();
+    }
+    show();
+    if (isVisible() && m_host.playerStaysOnTop()) {
+        ONTOP::SetOnTop(*this, ONTOP::kTrue);
+    }
+}
+
+// The default station may be of the other kind than the one listed: list its kind, so that a
+// double-click finds what is shown.
+void Stations::alignKindWithCurrentStation() {
+    const std::string& kind = m_state.CurrentStation.kind;
+    const std::string shown = Check1->isChecked() ? "TV" : (Check2->isChecked() ? "RADIO" : "");
+    std::error_code ec;
+    const bool haveList = std::filesystem::file_size(m_folder.resolve("\\Lumo.csv"), ec) > 0 && !ec;
+    if ((kind == "RADIO" || kind == "TV") && kind != shown && haveList) {
+        kindBoxReleased(kind == "TV");
+    }
+}
+
+void Stations::resetBoxes() {
+    List1->clear();
+    Combo1->clear();
+    Combo1->setEditText(QLatin1String(kPlaceholder));
+}
+
+void Stations::kindBoxReleased(bool television) {
+    List1->clear();
+    Combo1->clear();
+    Check1->setChecked(television);
+    Check2->setChecked(!television);
+    m_state.selectedGenre.clear();
+    m_state.preselectGenre.clear();
+    resetBoxes();
+    m_state.CurrentStation.kind = television ? "TV" : "RADIO";
+    m_host.fileIO().FillGenreList(*this);
+}
+
+void Stations::viewerBoxReleased() {
+    if (Check3->isChecked()) {
+        m_state.useDefaultViewer = 0;
+        m_host.setStatusTimerInterval(500);
+    } else {
+        m_state.useDefaultViewer = 1;
+        m_host.setStatusTimerInterval(0);
+    }
+    m_host.fileIO().SaveViewerPreference();
+    if (m_state.useDefaultViewer == 1) {
+        m_host.media().setURL("");
+    }
+}
+
+void Stations::genreChosen() {
+    const std::string text = genreText();
+    if (text.empty() || text == kPlaceholder) {
+        return;
+    }
+    m_state.selectedGenre = text;
+    m_state.preselectGenre = text;
+    m_host.fileIO().FillStationList(*this);
+    List1->setFocus();
+}
+
+// Typing into the genre box is not possible: a key only empties its text.
+bool Stations::eventFilter(QObject* watched, QEvent* event) {
+    if ((watched == Combo1 || watched == Combo1->lineEdit()) &&
+        (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease)) {
+        const auto key = static_cast<QKeyEvent*>(event)->key();
+        if (key != Qt::Key_Tab && key != Qt::Key_Backtab) {
+            Combo1->setEditText(QString());
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void Stations::setBusy(bool busy) {
+    for (QWidget* control : {static_cast<QWidget*>(Check1), static_cast<QWidget*>(Check2),
+                             static_cast<QWidget*>(Combo1), static_cast<QWidget*>(List1),
+                             static_cast<QWidget*>(this)}) {
+        control->setEnabled(!busy);
+    }
+}
+
+void Stations::stationDoubleClicked() {
+    const QListWidgetItem* item = List1->currentItem();
+    if (item == nullptr || item->text().isEmpty()) {
+        return;
+    }
+    setBusy(true);
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    yieldToEventLoop();
+    m_state.chosenStationName = item->text().toLatin1().toStdString();
+    m_host.fileIO().LoadChosenStation();
+    m_state.reconnectState = 1;
+    m_state.streamReached = 0;
+    setBusy(false);
+    QApplication::restoreOverrideCursor();
+    if (m_state.useDefaultViewer == 1) {
+        return;
+    }
+    m_host.AwaitLiveFeed();
+    yieldToEventLoop();
+    setBusy(false);
+    m_host.media().setStretchToFit(true);
+    m_host.startChooserClosing(10);
+}
+
+void Stations::setDefaultClicked() {
+    if (!m_host.fileIO().writeDefaultStationFile()) {
+        m_host.messages().show("Set Default Failed", MessageBoxes::Icon::Stop);
+        return;
+    }
+    hide();
+    m_state.defaultStationName = m_state.CurrentStation.name;
+    Label1->setText(QString::fromLatin1(m_state.defaultStationName));
+    show();
+}
+
+void Stations::updateClicked() {
+    hide();
+    m_host.updateStationList();
+    m_host.hidePlayerWindow();
+    show();
+}
+
+void Stations::closeEvent(QCloseEvent* event) {
+    m_host.showPlayerWindow();
+    event->accept();
+    if (m_state.useDefaultViewer == 1) {
+        // The chooser is the main window in default-viewer mode.
+        m_host.endProgram();
+    }
+}
+
+void Stations::addGenre(const std::string& genre) {
+    Combo1->addItem(QString::fromLatin1(genre));
+}
+
+std::string Stations::genreText() const {
+    return Combo1->currentText().toLatin1().toStdString();
+}
+
+void Stations::setGenreText(const std::string& text) {
+    const QString genre = QString::fromLatin1(text);
+    const int index = Combo1->findText(genre);
+    if (index >= 0) {
+        Combo1->setCurrentIndex(index);
+    }
+    Combo1->setEditText(genre);
+}
+
+void Stations::clearStations() {
+    List1->clear();
+}
+
+void Stations::addStation(const std::string& name) {
+    List1->addItem(QString::fromLatin1(name));
+}
+
+} // namespace lumo
