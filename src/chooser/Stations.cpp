@@ -30,6 +30,7 @@ QRect twips(int left, int top, int width, int height) {
 
 const char* const kStyle = R"(
     QWidget#Stations { background: black; }
+    QWidget { font-family: Arial; font-size: 11px; }
     QCheckBox, QComboBox, QLabel { color: rgb(192, 255, 192); }
     QListWidget { color: rgb(0, 192, 0); background: black; border: 1px solid rgb(0, 96, 0); }
     QListWidget::item:selected { background: rgb(0, 96, 0); color: rgb(192, 255, 192); }
@@ -49,8 +50,7 @@ Stations::Stations(ProgramState& state, const AppFolder& folder, ChooserHost& ho
     setWindowTitle(QStringLiteral("Lumo Stations List"));
     setAttribute(Qt::WA_DeleteOnClose);
     setFixedSize(twips(0, 0, 3465, 6675).size());
-    setStyleSheet(QLatin1String(kStyle));
-    setFont(QFont(QStringLiteral("Arial"), 9));
+    setStyleSheet(QLatin1String(kStyle)); // Arial: Liberation Sans where Arial is missing
     buildControls();
 }
 
