@@ -18,6 +18,7 @@ void PlayerWindow::connectChooser() {
         Timer7->setInterval(0);
         loadChooser();
     });
+    connect(Image5, &ClickLabel::clicked, this, &PlayerWindow::updateStationList);
     connect(Image7, &ClickLabel::pressed, this, &PlayerWindow::defaultStationPressed);
     connect(Image7, &ClickLabel::released, this, &PlayerWindow::defaultStationReleased);
 }
@@ -54,10 +55,13 @@ void PlayerWindow::defaultStationReleased() {
     returnToDefaultStation();
 }
 
-// The update-stations button: the station list update comes with the update service; the
-// player window steps aside for it and comes back.
+// The update-stations button (the chooser's too): the player window steps aside while the
+// station list is fetched, then shows the list's date and comes back.
 void PlayerWindow::updateStationList() {
     hide();
+    yieldToEventLoop();
+    // The station list is fetched from the update site here once the FTP session exists.
+    getMOD();
     show();
 }
 

@@ -4,6 +4,7 @@
 #include "app/Twips.h"
 #include "app/UpdateSite.h"
 #include "chooser/Stations.h"
+#include "desktop/FileModified.h"
 #include "platform/ClickLabel.h"
 #include "platform/EventLoop.h"
 #include "platform/MediaPlayer.h"
@@ -71,8 +72,10 @@ void PlayerWindow::centreOnScreen() {
 }
 
 void PlayerWindow::getMOD() {
-    // The station list's date is read here once the file information class exists; until
-    // then the label keeps its caption.
+    {
+        CFILEMOD info(m_state);
+        info.FindFileInfo(m_folder.resolve("\\lumo.csv").string(), true);
+    }
     if (!m_state.stationListDate.empty()) {
         Label4->setText(QString::fromLatin1(m_state.stationListDate));
     }

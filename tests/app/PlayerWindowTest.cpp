@@ -2,9 +2,9 @@
 #include "LoopbackHttpServer.h"
 #include "PlayerWindowFixture.h"
 #include "Wav.h"
-#include "platform/ClickLabel.h"
 #include "catalogue/BuiltInStation.h"
 #include "chooser/Stations.h"
+#include "platform/ClickLabel.h"
 #include "platform/VideoWidget.h"
 #include "platform/VlcMediaPlayer.h"
 
@@ -12,6 +12,8 @@
 #include <QScreen>
 #include <QTest>
 #include <gtest/gtest.h>
+#include <fcntl.h>
+#include <sys/stat.h>
 
 namespace lumo {
 namespace {
@@ -92,6 +94,19 @@ TEST_F(PlayerWindowTest, StartUpSetsTimersVolumeAndPlaysTheBuiltInStation) {
     EXPECT_EQ(state.shownStationName, "BBC Radio 1 (WebCam)");
     EXPECT_EQ(window->Label7->text(), "");
     EXPECT_EQ(window->Label4->text(), ""); // no station list: the date keeps its caption
+}
+
+TEST_F(PlayerWindowTest, TheStationListsDateIsShownAtStartUpAndAfterAnUpdate) {
+    const auto list = dir.write("Lumo.csv", "\"RADIO\",\"Jazz\",\"J\",\"p\",\"s\",\"NONE\"\r\n");
+    const struct timespec written[2] = {{1702123200, 0}, {1702123200, 0}}; // 9 December 2023
+    ASSERT_EQ(::utimensat(AT_FDCWD, list.c_str(), written, 0), 0);
+    auto window = makeWindow();
+    window->load();
+    EXPECT_EQ(window->Label4->text(), "09/12/2023");
+    std::filesystem::remove(list); // a missing list leaves the caption as it was
+    QTest::mouseClick(window->Image5, Qt::LeftButton);
+    EXPECT_EQ(window->Label4->text(), "09/12/2023");
+    EXPECT_TRUE(window->isVisible());
 }
 
 TEST_F(PlayerWindowTest, StartUpWithTheDefaultViewerHandsTheStreamToTheDesktop) {
