@@ -14,7 +14,7 @@ LUMO_PACKAGES=(
     xvfb xauth
 )
 # What the tests need on top.
-LUMO_TEST_PACKAGES=(libgtest-dev)
+LUMO_TEST_PACKAGES=(libgtest-dev python3 python3-pyftpdlib)
 
 ensure_packages() {
     local missing=() package
