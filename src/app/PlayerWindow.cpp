@@ -6,6 +6,7 @@
 #include "platform/ClickLabel.h"
 #include "platform/MediaPlayer.h"
 #include "platform/VideoWidget.h"
+#include "update/Ftp.h"
 
 #include <QPainter>
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/MouseMove1.h"
+#include "app/UpdateSite.h"
 #include "catalogue/FileIO.h"
 #include "catalogue/PlayerWindowLink.h"
 #include "chooser/ChooserHost.h"
@@ -24,6 +25,7 @@ class MediaPlayer;
 class MessageBoxes;
 class ScreenCursor;
 class Stations;
+class cFTP;
 class StreamKeeper;
 class UrlOpener;
 class VideoWidget;
@@ -72,6 +74,11 @@ public:
     // The station chooser while it is loaded.
     Stations* chooser() const;
     void loadChooser();
+
+    // The update site's FTP account (tests give their own server).
+    void setUpdateSite(UpdateSiteAccount account) { m_updateSite = std::move(account); }
+    // The window's FTP session, made at start-up.
+    cFTP* ftpSession() const { return mftp.get(); }
 
     // Live feed: switches it off (frame and caption hidden, timers stopped).
     void SwitchLiveFeedOff();
@@ -185,6 +192,11 @@ private:
     void defaultStationPressed();
     void defaultStationReleased();
 
+    // station list update
+    void ConnectUpdateSite();
+    void DownloadStationList();
+    void EndUpdateSession();
+
     // window behaviour
     void connectWindowBehaviour();
     void applySkinOutline();
@@ -199,6 +211,8 @@ private:
     std::unique_ptr<FILEIO> m_fileIO;
     StreamKeeper* m_keeper = nullptr;
     QPointer<Stations> m_chooser;
+    std::unique_ptr<cFTP> mftp;
+    UpdateSiteAccount m_updateSite;
     int m_knobTopTwips = 2280;
     QPoint m_dragOffset;
     bool m_dragging = false;

@@ -55,14 +55,4 @@ void PlayerWindow::defaultStationReleased() {
     returnToDefaultStation();
 }
 
-// The update-stations button (the chooser's too): the player window steps aside while the
-// station list is fetched, then shows the list's date and comes back.
-void PlayerWindow::updateStationList() {
-    hide();
-    yieldToEventLoop();
-    // The station list is fetched from the update site here once the FTP session exists.
-    getMOD();
-    show();
-}
-
 } // namespace lumo

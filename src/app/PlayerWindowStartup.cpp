@@ -8,6 +8,7 @@
 #include "platform/ClickLabel.h"
 #include "platform/EventLoop.h"
 #include "platform/MediaPlayer.h"
+#include "update/Ftp.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -32,7 +33,10 @@ void PlayerWindow::load() {
     fitWindowToSkin();
     centreOnScreen();
     show();
-    // The FTP session object for station list updates is created here once it exists.
+    mftp =
+        std::make_unique<cFTP>(m_state, m_services.messages, [this] { Timer5->setInterval(100); });
+    mftp->SetModeActive();
+    mftp->SetTransferBinary();
     statusTickCount = 11;
     Timer1->setInterval(500);
     m_fileIO->LoadViewerPreference();
@@ -82,6 +86,13 @@ void PlayerWindow::getMOD() {
 }
 
 void PlayerWindow::connectControls() {
+    Timer5->onTick([this] { // re-show after a failed update connection
+        if (Timer5->interval() == 0) {
+            return;
+        }
+        Timer5->setInterval(0);
+        show();
+    });
     connect(Image3, &ClickLabel::clicked, this, &PlayerWindow::minimise);
     connect(Image4, &ClickLabel::clicked, this, &PlayerWindow::shutdown);
     connect(Image23, &ClickLabel::clicked, this, [this] { m_fileIO->SaveDefaultStation(); });

@@ -43,6 +43,10 @@ struct ProgramState {
         std::int32_t y = 0;
     } lastBannerCursor; // pointer position at the banner's previous check
 
+    // Update service: "false" after a failed connection, "True" once the remote folder was
+    // entered, "False" when entering it failed.
+    std::string updateStatus;
+
     // Desktop integration
     std::string stationListDate;
 };

@@ -7,16 +7,19 @@ FtpTestServer::FtpTestServer(const std::filesystem::path& root, std::uint16_t po
     m_process.setArguments({QStringLiteral(LUMO_FTP_SERVER_SCRIPT),
                             QString::fromStdString(root.string()), QString::fromLatin1(kUser),
                             QString::fromLatin1(kPassword), QString::number(port)});
-    m_process.setProcessChannelMode(QProcess::SeparateChannels);
+    m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     m_process.start();
     if (!m_process.waitForStarted(10000)) {
         return;
     }
-    while (m_process.waitForReadyRead(10000)) {
-        const QByteArray line = m_process.readLine();
-        if (line.startsWith("PORT ")) {
-            m_port = static_cast<std::uint16_t>(line.mid(5).trimmed().toUInt());
-            return;
+    // The line may already be waiting: only wait for more when no whole line is there.
+    while (m_process.canReadLine() || m_process.waitForReadyRead(10000)) {
+        while (m_process.canReadLine()) {
+            const QByteArray line = m_process.readLine();
+            if (line.startsWith("PORT ")) {
+                m_port = static_cast<std::uint16_t>(line.mid(5).trimmed().toUInt());
+                return;
+            }
         }
     }
 }
