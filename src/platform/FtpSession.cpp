@@ -150,8 +150,8 @@ struct FtpSession::Impl {
             out += (first ? "" : "/") + encodeSegment(part);
             first = false;
         }
-        if (folder && absolutePath != "/") {
-            out += "/";
+        if (folder) {
+            out += "/"; // the root too: "%2F/" enters "/"
         }
         return out;
     }

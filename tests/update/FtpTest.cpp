@@ -1,0 +1,197 @@
+// cFTP against a real FTP server on 127.0.0.1.
+#include "update/Ftp.h"
+#include "Fakes.h"
+#include "FtpTestServer.h"
+#include "LoopbackHttpServer.h"
+#include "TempFolder.h"
+
+#include <gtest/gtest.h>
+#include <stdexcept>
+
+namespace lumo {
+namespace {
+
+using Events = std::vector<std::pair<std::int32_t, std::int32_t>>;
+
+std::string pattern(std::size_t size) {
+    std::string bytes(size, '\0');
+    for (std::size_t i = 0; i < size; ++i) {
+        bytes[i] = static_cast<char>((i * 13 + i / 253) & 0xff);
+    }
+    return bytes;
+}
+
+class FtpTest : public ::testing::TestWithParam<bool> {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(server.running());
+        if (GetParam()) {
+            ftp.SetModePassive();
+        }
+        ftp.FileTransferProgress = [this](std::int32_t c, std::int32_t t) {
+            events.emplace_back(c, t);
+        };
+        ASSERT_TRUE(ftp.OpenConnection(server.address(), test::FtpTestServer::kUser,
+                                       test::FtpTestServer::kPassword))
+            << ftp.GetLastErrorMessage();
+    }
+    std::string local(const std::string& name) const { return (here.path() / name).string(); }
+
+    test::TempFolder remote;
+    test::TempFolder here;
+    test::FtpTestServer server{remote.path()};
+    ProgramState state;
+    test::RecordingMessageBoxes messages;
+    int reshows = 0;
+    cFTP ftp{state, messages, [this] { ++reshows; }};
+    Events events;
+};
+
+INSTANTIATE_TEST_SUITE_P(Modes, FtpTest, ::testing::Values(true, false),
+                         [](const auto& mode) { return mode.param ? "Passive" : "Active"; });
+
+TEST_P(FtpTest, DownloadsAreByteExactWithTheirProgressEvents) {
+    const std::pair<std::size_t, Events> cases[] = {
+        {510, {{255, 510}, {510, 510}, {510, 510}}},
+        {100, {{100, 100}}},
+        {600, {{255, 600}, {510, 600}, {600, 600}}},
+        {255, {{255, 255}, {255, 255}}},
+    };
+    for (const auto& [size, expected] : cases) {
+        const std::string name = "d" + std::to_string(size);
+        remote.write(name, pattern(size));
+        events.clear();
+        ASSERT_TRUE(ftp.FTPDownloadFile(local(name), name)) << ftp.GetLastErrorMessage();
+        EXPECT_EQ(here.read(name), pattern(size));
+        EXPECT_EQ(events, expected) << size;
+    }
+    remote.write("big", pattern(5 * 1024 * 1024));
+    ASSERT_TRUE(ftp.FTPDownloadFile(local("big"), "big"));
+    EXPECT_EQ(here.read("big"), pattern(5 * 1024 * 1024));
+}
+
+TEST_P(FtpTest, ADownloadOverALongerFileEndsWhereTheDataEnds) {
+    here.write("list", std::string(5000, 'x'));
+    remote.write("list", "short");
+    ASSERT_TRUE(ftp.FTPDownloadFile(local("list"), "list"));
+    EXPECT_EQ(here.read("list"), "short");
+}
+
+TEST_P(FtpTest, EmptyOrMissingRemoteFilesTouchNothing) {
+    ASSERT_FALSE(ftp.DeleteFTPFile("nothing")); // leaves a last error to compare with
+    const std::string before = ftp.GetLastErrorMessage();
+    remote.write("empty", "");
+    here.write("keep", "old");
+    EXPECT_FALSE(ftp.FTPDownloadFile(local("keep"), "empty"));
+    EXPECT_FALSE(ftp.FTPDownloadFile(local("keep"), "missing"));
+    EXPECT_FALSE(ftp.FTPDownloadFile(local("new"), "missing"));
+    EXPECT_EQ(here.read("keep"), "old");
+    EXPECT_FALSE(std::filesystem::exists(here.path() / "new"));
+    EXPECT_EQ(ftp.GetFTPFileSize("missing"), -1);
+    EXPECT_EQ(ftp.GetLastErrorMessage(), before);
+    EXPECT_TRUE(events.empty());
+    // Paths of spaces make no call at all.
+    EXPECT_FALSE(ftp.FTPDownloadFile("   ", "empty"));
+    EXPECT_FALSE(ftp.FTPUploadFile(local("keep"), "  "));
+    EXPECT_EQ(ftp.GetLastErrorMessage(), before);
+}
+
+TEST_P(FtpTest, UploadsAreByteExactWithTheirProgressEvents) {
+    here.write("empty", "");
+    ASSERT_TRUE(ftp.FTPUploadFile(local("empty"), "empty.up"));
+    EXPECT_EQ(events, (Events{{0, 0}}));
+    EXPECT_TRUE(std::filesystem::exists(remote.path() / "empty.up"));
+    EXPECT_EQ(remote.read("empty.up"), "");
+    events.clear();
+    here.write("510", pattern(510));
+    ASSERT_TRUE(ftp.FTPUploadFile(local("510"), "510.up"));
+    EXPECT_EQ(events, (Events{{255, 510}, {510, 510}, {510, 510}}));
+    EXPECT_EQ(remote.read("510.up"), pattern(510));
+    here.write("big", pattern(5 * 1024 * 1024 + 7));
+    ASSERT_TRUE(ftp.FTPUploadFile(local("big"), "big.up"));
+    EXPECT_EQ(remote.read("big.up"), pattern(5 * 1024 * 1024 + 7));
+    EXPECT_THROW(ftp.FTPUploadFile(local("not-there"), "x.up"), std::runtime_error);
+}
+
+TEST_P(FtpTest, ListingsDropPasswordAndMayMatchNothing) {
+    remote.write("password", "secret");
+    remote.write("Password", "kept");
+    remote.write("readme.txt", "r");
+    std::filesystem::create_directory(remote.path() / "sub");
+    const cDirList* all = ftp.GetDirectoryListing("*");
+    ASSERT_NE(all, nullptr);
+    EXPECT_EQ(all->Count(), 3);
+    EXPECT_EQ(all->Item("PASSWORD").FileName, "Password");
+    EXPECT_TRUE(all->Item("sub").Directory);
+    EXPECT_FALSE(all->Item("readme.txt").Directory);
+
+    const std::string before = ftp.GetLastErrorMessage();
+    EXPECT_EQ(ftp.GetDirectoryListing("*.csv"), nullptr);
+    EXPECT_EQ(ftp.Directory().Count(), 0);
+    EXPECT_EQ(ftp.GetLastErrorMessage(), before);
+}
+
+TEST_P(FtpTest, FoldersAndRefusals) {
+    std::filesystem::create_directories(remote.path() / "downloads" / "LUMO");
+    EXPECT_EQ(ftp.GetFTPDirectory(), "/");
+    EXPECT_FALSE(ftp.SetFTPDirectory("nowhere/"));
+    EXPECT_EQ(state.updateStatus, "False");
+    EXPECT_EQ(ftp.GetLastErrorMessage().substr(0, 4), "550 ");
+    EXPECT_TRUE(ftp.SetFTPDirectory("downloads/LUMO/"));
+    EXPECT_EQ(state.updateStatus, "True");
+    EXPECT_EQ(ftp.GetFTPDirectory(), "/downloads/LUMO");
+    EXPECT_FALSE(ftp.DeleteFTPFile("absent.txt"));
+    EXPECT_EQ(ftp.GetLastErrorMessage().substr(0, 4), "550 ");
+    EXPECT_TRUE(ftp.CreateFTPDirectory("made"));
+    EXPECT_TRUE(ftp.RemoveFTPDirectory("made"));
+    here.write("a", "abc");
+    EXPECT_TRUE(ftp.SimpleFTPPutFile(local("a"), "a.txt"));
+    EXPECT_TRUE(ftp.RenameFTPFile("a.txt", "b.txt"));
+    EXPECT_TRUE(ftp.SimpleFTPGetFile(local("b"), "b.txt"));
+    EXPECT_EQ(here.read("b"), "abc");
+    EXPECT_EQ(ftp.GetFTPFileSize("b.txt"), 3);
+    EXPECT_TRUE(ftp.DeleteFTPFile("b.txt"));
+}
+
+TEST(FtpConnection, AFailedConnectSaysSoAndArmsTheReshow) {
+    ProgramState state;
+    test::RecordingMessageBoxes messages;
+    int reshows = 0;
+    cFTP ftp(state, messages, [&] { ++reshows; });
+    EXPECT_EQ(ftp.GetFTPDirectory(), "");
+    EXPECT_EQ(ftp.GetLastErrorMessage().rfind("FtpGetCurrentDirectory error code: 6", 0), 0u)
+        << ftp.GetLastErrorMessage();
+    EXPECT_FALSE(
+        ftp.OpenConnection("127.0.0.1:" + std::to_string(test::closedLoopbackPort()), "u", "p"));
+    EXPECT_EQ(state.updateStatus, "false");
+    EXPECT_EQ(reshows, 1);
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].first, "Could not Establish Connection to the Update Site, Check "
+                                       "your Internet Access and Retry");
+    EXPECT_EQ(messages.shown[0].second, MessageBoxes::Icon::None);
+    EXPECT_EQ(ftp.GetLastErrorMessage(),
+              "InternetConnect error code: 12029 Message: " + FtpSession::messageFor(12029));
+}
+
+TEST(DirList, KeysIgnoreCaseAndMustBeUnique) {
+    cDirList list;
+    list.Add(0x80, 0, 0, 0, 5, "Lumo.csv");
+    list.Add(0x10, 0, 0, 0, 0, "ADS");
+    EXPECT_EQ(list.Count(), 2);
+    EXPECT_EQ(list.Item(1).FileName, "Lumo.csv");
+    EXPECT_EQ(list.Item(1).FileSize, 0); // sizes and times are not stored
+    EXPECT_TRUE(list.Item("ads").Directory);
+    EXPECT_THROW(list.Add(0x80, 0, 0, 0, 1, "LUMO.CSV"), std::invalid_argument);
+    EXPECT_THROW(list.Item(3), std::out_of_range);
+    EXPECT_THROW(list.Item("nothing"), std::out_of_range);
+    std::vector<std::string> names;
+    for (const cDirItem& item : list) {
+        names.push_back(item.FileName);
+    }
+    EXPECT_EQ(names, (std::vector<std::string>{"Lumo.csv", "ADS"}));
+    list.Clear();
+    EXPECT_EQ(list.Count(), 0);
+}
+
+} // namespace
+} // namespace lumo
