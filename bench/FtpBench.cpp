@@ -1,0 +1,71 @@
+// Station list download benchmark: 5 MiB and 20 MiB through cFTP (255-byte blocks) against
+// the curl command fetching the same file from the same local FTP server.
+#include "Fakes.h"
+#include "FtpTestServer.h"
+#include "TempFolder.h"
+#include "update/Ftp.h"
+
+#include <QCoreApplication>
+#include <QProcess>
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <functional>
+#include <vector>
+
+namespace {
+
+double medianMs(int runs, const std::function<bool()>& work) {
+    std::vector<double> times;
+    for (int i = 0; i < runs; ++i) {
+        const auto start = std::chrono::steady_clock::now();
+        if (!work()) {
+            return -1;
+        }
+        times.push_back(
+            std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
+                .count());
+    }
+    std::ranges::sort(times);
+    return times[times.size() / 2];
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    lumo::test::TempFolder site;
+    lumo::test::TempFolder here;
+    lumo::test::FtpTestServer server(site.path());
+    if (!server.running()) {
+        std::fprintf(stderr, "the FTP server did not start\n");
+        return 1;
+    }
+    lumo::ProgramState state;
+    lumo::test::RecordingMessageBoxes messages;
+    lumo::cFTP ftp(state, messages, [] {});
+    ftp.SetModePassive();
+    if (!ftp.OpenConnection(server.address(), lumo::test::FtpTestServer::kUser,
+                            lumo::test::FtpTestServer::kPassword)) {
+        std::fprintf(stderr, "%s\n", ftp.GetLastErrorMessage().c_str());
+        return 1;
+    }
+    for (int mebibytes : {5, 20}) {
+        const std::string name = "Lumo" + std::to_string(mebibytes) + ".csv";
+        site.write(name, std::string(static_cast<std::size_t>(mebibytes) << 20, 'x'));
+        const std::string local = (here.path() / name).string();
+        const double ours = medianMs(5, [&] { return ftp.FTPDownloadFile(local, name); });
+        const QString url =
+            QStringLiteral("ftp://%1:%2@%3/%4")
+                .arg(lumo::test::FtpTestServer::kUser, lumo::test::FtpTestServer::kPassword,
+                     QString::fromStdString(server.address()), QString::fromStdString(name));
+        const double curl = medianMs(5, [&] {
+            return QProcess::execute(QStringLiteral("curl"),
+                                     {QStringLiteral("-s"), QStringLiteral("-o"),
+                                      QStringLiteral("/dev/null"), url}) == 0;
+        });
+        std::printf("%2d MiB: cFTP %8.1f ms, curl %8.1f ms, ratio %.2f\n", mebibytes, ours, curl,
+                    ours / curl);
+    }
+    return 0;
+}
