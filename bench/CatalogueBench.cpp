@@ -1,6 +1,7 @@
 // Station list benchmark: a generated catalogue of 50,000 stations (not kept), timing the
 // chooser's genre and station lists and loading the last station, against one plain read.
 #include "Fakes.h"
+#include "Median.h"
 #include "TempFolder.h"
 #include "catalogue/ChooserView.h"
 #include "catalogue/FileIO.h"
@@ -25,19 +26,6 @@ public:
     std::string text;
 };
 
-double medianMs(int runs, const std::function<void()>& work) {
-    std::vector<double> times;
-    for (int i = 0; i < runs; ++i) {
-        const auto start = std::chrono::steady_clock::now();
-        work();
-        times.push_back(
-            std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
-                .count());
-    }
-    std::ranges::sort(times);
-    return times[times.size() / 2];
-}
-
 } // namespace
 
 int main(int argc, char** argv) {
@@ -61,17 +49,20 @@ int main(int argc, char** argv) {
     lumo::FILEIO io(state, folder, player, shell, messages, window);
     CountingChooser chooser;
 
-    const double read = medianMs(7, [&] { (void)lumo::readWholeFile(dir.path() / "Lumo.csv"); });
-    const double lists = medianMs(7, [&] {
+    const double read = lumo::bench::medianMs(
+        7, [&] { return lumo::readWholeFile(dir.path() / "Lumo.csv").has_value(); });
+    const double lists = lumo::bench::medianMs(7, [&] {
         state.CurrentStation.kind = "RADIO";
         state.preselectGenre.clear();
         chooser = CountingChooser{};
         io.FillGenreList(chooser);
+        return true;
     });
-    const double load = medianMs(7, [&] {
+    const double load = lumo::bench::medianMs(7, [&] {
         state.CurrentStation.kind = "TV";
         state.chosenStationName = "Station " + std::to_string(stations - 1);
         io.LoadChosenStation();
+        return !state.CurrentStation.streamUrl.empty();
     });
     std::printf("catalogue: %d stations, %zu bytes\n", stations, csv.size());
     std::printf("plain read of the file:            %8.2f ms\n", read);

@@ -2,6 +2,7 @@
 // the curl command fetching the same file from the same local FTP server.
 #include "Fakes.h"
 #include "FtpTestServer.h"
+#include "Median.h"
 #include "TempFolder.h"
 #include "update/Ftp.h"
 
@@ -13,24 +14,7 @@
 #include <functional>
 #include <vector>
 
-namespace {
-
-double medianMs(int runs, const std::function<bool()>& work) {
-    std::vector<double> times;
-    for (int i = 0; i < runs; ++i) {
-        const auto start = std::chrono::steady_clock::now();
-        if (!work()) {
-            return -1;
-        }
-        times.push_back(
-            std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
-                .count());
-    }
-    std::ranges::sort(times);
-    return times[times.size() / 2];
-}
-
-} // namespace
+namespace {} // namespace
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
@@ -54,12 +38,13 @@ int main(int argc, char** argv) {
         const std::string name = "Lumo" + std::to_string(mebibytes) + ".csv";
         site.write(name, std::string(static_cast<std::size_t>(mebibytes) << 20, 'x'));
         const std::string local = (here.path() / name).string();
-        const double ours = medianMs(5, [&] { return ftp.FTPDownloadFile(local, name); });
+        const double ours =
+            lumo::bench::medianMs(5, [&] { return ftp.FTPDownloadFile(local, name); });
         const QString url =
             QStringLiteral("ftp://%1:%2@%3/%4")
                 .arg(lumo::test::FtpTestServer::kUser, lumo::test::FtpTestServer::kPassword,
                      QString::fromStdString(server.address()), QString::fromStdString(name));
-        const double curl = medianMs(5, [&] {
+        const double curl = lumo::bench::medianMs(5, [&] {
             return QProcess::execute(QStringLiteral("curl"),
                                      {QStringLiteral("-s"), QStringLiteral("-o"),
                                       QStringLiteral("/dev/null"), url}) == 0;

@@ -255,6 +255,19 @@ struct FtpSession::Impl {
         return false;
     }
 
+    // Sets the handle up for a transfer of one remote file, unless another is open.
+    bool prepareTransfer(const std::string& remote, bool binary) {
+        if (!isConnected) {
+            return notConnected();
+        }
+        if (transfer != Transfer::None) {
+            return fail(CURLE_OK, kTransferInProgress);
+        }
+        base(url(absolute(remote), false));
+        curl_easy_setopt(easy, CURLOPT_TRANSFERTEXT, binary ? 0L : 1L);
+        return true;
+    }
+
     bool quoteCommands(std::initializer_list<std::string> lines) {
         if (!isConnected) {
             return notConnected();
@@ -379,14 +392,9 @@ std::optional<std::vector<FtpSession::Entry>> FtpSession::find(const std::string
 }
 
 bool FtpSession::openForReading(const std::string& remote, bool binary) {
-    if (!m->isConnected) {
-        return m->notConnected();
+    if (!m->prepareTransfer(remote, binary)) {
+        return false;
     }
-    if (m->transfer != Impl::Transfer::None) {
-        return m->fail(CURLE_OK, kTransferInProgress);
-    }
-    m->base(m->url(m->absolute(remote), false));
-    curl_easy_setopt(m->easy, CURLOPT_TRANSFERTEXT, binary ? 0L : 1L);
     curl_easy_setopt(m->easy, CURLOPT_WRITEDATA, m.get());
     curl_easy_setopt(
         m->easy, CURLOPT_WRITEFUNCTION,
@@ -433,15 +441,10 @@ bool FtpSession::read(char* buffer, std::size_t size, std::size_t& got) {
 }
 
 bool FtpSession::openForWriting(const std::string& remote, bool binary) {
-    if (!m->isConnected) {
-        return m->notConnected();
+    if (!m->prepareTransfer(remote, binary)) {
+        return false;
     }
-    if (m->transfer != Impl::Transfer::None) {
-        return m->fail(CURLE_OK, kTransferInProgress);
-    }
-    m->base(m->url(m->absolute(remote), false));
     curl_easy_setopt(m->easy, CURLOPT_UPLOAD, 1L);
-    curl_easy_setopt(m->easy, CURLOPT_TRANSFERTEXT, binary ? 0L : 1L);
     curl_easy_setopt(m->easy, CURLOPT_READDATA, m.get());
     curl_easy_setopt(
         m->easy, CURLOPT_READFUNCTION,
