@@ -390,11 +390,12 @@ void VlcMediaPlayer::pause() {
     if (!m_player || m_state != PlayState::Playing) {
         return;
     }
-    if (libvlc_media_player_can_pause(m_player.get()) != 0) {
+    if (m_seekable && libvlc_media_player_can_pause(m_player.get()) != 0) {
         libvlc_media_player_set_pause(m_player.get(), 1);
         return;
     }
-    // A live stream that cannot hold still: let go of it, and connect afresh on play.
+    // A live stream cannot hold still (its server may drop a connection that stops reading):
+    // let go of it, and connect afresh on play.
     haltPlayback();
     m_pausedByStopping = true;
     m_state = PlayState::Paused;

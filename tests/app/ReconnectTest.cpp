@@ -27,6 +27,7 @@ protected:
         VlcMediaPlayer::Options options;
         options.vlcArguments = {"--network-caching=300"};
         options.stallTimeoutMilliseconds = 3000;
+        options.openTimeoutMilliseconds = 5000; // an attempt that hangs is retried soon
         window = makeWindowWithLibVlc(options);
         window->load();
     }
@@ -51,13 +52,13 @@ TEST_F(LiveStreamReconnect, AStreamWhoseServerRestartsComesBackByItself) {
     test::waitUntil([] { return false; }, 1000); // a status tick or two while playing
 
     server.reset(); // the station goes off the air
-    ASSERT_TRUE(test::waitUntil([&] { return window->Label1->text() == "Reconnecting..."; }, 60000))
+    ASSERT_TRUE(test::waitUntil([&] { return window->Label1->text() == "Reconnecting..."; }, 30000))
         << window->Label1->text().toStdString();
     EXPECT_FALSE(playing());
 
     server.emplace(port); // and comes back on the same address
     server->serve("/live", live);
-    EXPECT_TRUE(test::waitUntil([&] { return playing(); }, 60000))
+    EXPECT_TRUE(test::waitUntil([&] { return playing(); }, 80000))
         << window->Label1->text().toStdString();
     EXPECT_GE(server->requestCount("/live"), 1);
     EXPECT_EQ(window->media().URL(), "http://127.0.0.1:" + std::to_string(port) + "/live");
@@ -72,7 +73,7 @@ TEST_F(LiveStreamReconnect, PlayAfterALongPauseReconnectsWhenTheServerLetGo) {
     const int before = server->requestCount("/live");
     QTest::mouseClick(window->Image2, Qt::LeftButton);
     EXPECT_TRUE(
-        test::waitUntil([&] { return playing() && server->requestCount("/live") > before; }, 60000))
+        test::waitUntil([&] { return playing() && server->requestCount("/live") > before; }, 80000))
         << window->Label1->text().toStdString();
 }
 } // namespace
