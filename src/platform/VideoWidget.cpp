@@ -85,6 +85,11 @@ void VideoWidget::keyPressEvent(QKeyEvent* event) {
     QWidget::keyPressEvent(event);
 }
 
+void VideoWidget::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    emit resized();
+}
+
 bool VideoWidget::eventFilter(QObject* watched, QEvent* event) {
     if (watched == m_host.get() && event->type() == QEvent::KeyPress &&
         static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {

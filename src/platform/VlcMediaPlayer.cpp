@@ -75,6 +75,8 @@ VlcMediaPlayer::VlcMediaPlayer(VideoWidget* video, Options options)
     if (m_video) {
         connect(m_video, &VideoWidget::clicked, this, [this] { notifyClick(); });
         connect(m_video, &VideoWidget::doubleClicked, this, [this] { notifyDoubleClick(); });
+        // Full screen and back change the rectangle: the stretched picture follows it.
+        connect(m_video, &VideoWidget::resized, this, [this] { applyStretch(); });
     }
     m_stallCheck.setInterval(1000);
     connect(&m_stallCheck, &QTimer::timeout, this, [this] {
@@ -167,6 +169,9 @@ void VlcMediaPlayer::handle(const Report& report) {
         m_status = "Paused";
         break;
     case libvlc_MediaPlayerStopped:
+        if (m_ended) {
+            break; // libVLC reports "stopped" after an end as well; the end stands
+        }
         m_watchdog.stop();
         m_state = playStateFor(libvlc_Stopped);
         m_status = "Stopped";
@@ -190,7 +195,7 @@ void VlcMediaPlayer::handle(const Report& report) {
         if (m_everPlayed) {
             m_state = playStateFor(libvlc_Ended);
             m_status = "Finished";
-            ++m_generation; // libVLC still reports "stopped" after the end; that is not news
+            m_ended = true;
         } else if (!tryNextCandidate()) {
             openFailed(report.type == libvlc_MediaPlayerEncounteredError ? "Could not connect"
                                                                          : "Nothing to play");
@@ -233,6 +238,7 @@ void VlcMediaPlayer::haltPlayback() {
     m_pausedByStopping = false;
     m_libvlcPlaying = false;
     m_buffered = false;
+    m_ended = false;
     if (m_player) {
         libvlc_media_player_stop(m_player.get());
     }
@@ -432,7 +438,6 @@ bool VlcMediaPlayer::fullScreen() const {
 void VlcMediaPlayer::setFullScreen(bool on) {
     if (m_video) {
         m_video->setFullScreen(on);
-        applyStretch();
     }
 }
 

@@ -113,6 +113,7 @@ private:
     bool m_libvlcPlaying = false; // libVLC's word, before buffers have filled
     bool m_buffered = false;
     bool m_seekable = false;
+    bool m_ended = false; // the current media reached its end (or failed) after playing
     bool m_pausedByStopping = false; // paused a stream that cannot pause: play reconnects
     bool m_probed = false;
     int m_hops = 0;

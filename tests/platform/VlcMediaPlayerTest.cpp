@@ -92,6 +92,19 @@ TEST_F(VlcMediaPlayerTest, AClipThatEndsAfterPlayingIsReady) {
     EXPECT_EQ(player->status(), "Finished");
 }
 
+TEST_F(VlcMediaPlayerTest, ALiveStreamWhoseServerGoesAwayEndsReadyNotStopped) {
+    auto live = std::make_unique<test::LoopbackHttpServer>();
+    live->serve("/live",
+                {"audio/wav", test::endlessSineWav(2, 44100), false, 88200, test::kWavHeaderBytes});
+    ASSERT_TRUE(plays(live->url("/live")));
+    EXPECT_EQ(player->duration(), 0);
+    live.reset();
+    ASSERT_TRUE(reaches(PlayState::Ready));
+    // libVLC's late "stopped" report must not turn the end into a user's stop.
+    test::waitUntil([] { return false; }, 500);
+    EXPECT_EQ(player->playState(), PlayState::Ready);
+}
+
 TEST_F(VlcMediaPlayerTest, AnEmptyAddressStopsAndClears) {
     ASSERT_TRUE(plays(server.url("/tone.wav")));
     player->setURL("");
