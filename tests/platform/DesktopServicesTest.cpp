@@ -1,8 +1,10 @@
 #include "EventWait.h"
 #include "platform/DesktopUrlOpener.h"
 #include "platform/QtMessageBoxes.h"
+#include "platform/ScreenCursor.h"
 
 #include <QApplication>
+#include <QCursor>
 #include <QDesktopServices>
 #include <QMessageBox>
 #include <QPushButton>
@@ -76,6 +78,13 @@ TEST(QtMessageBoxes, TitledLumoWithOkOnlyAndTheAskedIcon) {
     EXPECT_EQ(info.title, "Lumo");
     EXPECT_EQ(info.icon, QMessageBox::NoIcon);
     EXPECT_TRUE(info.okOnly);
+}
+
+TEST(QtScreenCursor, ReadsWhereThePointerIs) {
+    QCursor::setPos(123, 45);
+    EXPECT_EQ(QtScreenCursor().position(), QPoint(123, 45));
+    QCursor::setPos(7, 300);
+    EXPECT_EQ(QtScreenCursor().position(), QPoint(7, 300));
 }
 
 } // namespace
