@@ -255,6 +255,16 @@ struct FtpSession::Impl {
         return false;
     }
 
+    // Goes to `address` (logging in first when needed) and asks the server where it is: the
+    // folder comes back in the 257 reply.
+    CURLcode enterAndAskFolder(const std::string& address) {
+        base(address);
+        quote = commands({"PWD"});
+        curl_easy_setopt(easy, CURLOPT_NOBODY, 1L);
+        curl_easy_setopt(easy, CURLOPT_POSTQUOTE, quote.get());
+        return run();
+    }
+
     // Sets the handle up for a transfer of one remote file, unless another is open.
     bool prepareTransfer(const std::string& remote, bool binary) {
         if (!isConnected) {
@@ -294,11 +304,7 @@ bool FtpSession::connect(const std::string& server, const std::string& user,
     m->user = user;
     m->password = password;
     m->passive = passive;
-    m->base("ftp://" + server + "/");
-    m->quote = commands({"PWD"});
-    curl_easy_setopt(m->easy, CURLOPT_NOBODY, 1L);
-    curl_easy_setopt(m->easy, CURLOPT_POSTQUOTE, m->quote.get());
-    const CURLcode code = m->run();
+    const CURLcode code = m->enterAndAskFolder("ftp://" + server + "/");
     if (code != CURLE_OK) {
         return m->fail(code);
     }
@@ -330,11 +336,7 @@ bool FtpSession::setCurrentDirectory(const std::string& folder) {
         return m->notConnected();
     }
     const std::string target = m->absolute(folder);
-    m->base(m->url(target, true));
-    m->quote = commands({"PWD"});
-    curl_easy_setopt(m->easy, CURLOPT_NOBODY, 1L);
-    curl_easy_setopt(m->easy, CURLOPT_POSTQUOTE, m->quote.get());
-    const CURLcode code = m->run();
+    const CURLcode code = m->enterAndAskFolder(m->url(target, true));
     if (code != CURLE_OK) {
         return m->fail(code);
     }

@@ -1,5 +1,5 @@
 #include "catalogue/FileIO.h"
-#include "Fakes.h"
+#include "FileIOFixture.h"
 #include "TempFolder.h"
 #include "catalogue/BuiltInStation.h"
 
@@ -13,17 +13,8 @@ namespace {
 
 namespace fs = std::filesystem;
 
-class FileIOTest : public ::testing::Test {
+class FileIOTest : public ::testing::Test, protected test::FileIOFixture {
 protected:
-    test::TempFolder dir;
-    AppFolder folder{dir.path()};
-    ProgramState state;
-    test::FakeMediaPlayer player;
-    test::RecordingUrlOpener shell;
-    test::RecordingMessageBoxes messages;
-    test::RecordingWindowLink window;
-    FILEIO io{state, folder, player, shell, messages, window};
-
     void expectBuiltInStation() {
         EXPECT_EQ(player.urlsGiven, std::vector<std::string>{kBuiltInStreamUrl});
         EXPECT_EQ(state.CurrentStation, builtInStation());

@@ -1,4 +1,4 @@
-#include "Fakes.h"
+#include "FileIOFixture.h"
 #include "TempFolder.h"
 #include "catalogue/ChooserView.h"
 #include "catalogue/FileIO.h"
@@ -32,19 +32,11 @@ std::string record(const std::string& kind, const std::string& genre, const std:
            stream + "\",\"" + feed + "\"\r\n";
 }
 
-class StationListTest : public ::testing::Test {
+class StationListTest : public ::testing::Test, protected test::FileIOFixture {
 protected:
     void SetUp() override { state.CurrentStation.kind = "RADIO"; }
     void catalogue(const std::string& text) { dir.write("Lumo.csv", text); }
 
-    test::TempFolder dir;
-    AppFolder folder{dir.path()};
-    ProgramState state;
-    test::FakeMediaPlayer player;
-    test::RecordingUrlOpener shell;
-    test::RecordingMessageBoxes messages;
-    test::RecordingWindowLink window;
-    FILEIO io{state, folder, player, shell, messages, window};
     RecordingChooser chooser;
 };
 

@@ -1,5 +1,6 @@
 // The FTP layer against a real FTP server on 127.0.0.1, in passive and active mode.
 #include "platform/FtpSession.h"
+#include "BytePattern.h"
 #include "FtpTestServer.h"
 #include "LoopbackHttpServer.h"
 #include "TempFolder.h"
@@ -8,14 +9,6 @@
 
 namespace lumo {
 namespace {
-
-std::string pattern(std::size_t size) {
-    std::string bytes(size, '\0');
-    for (std::size_t i = 0; i < size; ++i) {
-        bytes[i] = static_cast<char>((i * 7 + i / 251) & 0xff);
-    }
-    return bytes;
-}
 
 class FtpSessionTest : public ::testing::TestWithParam<bool> {
 protected:
@@ -50,14 +43,14 @@ INSTANTIATE_TEST_SUITE_P(Modes, FtpSessionTest, ::testing::Values(true, false),
 TEST_P(FtpSessionTest, BlockReadsAreByteExact) {
     for (std::size_t size : {0u, 100u, 255u, 510u, 600u, 5u * 1024 * 1024}) {
         const std::string name = "file" + std::to_string(size) + ".bin";
-        root.write(name, pattern(size));
-        EXPECT_EQ(download(name), pattern(size)) << size;
+        root.write(name, test::bytePattern(size));
+        EXPECT_EQ(download(name), test::bytePattern(size)) << size;
     }
 }
 
 TEST_P(FtpSessionTest, BlockWritesAreByteExact) {
     for (std::size_t size : {0u, 100u, 510u, 600u, 5u * 1024 * 1024}) {
-        const std::string bytes = pattern(size);
+        const std::string bytes = test::bytePattern(size);
         const std::string name = "up" + std::to_string(size) + ".bin";
         ASSERT_TRUE(ftp.openForWriting(name, true));
         for (std::size_t at = 0; at < size; at += 255) {

@@ -1,5 +1,6 @@
 // cFTP against a real FTP server on 127.0.0.1.
 #include "update/Ftp.h"
+#include "BytePattern.h"
 #include "Fakes.h"
 #include "FtpTestServer.h"
 #include "LoopbackHttpServer.h"
@@ -12,14 +13,6 @@ namespace lumo {
 namespace {
 
 using Events = std::vector<std::pair<std::int32_t, std::int32_t>>;
-
-std::string pattern(std::size_t size) {
-    std::string bytes(size, '\0');
-    for (std::size_t i = 0; i < size; ++i) {
-        bytes[i] = static_cast<char>((i * 13 + i / 253) & 0xff);
-    }
-    return bytes;
-}
 
 class FtpTest : public ::testing::TestWithParam<bool> {
 protected:
@@ -59,15 +52,15 @@ TEST_P(FtpTest, DownloadsAreByteExactWithTheirProgressEvents) {
     };
     for (const auto& [size, expected] : cases) {
         const std::string name = "d" + std::to_string(size);
-        remote.write(name, pattern(size));
+        remote.write(name, test::bytePattern(size));
         events.clear();
         ASSERT_TRUE(ftp.FTPDownloadFile(local(name), name)) << ftp.GetLastErrorMessage();
-        EXPECT_EQ(here.read(name), pattern(size));
+        EXPECT_EQ(here.read(name), test::bytePattern(size));
         EXPECT_EQ(events, expected) << size;
     }
-    remote.write("big", pattern(5 * 1024 * 1024));
+    remote.write("big", test::bytePattern(5 * 1024 * 1024));
     ASSERT_TRUE(ftp.FTPDownloadFile(local("big"), "big"));
-    EXPECT_EQ(here.read("big"), pattern(5 * 1024 * 1024));
+    EXPECT_EQ(here.read("big"), test::bytePattern(5 * 1024 * 1024));
 }
 
 TEST_P(FtpTest, ADownloadOverALongerFileEndsWhereTheDataEnds) {
@@ -103,13 +96,13 @@ TEST_P(FtpTest, UploadsAreByteExactWithTheirProgressEvents) {
     EXPECT_TRUE(std::filesystem::exists(remote.path() / "empty.up"));
     EXPECT_EQ(remote.read("empty.up"), "");
     events.clear();
-    here.write("510", pattern(510));
+    here.write("510", test::bytePattern(510));
     ASSERT_TRUE(ftp.FTPUploadFile(local("510"), "510.up"));
     EXPECT_EQ(events, (Events{{255, 510}, {510, 510}, {510, 510}}));
-    EXPECT_EQ(remote.read("510.up"), pattern(510));
-    here.write("big", pattern(5 * 1024 * 1024 + 7));
+    EXPECT_EQ(remote.read("510.up"), test::bytePattern(510));
+    here.write("big", test::bytePattern(5 * 1024 * 1024 + 7));
     ASSERT_TRUE(ftp.FTPUploadFile(local("big"), "big.up"));
-    EXPECT_EQ(remote.read("big.up"), pattern(5 * 1024 * 1024 + 7));
+    EXPECT_EQ(remote.read("big.up"), test::bytePattern(5 * 1024 * 1024 + 7));
     EXPECT_THROW(ftp.FTPUploadFile(local("not-there"), "x.up"), std::runtime_error);
 }
 
