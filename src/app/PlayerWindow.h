@@ -201,6 +201,7 @@ private:
     void connectWindowBehaviour();
     void applySkinOutline();
     bool startDrag();
+    void endDrag();
     void stayOnTopClick();
 
     ProgramState& m_state;
@@ -215,8 +216,8 @@ private:
     UpdateSiteAccount m_updateSite;
     int m_knobTopTwips = 2280;
     QPoint m_dragOffset;
+    bool m_dragArmed = false; // a left press on the bare surface, not yet released
     bool m_dragging = false;
-    bool m_systemMove = false;
 };
 
 } // namespace lumo

@@ -22,11 +22,17 @@ constexpr int kDragSkinHeightTwips = 6000;
 
 void PlayerWindow::connectWindowBehaviour() {
     connect(Image29, &ClickLabel::clicked, this, &PlayerWindow::stayOnTopClick);
+    // The fallback image is part of the surface: its press starts a move, its release ends it
+    // (the image keeps the release to itself).
     connect(Image15, &ClickLabel::pressed, this, [this] {
         m_dragOffset = QCursor::pos() - pos();
+        m_dragArmed = true;
         m_dragging = true;
-        m_systemMove = startDrag();
+        if (startDrag()) {
+            endDrag();
+        }
     });
+    connect(Image15, &ClickLabel::released, this, [this] { endDrag(); });
     connect(Image22, &ClickLabel::pressed, this, [this] {
         m_state.volumeDragAnchorY = 0;
         Timer9->setInterval(10);
@@ -61,28 +67,44 @@ bool PlayerWindow::startDrag() {
     return native != nullptr && native->startSystemMove();
 }
 
+void PlayerWindow::endDrag() {
+    m_dragArmed = false;
+    m_dragging = false;
+}
+
+// Only a left press on the bare surface arms a move. Controls pass on what they do not
+// handle (a label's press, a button's moves), and none of that may drag the window.
 void PlayerWindow::mousePressEvent(QMouseEvent* event) {
-    m_dragOffset = event->globalPosition().toPoint() - pos();
+    if (event->button() == Qt::LeftButton) {
+        QWidget* under = childAt(event->position().toPoint());
+        m_dragArmed = under == nullptr || under == Image15;
+        m_dragging = false;
+        m_dragOffset = event->globalPosition().toPoint() - pos();
+    }
     QWidget::mousePressEvent(event);
 }
 
 void PlayerWindow::mouseMoveEvent(QMouseEvent* event) {
-    if (!(event->buttons() & Qt::LeftButton)) {
+    if (!m_dragArmed || !(event->buttons() & Qt::LeftButton)) {
         QWidget::mouseMoveEvent(event);
         return;
     }
     if (!m_dragging) {
         m_dragging = true;
-        m_systemMove = startDrag();
+        if (startDrag()) {
+            // The window system moves the window until the button is let go, and the release
+            // goes to it, not to us.
+            endDrag();
+            return;
+        }
     }
-    if (!m_systemMove) {
-        move(event->globalPosition().toPoint() - m_dragOffset);
-    }
+    move(event->globalPosition().toPoint() - m_dragOffset);
 }
 
 void PlayerWindow::mouseReleaseEvent(QMouseEvent* event) {
-    m_dragging = false;
-    m_systemMove = false;
+    if (event->button() == Qt::LeftButton) {
+        endDrag();
+    }
     QWidget::mouseReleaseEvent(event);
 }
 

@@ -1,10 +1,11 @@
 #include "Fakes.h"
 #include "PlayerWindowFixture.h"
-#include "platform/ClickLabel.h"
 #include "app/MouseMove1.h"
-#include "platform/OnTop.h"
 #include "app/SkinRegion.h"
 #include "app/StreamKeeper.h"
+#include "platform/ClickLabel.h"
+#include "platform/OnTop.h"
+#include "platform/VideoWidget.h"
 
 #include <QTest>
 #include <gtest/gtest.h>
@@ -254,6 +255,40 @@ TEST_F(WindowBehaviourTest, DraggingTheBareSurfaceMovesTheWindowAndKeepsButtonsO
     EXPECT_TRUE(window->Image15->isVisible());
     EXPECT_EQ(window->childAt(window->Image2->geometry().center()), window->Image2);
     EXPECT_EQ(window->childAt(bare), window->Image15);
+}
+
+TEST_F(WindowBehaviourTest, PressingAControlAndMovingNeverDragsTheWindow) {
+    // Once through the bare surface, so the fallback image lies under the controls.
+    QTest::mousePress(window.get(), Qt::LeftButton, {}, QPoint(5, 100));
+    QTest::mouseMove(window.get(), QPoint(25, 110));
+    QTest::mouseRelease(window.get(), Qt::LeftButton, {}, QPoint(25, 110));
+    ASSERT_TRUE(window->Image15->isVisible());
+    const QPoint start = window->pos();
+
+    const std::vector<QWidget*> controls{window->Image22, window->Image1, window->Label1,
+                                         window->Label2, window->MD};
+    for (QWidget* control : controls) {
+        const QPoint at = control->rect().center();
+        QTest::mousePress(control, Qt::LeftButton, {}, at);
+        QTest::mouseMove(control, at + QPoint(2, 1));
+        QTest::mouseMove(control, at + QPoint(12, 120));
+        QTest::mouseRelease(control, Qt::LeftButton, {}, at + QPoint(12, 120));
+        EXPECT_EQ(window->pos(), start) << control->metaObject()->className();
+        // A move afterwards with no press of the window's own does nothing either.
+        QTest::mouseMove(window.get(), QPoint(60, 60));
+        EXPECT_EQ(window->pos(), start);
+    }
+
+    // The fallback image drags, and its own release ends the drag.
+    QTest::mousePress(window->Image15, Qt::LeftButton, {}, QPoint(5, 100));
+    QTest::mouseMove(window->Image15, QPoint(15, 130));
+    QTest::mouseRelease(window->Image15, Qt::LeftButton, {}, QPoint(15, 130));
+    const QPoint dragged = window->pos();
+    EXPECT_NE(dragged, start);
+    QTest::mousePress(window->Image2, Qt::LeftButton);
+    QTest::mouseMove(window->Image2, QPoint(40, 40));
+    QTest::mouseRelease(window->Image2, Qt::LeftButton, {}, QPoint(40, 40));
+    EXPECT_EQ(window->pos(), dragged);
 }
 
 } // namespace
