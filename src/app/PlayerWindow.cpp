@@ -5,10 +5,12 @@
 #include "chooser/Stations.h"
 #include "platform/ClickLabel.h"
 #include "platform/MediaPlayer.h"
+#include "platform/PlainText.h"
 #include "platform/VideoWidget.h"
 #include "update/Ftp.h"
 
 #include <QPainter>
+#include <type_traits>
 
 namespace lumo {
 
@@ -23,6 +25,9 @@ template <typename Control>
 Control* place(QWidget* parent, int left, int top, int width, int height,
                const char* tooltip = nullptr) {
     auto* control = new Control(parent);
+    if constexpr (std::is_base_of_v<QLabel, Control>) {
+        control->setTextFormat(Qt::PlainText); // captions show names and titles from outside
+    }
     control->setGeometry(twipsRect(left, top, width, height));
     if (tooltip != nullptr) {
         control->setToolTip(QString::fromLatin1(tooltip));
@@ -162,7 +167,7 @@ void PlayerWindow::paintEvent(QPaintEvent*) {
 }
 
 void PlayerWindow::setDefaultStationCaption(const std::string& name) {
-    Label7->setText(QString::fromLatin1(name));
+    setElidedText(*Label7, displayText(name));
 }
 
 void PlayerWindow::pressPicture(ClickLabel* button, const QPixmap& picture) {

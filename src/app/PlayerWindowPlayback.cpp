@@ -8,6 +8,7 @@
 #include "platform/EventLoop.h"
 #include "platform/MediaPlayer.h"
 #include "platform/OnTop.h"
+#include "platform/PlainText.h"
 #include "platform/UrlOpener.h"
 
 #include <QApplication>
@@ -62,9 +63,9 @@ void PlayerWindow::statusTick() {
 
     const auto programTime = [this] {
         return QStringLiteral("Program Time - %1 minutes")
-            .arg(QString::fromLatin1(m_media->durationString()));
+            .arg(displayText(m_media->durationString()));
     };
-    const QString statusText = QString::fromUtf8(m_media->status());
+    const QString statusText = displayText(m_media->status());
     if (m_media->duration() == 0) {
         Label1->setText(statusText);
     } else if (programTimeShown == 1) {
@@ -78,7 +79,7 @@ void PlayerWindow::statusTick() {
         statusTickCount = 0;
     }
 
-    Label2->setText(QString::fromLatin1(m_state.shownStationName));
+    setElidedText(*Label2, displayText(m_state.shownStationName));
     m_media->setMute(false);
     m_media->setStretchToFit(true);
 

@@ -8,6 +8,7 @@
 #include "platform/ClickLabel.h"
 #include "platform/EventLoop.h"
 #include "platform/MediaPlayer.h"
+#include "platform/PlainText.h"
 #include "update/Ftp.h"
 
 #include <QApplication>
@@ -81,7 +82,7 @@ void PlayerWindow::getMOD() {
         info.FindFileInfo(m_folder.resolve("\\lumo.csv").string(), true);
     }
     if (!m_state.stationListDate.empty()) {
-        Label4->setText(QString::fromLatin1(m_state.stationListDate));
+        Label4->setText(displayText(m_state.stationListDate));
     }
 }
 

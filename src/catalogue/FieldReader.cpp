@@ -1,5 +1,7 @@
 #include "catalogue/FieldReader.h"
 
+#include "catalogue/TextEncoding.h"
+
 #include <charconv>
 
 namespace lumo {
@@ -14,6 +16,16 @@ bool isLineEnd(char c) {
 }
 
 } // namespace
+
+FieldReader::FieldReader(std::string_view bytes) {
+    constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+    if (isValidUtf8(bytes)) {
+        m_text = bytes.starts_with(kByteOrderMark) ? bytes.substr(kByteOrderMark.size()) : bytes;
+    } else {
+        m_converted = catalogueTextAsUtf8(bytes);
+        m_text = m_converted;
+    }
+}
 
 void FieldReader::skipBlanks() {
     while (m_pos < m_text.size() && isBlank(m_text[m_pos])) {
@@ -54,7 +66,7 @@ std::optional<std::string> FieldReader::nextText() {
     if (m_text[m_pos] == '"') {
         const std::size_t close = m_text.find('"', m_pos + 1);
         const std::size_t end = close == std::string_view::npos ? m_text.size() : close;
-        field = std::string(m_text.substr(m_pos + 1, end - m_pos - 1));
+        field = std::string(cutUtf8(m_text.substr(m_pos + 1, end - m_pos - 1), kMaxFieldBytes));
         m_pos = close == std::string_view::npos ? m_text.size() : close + 1;
         while (m_pos < m_text.size() && m_text[m_pos] != ',' && !isLineEnd(m_text[m_pos])) {
             ++m_pos;
@@ -68,7 +80,7 @@ std::optional<std::string> FieldReader::nextText() {
         while (end > start && isBlank(m_text[end - 1])) {
             --end;
         }
-        field = std::string(m_text.substr(start, end - start));
+        field = std::string(cutUtf8(m_text.substr(start, end - start), kMaxFieldBytes));
     }
     consumeDelimiter();
     return field;

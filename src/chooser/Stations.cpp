@@ -7,6 +7,7 @@
 #include "platform/MediaPlayer.h"
 #include "platform/MessageBoxes.h"
 #include "platform/OnTop.h"
+#include "platform/PlainText.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -81,6 +82,7 @@ void Stations::buildControls() {
     Combo1->installEventFilter(this);
     Combo1->lineEdit()->installEventFilter(this);
     Label1 = new QLabel(QStringLiteral("No Default Station Set"), this);
+    Label1->setTextFormat(Qt::PlainText);
     Label1->setGeometry(twips(120, 1680, 3255, 255));
     List1 = new QListWidget(this);
     List1->setGeometry(twips(120, 2040, 3255, 4470));
@@ -96,7 +98,7 @@ void Stations::buildControls() {
 }
 
 void Stations::load() {
-    Label1->setText(QString::fromLatin1(m_state.defaultStationName));
+    Label1->setText(displayText(m_state.defaultStationName));
     Check3->setChecked(m_state.useDefaultViewer == 0);
     hide();
     move(m_host.playerWindowPosition());
@@ -207,7 +209,7 @@ void Stations::stationDoubleClicked() {
     setBusy(true);
     QApplication::setOverrideCursor(Qt::WaitCursor);
     yieldToEventLoop();
-    m_state.chosenStationName = item->text().toLatin1().toStdString();
+    m_state.chosenStationName = item->text().toStdString();
     m_host.fileIO().LoadChosenStation();
     m_state.reconnectState = 1;
     m_state.streamReached = 0;
@@ -230,7 +232,7 @@ void Stations::setDefaultClicked() {
     }
     hide();
     m_state.defaultStationName = m_state.CurrentStation.name;
-    Label1->setText(QString::fromLatin1(m_state.defaultStationName));
+    Label1->setText(displayText(m_state.defaultStationName));
     show();
 }
 
@@ -251,15 +253,15 @@ void Stations::closeEvent(QCloseEvent* event) {
 }
 
 void Stations::addGenre(const std::string& genre) {
-    Combo1->addItem(QString::fromLatin1(genre));
+    Combo1->addItem(displayText(genre));
 }
 
 std::string Stations::genreText() const {
-    return Combo1->currentText().toLatin1().toStdString();
+    return Combo1->currentText().toStdString();
 }
 
 void Stations::setGenreText(const std::string& text) {
-    const QString genre = QString::fromLatin1(text);
+    const QString genre = displayText(text);
     const int index = Combo1->findText(genre);
     if (index >= 0) {
         Combo1->setCurrentIndex(index);
@@ -272,7 +274,7 @@ void Stations::clearStations() {
 }
 
 void Stations::addStation(const std::string& name) {
-    List1->addItem(QString::fromLatin1(name));
+    List1->addItem(displayText(name));
 }
 
 } // namespace lumo

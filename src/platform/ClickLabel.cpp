@@ -4,7 +4,9 @@
 
 namespace lumo {
 
-ClickLabel::ClickLabel(QWidget* parent) : QLabel(parent) {}
+ClickLabel::ClickLabel(QWidget* parent) : QLabel(parent) {
+    setTextFormat(Qt::PlainText);
+}
 
 void ClickLabel::mousePressEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton) {

@@ -9,7 +9,7 @@ void DesktopUrlOpener::open(const std::string& address) {
     if (!isNetworkAddress(address)) {
         return;
     }
-    const QUrl url(QString::fromLatin1(address).trimmed(), QUrl::TolerantMode);
+    const QUrl url(QString::fromStdString(address).trimmed(), QUrl::TolerantMode);
     if (url.isValid()) {
         QDesktopServices::openUrl(url);
     }

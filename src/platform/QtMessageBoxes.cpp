@@ -1,12 +1,15 @@
 #include "platform/QtMessageBoxes.h"
 
+#include "platform/PlainText.h"
+
 #include <QMessageBox>
 
 namespace lumo {
 
 void QtMessageBoxes::show(const std::string& text, Icon icon) {
     QMessageBox box(icon == Icon::Stop ? QMessageBox::Critical : QMessageBox::NoIcon,
-                    QStringLiteral("Lumo"), QString::fromLatin1(text), QMessageBox::Ok);
+                    QStringLiteral("Lumo"), displayText(text), QMessageBox::Ok);
+    box.setTextFormat(Qt::PlainText); // the text may carry a server's reply
     box.exec();
 }
 

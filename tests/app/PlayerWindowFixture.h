@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Fakes.h"
+#include "LoopbackHttpServer.h"
 #include "TempFolder.h"
 #include "app/PlayerWindow.h"
 #include "platform/VlcMediaPlayer.h"
@@ -10,11 +11,17 @@
 namespace lumo::test {
 
 // A player window on a temporary application folder, with a fake media player and
-// recording desktop services.
+// recording desktop services. Its update site is a closed port on 127.0.0.1 until a test gives
+// its own: no test reaches the compiled-in site.
 class PlayerWindowFixture {
 protected:
+    static std::unique_ptr<PlayerWindow> withLoopbackSite(std::unique_ptr<PlayerWindow> window) {
+        window->setUpdateSite({"127.0.0.1:" + std::to_string(closedLoopbackPort()), "u", "p"});
+        return window;
+    }
+
     std::unique_ptr<PlayerWindow> makeWindow() {
-        return std::make_unique<PlayerWindow>(
+        return withLoopbackSite(std::make_unique<PlayerWindow>(
             state, folder,
             PlayerWindowServices{shell, messages, cursor,
                                  [this](VideoWidget*) -> std::unique_ptr<MediaPlayer> {
@@ -22,19 +29,19 @@ protected:
                                      media = fake.get();
                                      return fake;
                                  },
-                                 [this] { ++endRequests; }});
+                                 [this] { ++endRequests; }}));
     }
 
     // The same window over the real libVLC, with its dummy outputs.
     std::unique_ptr<PlayerWindow> makeWindowWithLibVlc(VlcMediaPlayer::Options options = {}) {
         options.vlcArguments.insert(options.vlcArguments.begin(), {"--aout=dummy", "--vout=dummy"});
-        return std::make_unique<PlayerWindow>(
+        return withLoopbackSite(std::make_unique<PlayerWindow>(
             state, folder,
             PlayerWindowServices{shell, messages, cursor,
                                  [options](VideoWidget* video) -> std::unique_ptr<MediaPlayer> {
                                      return std::make_unique<VlcMediaPlayer>(video, options);
                                  },
-                                 [this] { ++endRequests; }});
+                                 [this] { ++endRequests; }}));
     }
 
     TempFolder dir;

@@ -72,6 +72,35 @@ TEST(FieldReader, NumbersThatAreNotNumbersReadAsZero) {
     EXPECT_FALSE(reader.nextNumber().has_value());
 }
 
+TEST(FieldReader, TextIsUtf8WhenValidElseWindows1252) {
+    // A byte-order mark is not part of the first field.
+    EXPECT_EQ(allFields("\xEF\xBB\xBF\"RADIO\",\"Caf\xC3\xA9 M\xC3\xBCller\"\r\n"),
+              Fields({"RADIO", "Caf\xC3\xA9 M\xC3\xBCller"}));
+    // A single-byte list: the euro sign and curly quote of Windows-1252, Latin letters.
+    EXPECT_EQ(allFields("\"\x80 Radio\",\"Rock\x92n\x92Roll\",\"Caf\xE9\"\r\n"),
+              Fields({"\xE2\x82\xAC Radio", "Rock\xE2\x80\x99n\xE2\x80\x99Roll", "Caf\xC3\xA9"}));
+    // One stray byte makes the whole file single-byte, so no text is read two ways.
+    EXPECT_EQ(allFields("\"Caf\xC3\xA9\",\"\xFF\"\r\n"),
+              Fields({"Caf\xC3\x83\xC2\xA9", "\xC3\xBF"}));
+    EXPECT_EQ(allFields("\"\xED\xA0\x80\"\r\n"), Fields({"\xC3\xAD\xC2\xA0\xE2\x82\xAC"}));
+}
+
+TEST(FieldReader, LongFieldsAreCutOnACharacterBoundary) {
+    const std::string huge(FieldReader::kMaxFieldBytes * 100, 'x');
+    EXPECT_EQ(allFields("\"" + huge + "\"," + huge + ",next\r\n"),
+              Fields({huge.substr(0, FieldReader::kMaxFieldBytes),
+                      huge.substr(0, FieldReader::kMaxFieldBytes), "next"}));
+    // Two-byte letters across the limit: the cut keeps whole characters only.
+    std::string letters;
+    while (letters.size() < FieldReader::kMaxFieldBytes + 10) {
+        letters += "\xC3\xA9";
+    }
+    const auto fields = allFields("x" + letters);
+    ASSERT_EQ(fields.size(), 1u);
+    EXPECT_EQ(fields[0].size(), FieldReader::kMaxFieldBytes - 1);
+    EXPECT_EQ(fields[0], "x" + letters.substr(0, FieldReader::kMaxFieldBytes - 2));
+}
+
 TEST(FieldWriter, WritesQuotedTextPlainNumbersAndCrLf) {
     FieldWriter writer;
     writer.text("TV").text("A").text("").text("B").text("NONE").endRecord();

@@ -126,6 +126,31 @@ TEST_F(StationListTest, ANameWithACommaIsListedAndLoadedWhole) {
     EXPECT_EQ(player.url, "http://127.0.0.1:9/nsw");
 }
 
+TEST_F(StationListTest, NamesInAnyEncodingAreListedAndFoundAgainAsUtf8) {
+    const std::string longName(10000, 'n');
+    for (const std::string& list :
+         {"\xEF\xBB\xBF" + record("RADIO", "Pop", "Caf\xC3\xA9 M\xC3\xBCller") +
+              record("RADIO", "Pop", longName),
+          record("RADIO", "Pop", "Caf\xE9 M\xFCller") + record("RADIO", "Pop", longName)}) {
+        catalogue(list);
+        state.preselectGenre.clear();
+        io.FillGenreList(chooser);
+        const std::string cut = longName.substr(0, 4096);
+        ASSERT_EQ(chooser.stations, Names({"Caf\xC3\xA9 M\xC3\xBCller", cut}));
+        state.chosenStationName = chooser.stations[0];
+        io.LoadChosenStation();
+        EXPECT_EQ(state.CurrentStation.name, "Caf\xC3\xA9 M\xC3\xBCller");
+        state.chosenStationName = chooser.stations[1];
+        io.LoadChosenStation();
+        EXPECT_EQ(state.CurrentStation.name, cut);
+        // The default station file is written as UTF-8 and reads back the same.
+        ASSERT_TRUE(io.writeDefaultStationFile());
+        state.CurrentStation = {};
+        io.LoadDefaultStation();
+        EXPECT_EQ(state.CurrentStation.name, cut);
+    }
+}
+
 TEST_F(StationListTest, TheDefaultViewerGetsTheChosenStreamAndTheHostedPlayerFallsSilent) {
     catalogue(record("RADIO", "Jazz", "J1", "http://127.0.0.1:9/j1"));
     state.useDefaultViewer = 1;
