@@ -1,5 +1,7 @@
 #include "platform/PlaylistProbe.h"
 
+#include "platform/UserAgent.h"
+
 #include <algorithm>
 #include <cctype>
 #include <curl/curl.h>
@@ -132,6 +134,8 @@ std::optional<std::string> fetchHead(const std::string& address, std::size_t max
     };
     curl_easy_setopt(curl.get(), CURLOPT_URL, address.c_str());
     curl_easy_setopt(curl.get(), CURLOPT_PROTOCOLS_STR, "http,https");
+    curl_easy_setopt(curl.get(), CURLOPT_REDIR_PROTOCOLS_STR, "http,https");
+    curl_easy_setopt(curl.get(), CURLOPT_USERAGENT, kUserAgent);
     curl_easy_setopt(curl.get(), CURLOPT_FOLLOWLOCATION, 1L);
     curl_easy_setopt(curl.get(), CURLOPT_MAXREDIRS, 5L);
     curl_easy_setopt(curl.get(), CURLOPT_NOSIGNAL, 1L);

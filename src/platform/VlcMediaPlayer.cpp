@@ -1,6 +1,8 @@
 #include "platform/VlcMediaPlayer.h"
 
 #include "platform/PlaylistProbe.h"
+#include "platform/UrlOpener.h"
+#include "platform/UserAgent.h"
 #include "platform/VideoWidget.h"
 #include "platform/VlcStateMap.h"
 
@@ -34,6 +36,17 @@ bool isHttp(const std::string& address) {
     return head.starts_with("http://") || head.starts_with("https://");
 }
 
+// What a playlist lists passes the same filter as a station's own address.
+bool mayOpen(libvlc_media_t* media) {
+    char* mrl = libvlc_media_get_mrl(media);
+    if (mrl == nullptr) {
+        return false;
+    }
+    const bool network = isNetworkAddress(mrl);
+    libvlc_free(mrl);
+    return network;
+}
+
 std::string trimmed(const std::string& text) {
     const auto first = text.find_first_not_of(" \t\r\n");
     if (first == std::string::npos) {
@@ -56,7 +69,7 @@ VlcMediaPlayer::VlcMediaPlayer(VideoWidget* video, Options options)
         m_status = "Media player unavailable";
         return;
     }
-    libvlc_set_user_agent(m_instance.get(), "Lumo", "Lumo/0.1");
+    libvlc_set_user_agent(m_instance.get(), kProductName, kUserAgent);
     m_player.reset(libvlc_media_player_new(m_instance.get()));
     if (!m_player) {
         m_status = "Media player unavailable";
@@ -306,8 +319,9 @@ void VlcMediaPlayer::queueSubItems() {
     }
     libvlc_media_list_lock(list);
     for (int i = libvlc_media_list_count(list) - 1; i >= 0; --i) {
-        if (libvlc_media_t* item = libvlc_media_list_item_at_index(list, i)) {
-            m_candidates.emplace_front(item);
+        VlcMedia item(libvlc_media_list_item_at_index(list, i));
+        if (item && mayOpen(item.get())) {
+            m_candidates.push_front(std::move(item));
         }
     }
     libvlc_media_list_unlock(list);
@@ -324,6 +338,9 @@ void VlcMediaPlayer::queueAsxReferences() {
         return;
     }
     for (const auto& ref : asxReferences(*head)) {
+        if (!isNetworkAddress(ref)) {
+            continue;
+        }
         if (libvlc_media_t* item = libvlc_media_new_location(m_instance.get(), ref.c_str())) {
             m_candidates.emplace_back(item);
         }
@@ -353,9 +370,13 @@ void VlcMediaPlayer::setURL(const std::string& address) {
         m_status.clear();
         return;
     }
-    VlcMedia media(target.find("://") != std::string::npos
-                       ? libvlc_media_new_location(m_instance.get(), target.c_str())
-                       : libvlc_media_new_path(m_instance.get(), target.c_str()));
+    // Stations and playlists come from outside: only network streams are opened, never a local
+    // file, a device (camera, microphone, screen) or one of libVLC's own schemes.
+    if (!isNetworkAddress(target)) {
+        openFailed("Failed to Connect");
+        return;
+    }
+    VlcMedia media(libvlc_media_new_location(m_instance.get(), target.c_str()));
     if (!media) {
         openFailed("Could not open");
         return;

@@ -295,19 +295,28 @@ TEST_F(PlayerWindowTest, FullScreenMovesTheVideoOutAndEscapeBringsItBack) {
     EXPECT_EQ(video->winId(), nativeWindow);
 }
 
-// The real libVLC behind the window: a default station served on 127.0.0.1 reaches playing.
+// The real libVLC behind the window: a default station served on 127.0.0.1 reaches playing, and
+// the title it sends is shown as it stands, markup and all.
 TEST_F(PlayerWindowTest, TheDefaultStationFromTheFilePlaysThroughLibVlc) {
+    const std::string markup = "<img src='/dev/zero'> & <b>Artist</b>";
     test::LoopbackHttpServer server;
-    server.serve("/station.wav", {"audio/wav", test::sineWav(30)});
+    auto live = test::LoopbackHttpServer::Resource{"audio/wav", test::endlessSineWav(2, 22050),
+                                                   false, 44100, test::kWavHeaderBytes};
+    live.icyTitle = markup;
+    server.serve("/station", live);
     dir.write("DEFAULT",
-              "\"RADIO\",\"Loopback FM\",\"\",\"" + server.url("/station.wav") + "\",\"NONE\"\r\n");
+              "\"RADIO\",\"Loopback FM\",\"\",\"" + server.url("/station") + "\",\"NONE\"\r\n");
     auto window = makeWindowWithLibVlc();
     window->load();
     EXPECT_TRUE(
         test::waitUntil([&] { return window->media().playState() == PlayState::Playing; }, 15000))
         << window->media().status();
     EXPECT_EQ(state.shownStationName, "Loopback FM");
-    EXPECT_EQ(window->media().URL(), server.url("/station.wav"));
+    EXPECT_EQ(window->media().URL(), server.url("/station"));
+    EXPECT_TRUE(
+        test::waitUntil([&] { return window->Label1->text().toStdString() == markup; }, 15000))
+        << window->Label1->text().toStdString() << server.requests("/station").front();
+    EXPECT_EQ(window->Label1->textFormat(), Qt::PlainText);
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 #include "platform/VlcMediaPlayer.h"
 #include "EventWait.h"
 #include "LoopbackHttpServer.h"
+#include "TempFolder.h"
 #include "Wav.h"
 
 #include <gtest/gtest.h>
@@ -150,6 +151,50 @@ TEST_F(VlcMediaPlayerTest, PlaylistsOfEveryKindPlayWhatTheyList) {
         EXPECT_TRUE(plays(server.url(path))) << path << ": " << player->status();
         EXPECT_EQ(player->URL(), server.url(path));
         player->stop();
+    }
+}
+
+TEST_F(VlcMediaPlayerTest, OnlyNetworkStreamsAreOpenedWhereverTheAddressCameFrom) {
+    test::TempFolder dir;
+    const auto local = dir.write("tone.wav", test::sineWav(30));
+    const std::string fileUrl = "file://" + local.string();
+    for (const std::string& address :
+         {local.string(), fileUrl, std::string("v4l2://"), std::string("alsa://default"),
+          std::string("screen://"), std::string("vlc://quit"), std::string("udp://@239.1.1.1:5004"),
+          std::string("http://"), std::string("javascript:alert(1)")}) {
+        player->setURL(address);
+        EXPECT_EQ(player->playState(), PlayState::Ready) << address;
+        EXPECT_EQ(player->status(), "Failed to Connect") << address;
+        EXPECT_TRUE(endsReadyWithoutPlaying()) << address;
+    }
+
+    // A playlist's local and device entries are passed over; its network entry plays.
+    const std::string tone = server.url("/tone.wav");
+    server.serve("/mixed.m3u",
+                 {"audio/x-mpegurl", "#EXTM3U\n" + fileUrl + "\nv4l2://\n" + tone + "\n"});
+    server.serve("/mixed", {"text/plain", "<asx><entry><ref href=\"" + fileUrl +
+                                              "\"/><ref href=\"" + tone + "\"/></entry></asx>"});
+    for (const char* path : {"/mixed.m3u", "/mixed"}) {
+        const int before = server.requestCount("/tone.wav");
+        EXPECT_TRUE(plays(server.url(path))) << path;
+        EXPECT_GT(server.requestCount("/tone.wav"), before) << path;
+        player->stop();
+    }
+    server.serve("/local-only.m3u", {"audio/x-mpegurl", "#EXTM3U\n" + fileUrl + "\n"});
+    player->setURL(server.url("/local-only.m3u"));
+    EXPECT_TRUE(endsReadyWithoutPlaying());
+}
+
+TEST_F(VlcMediaPlayerTest, EveryRequestNamesTheProgram) {
+    server.serve("/probe", {"text/plain", "<asx><entry><ref href=\"" + server.url("/tone.wav") +
+                                              "\"/></entry></asx>"});
+    ASSERT_TRUE(plays(server.url("/probe")));
+    const std::string agent = "\r\nUser-Agent: Lumo/" LUMO_VERSION;
+    EXPECT_GE(server.requestCount("/probe"), 2) << "libVLC's requests and the probe's";
+    for (const char* path : {"/probe", "/tone.wav"}) {
+        for (const std::string& request : server.requests(path)) {
+            EXPECT_NE(request.find(agent), std::string::npos) << request;
+        }
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <arpa/inet.h>
+#include <cctype>
 #include <chrono>
 #include <cstdlib>
 #include <netinet/in.h>
@@ -58,6 +59,21 @@ std::size_t rangeStart(const std::string& request) {
     return std::strtoull(request.c_str() + at + 16, nullptr, 10);
 }
 
+bool asksForMetadata(std::string request) {
+    std::ranges::transform(request, request.begin(),
+                           [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return request.find("\r\nicy-metadata: 1") != std::string::npos;
+}
+
+// One ICY metadata block: a length byte in units of 16, then the padded text.
+std::string icyBlock(const std::string& title) {
+    std::string text = "StreamTitle='" + title + "';";
+    text.resize((text.size() + 15) / 16 * 16, '\0');
+    return static_cast<char>(text.size() / 16) + text;
+}
+
+constexpr std::size_t kIcyInterval = 8192;
+
 } // namespace
 
 LoopbackHttpServer::LoopbackHttpServer(std::uint16_t port) {
@@ -76,6 +92,12 @@ void LoopbackHttpServer::serve(const std::string& path, Resource resource) {
 
 std::string LoopbackHttpServer::url(const std::string& path) const {
     return "http://127.0.0.1:" + std::to_string(m_port) + path;
+}
+
+std::vector<std::string> LoopbackHttpServer::requests(const std::string& path) const {
+    std::lock_guard lock(m_mutex);
+    const auto it = m_requestTexts.find(path);
+    return it == m_requestTexts.end() ? std::vector<std::string>() : it->second;
 }
 
 int LoopbackHttpServer::requestCount(const std::string& path) const {
@@ -147,6 +169,7 @@ void LoopbackHttpServer::handle(int client) {
     {
         std::lock_guard lock(m_mutex);
         ++m_requests[path];
+        m_requestTexts[path].push_back(request);
         const auto it = m_resources.find(path);
         if (it != m_resources.end()) {
             resource = it->second;
@@ -165,12 +188,12 @@ void LoopbackHttpServer::handle(int client) {
             }
         }
     } else if (found && resource.bytesPerSecond > 0 && !request.empty()) {
-        sendLive(client, resource);
+        sendLive(client, resource, asksForMetadata(request));
     } else if (!request.empty()) {
         std::string header;
         if (found) {
             // Documents can be read from an offset, as on-demand servers allow.
-            const std::size_t from = rangeStart(request);
+            const std::size_t from = resource.seekable ? rangeStart(request) : 0;
             if (from > 0 && from < resource.body.size()) {
                 header = "HTTP/1.0 206 Partial Content\r\nContent-Range: bytes " +
                          std::to_string(from) + "-" + std::to_string(resource.body.size() - 1) +
@@ -179,7 +202,8 @@ void LoopbackHttpServer::handle(int client) {
             } else {
                 header = "HTTP/1.0 200 OK\r\n";
             }
-            header += "Content-Type: " + resource.contentType + "\r\nAccept-Ranges: bytes" +
+            header += "Content-Type: " + resource.contentType +
+                      (resource.seekable ? "\r\nAccept-Ranges: bytes" : "\r\nAccept-Ranges: none") +
                       "\r\nContent-Length: " + std::to_string(resource.body.size()) +
                       "\r\nConnection: close\r\n\r\n";
         } else {
@@ -198,11 +222,35 @@ void LoopbackHttpServer::handle(int client) {
     }
 }
 
-void LoopbackHttpServer::sendLive(int client, const Resource& resource) {
+void LoopbackHttpServer::sendLive(int client, const Resource& resource, bool withMetadata) {
+    const bool icy = withMetadata && !resource.icyTitle.empty();
+    // Stations name themselves in icy- headers, whether or not metadata was asked for.
     const std::string header = "HTTP/1.0 200 OK\r\nContent-Type: " + resource.contentType +
+                               (resource.icyTitle.empty() ? "" : "\r\nicy-name: Loopback") +
+                               (icy ? "\r\nicy-metaint: " + std::to_string(kIcyInterval) : "") +
                                "\r\nConnection: close\r\n\r\n";
+    std::size_t sent = 0;
+    // The body, with a metadata block after every interval's worth of it.
+    auto sendBody = [&](std::string_view data) {
+        while (!data.empty()) {
+            const std::size_t room = icy ? kIcyInterval - sent % kIcyInterval : data.size();
+            const std::size_t take = std::min(room, data.size());
+            if (!sendAll(client, data.data(), take)) {
+                return false;
+            }
+            sent += take;
+            data.remove_prefix(take);
+            if (icy && sent % kIcyInterval == 0) {
+                const std::string block = icyBlock(resource.icyTitle);
+                if (!sendAll(client, block.data(), block.size())) {
+                    return false;
+                }
+            }
+        }
+        return true;
+    };
     if (!sendAll(client, header.data(), header.size()) ||
-        !sendAll(client, resource.body.data(), resource.loopFrom)) {
+        !sendBody(std::string_view(resource.body).substr(0, resource.loopFrom))) {
         return;
     }
     const std::string_view loop = std::string_view(resource.body).substr(resource.loopFrom);
@@ -215,7 +263,10 @@ void LoopbackHttpServer::sendLive(int client, const Resource& resource) {
             piece.append(loop.substr(at, take));
             at = (at + take) % loop.size();
         }
-        if (!sendAll(client, piece.data(), piece.size())) {
+        if (resource.stallAfter > 0 && sent >= resource.stallAfter) {
+            piece.clear(); // gone quiet: nothing more, the connection kept
+        }
+        if (!sendBody(piece)) {
             return;
         }
         std::this_thread::sleep_for(std::chrono::milliseconds(100));

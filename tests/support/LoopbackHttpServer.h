@@ -6,6 +6,7 @@
 #include <mutex>
 #include <string>
 #include <thread>
+#include <utility>
 #include <vector>
 
 namespace lumo::test {
@@ -16,6 +17,12 @@ namespace lumo::test {
 class LoopbackHttpServer {
 public:
     struct Resource {
+        Resource() = default;
+        Resource(std::string type, std::string content, bool silent = false, int rate = 0,
+                 std::size_t loopStart = 0)
+            : contentType(std::move(type)), body(std::move(content)), neverAnswer(silent),
+              bytesPerSecond(rate), loopFrom(loopStart) {}
+
         std::string contentType;
         std::string body;
         bool neverAnswer = false; // accept the request, then stay silent
@@ -23,6 +30,12 @@ public:
         // its part from `loopFrom` on repeated until the server stops.
         int bytesPerSecond = 0;
         std::size_t loopFrom = 0;
+        // Live: sent as an ICY stream title to a client that asks for metadata.
+        std::string icyTitle;
+        // Live: after this many bytes of body the server goes quiet, the connection held open.
+        std::size_t stallAfter = 0;
+        // Documents: false answers without byte ranges, as simple servers do.
+        bool seekable = true;
     };
 
     // Listens on `port`, or on a free port when 0.
@@ -35,12 +48,14 @@ public:
     std::uint16_t port() const { return m_port; }
     std::string url(const std::string& path) const;
     int requestCount(const std::string& path) const;
+    // Every request for `path` so far, headers and all.
+    std::vector<std::string> requests(const std::string& path) const;
     void stop();
 
 private:
     void acceptLoop();
     void handle(int client);
-    void sendLive(int client, const Resource& resource);
+    void sendLive(int client, const Resource& resource, bool withMetadata);
 
     int m_listener = -1;
     std::uint16_t m_port = 0;
@@ -48,6 +63,7 @@ private:
     mutable std::mutex m_mutex;
     std::map<std::string, Resource> m_resources;
     std::map<std::string, int> m_requests;
+    std::map<std::string, std::vector<std::string>> m_requestTexts;
     std::vector<std::thread> m_workers;
     std::vector<int> m_clients;
     std::thread m_acceptor;
