@@ -9,6 +9,7 @@
 #include <sys/stat.h>
 #include <system_error>
 #include <unistd.h>
+#include <utility>
 
 namespace lumo {
 namespace fs = std::filesystem;
@@ -77,28 +78,49 @@ std::optional<std::string> readWholeFile(const fs::path& file) {
 }
 
 bool replaceFileAtomically(const fs::path& file, std::string_view bytes) {
-    std::string temp = (file.parent_path() / ("." + file.filename().string() + ".XXXXXX")).string();
-    int fd = ::mkstemp(temp.data());
-    if (fd < 0) {
+    FileReplacement replacement(file);
+    return replacement.append(bytes) && replacement.commit();
+}
+
+FileReplacement::FileReplacement(const fs::path& file)
+    : m_file(file),
+      m_temp((file.parent_path() / ("." + file.filename().string() + ".XXXXXX")).string()) {
+    m_fd = ::mkstemp(m_temp.data());
+}
+
+FileReplacement::~FileReplacement() {
+    abandon();
+}
+
+void FileReplacement::abandon() {
+    if (m_fd >= 0) {
+        ::close(m_fd);
+        ::unlink(m_temp.c_str());
+        m_fd = -1;
+    }
+}
+
+bool FileReplacement::append(std::string_view bytes) {
+    while (m_fd >= 0 && !bytes.empty()) {
+        const ssize_t written = ::write(m_fd, bytes.data(), bytes.size());
+        if (written < 0) {
+            abandon();
+            return false;
+        }
+        bytes.remove_prefix(static_cast<std::size_t>(written));
+    }
+    return m_fd >= 0;
+}
+
+bool FileReplacement::commit() {
+    if (m_fd < 0) {
         return false;
     }
-    bool ok = true;
-    const char* data = bytes.data();
-    size_t left = bytes.size();
-    while (ok && left > 0) {
-        ssize_t written = ::write(fd, data, left);
-        if (written < 0) {
-            ok = false;
-        } else {
-            data += written;
-            left -= static_cast<size_t>(written);
-        }
-    }
-    ok = ok && ::fchmod(fd, 0644) == 0 && ::fsync(fd) == 0;
-    ok = (::close(fd) == 0) && ok;
-    ok = ok && std::rename(temp.c_str(), file.c_str()) == 0;
+    bool ok = ::fchmod(m_fd, 0644) == 0 && ::fsync(m_fd) == 0;
+    ok = ::close(std::exchange(m_fd, -1)) == 0 && ok;
+    ok = ok && std::rename(m_temp.c_str(), m_file.c_str()) == 0;
     if (!ok) {
-        ::unlink(temp.c_str());
+        ::unlink(m_temp.c_str());
     }
     return ok;
 }

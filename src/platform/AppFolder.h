@@ -35,4 +35,26 @@ std::optional<std::string> readWholeFile(const std::filesystem::path& file);
 // leaves no temporary file behind.
 bool replaceFileAtomically(const std::filesystem::path& file, std::string_view bytes);
 
+// The same, written piece by piece: the bytes go to a temporary file beside the target, which
+// takes the target's place on commit() only. Abandoned (or failed) before that, the temporary
+// file is removed and the target is left as it was.
+class FileReplacement {
+public:
+    explicit FileReplacement(const std::filesystem::path& file);
+    ~FileReplacement();
+    FileReplacement(const FileReplacement&) = delete;
+    FileReplacement& operator=(const FileReplacement&) = delete;
+
+    bool ok() const { return m_fd >= 0; }
+    bool append(std::string_view bytes);
+    bool commit();
+
+private:
+    void abandon();
+
+    std::filesystem::path m_file;
+    std::string m_temp;
+    int m_fd = -1;
+};
+
 } // namespace lumo

@@ -4,6 +4,7 @@
 #include "platform/EventLoop.h"
 #include "platform/MessageBoxes.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -146,54 +147,58 @@ bool cFTP::SimpleFTPGetFile(const std::string& sLocal, const std::string& sRemot
     return m_session.getFile(sRemote, sLocal, binary()) || RecordFTPError("SimpleFtpGetFile");
 }
 
-// The download goes to a temporary file beside the local one and replaces it only once every
-// byte has arrived: a failed or cut-off transfer leaves the old file as it was, and the new
-// file ends where the data ends.
+// The download goes to a temporary file beside the local one and replaces it only once the
+// server has ended the transfer well: a failed or cut-off transfer leaves the old file as it
+// was. The listed size is only a guide for the progress figures: a listing gives a symbolic
+// link's own length, and a file may change between listing and transfer, so the data is read
+// to its end, whatever its length, up to kMaxDownloadBytes.
 bool cFTP::FTPDownloadFile(const std::string& sLocal, const std::string& sRemote) {
     const std::string local = trimmedSpaces(sLocal);
     const std::string remote = trimmedSpaces(sRemote);
     if (local.empty() || remote.empty()) {
         return false;
     }
-    std::int32_t total = GetFTPFileSize(remote);
-    if (total <= 0) {
-        return false;
+    const std::int32_t listed = GetFTPFileSize(remote);
+    if (listed <= 0) {
+        return false; // no such file, or nothing in it
     }
     if (!m_session.openForReading(remote, binary())) {
         return RecordFTPError("FtpOpenFile:GetFile");
     }
-    std::string bytes;
-    bytes.reserve(static_cast<std::size_t>(total));
+    FileReplacement file(local);
     char block[kBlock];
-    std::int32_t current = 0;
-    auto readExactly = [&](std::int32_t size, const char* name) {
+    std::int64_t current = 0;
+    auto stop = [this](const char* name) {
+        RecordFTPError(name);
+        m_session.closeFile();
+        return false;
+    };
+    while (true) {
         std::size_t got = 0;
-        if (!m_session.read(block, static_cast<std::size_t>(size), got) ||
-            got != static_cast<std::size_t>(size)) {
-            RecordFTPError(name); // a short read means the transfer was cut
+        if (!m_session.read(block, kBlock, got)) {
+            return stop("InternetReadFile");
+        }
+        current += static_cast<std::int64_t>(got);
+        if (current > kMaxDownloadBytes) {
+            return stop("InternetReadFile");
+        }
+        if (!file.append(std::string_view(block, got))) {
             m_session.closeFile();
             return false;
         }
-        bytes.append(block, got);
-        return true;
-    };
-    for (std::int32_t i = 0; i < total / kBlock; ++i) {
-        if (!readExactly(kBlock, "InternetReadFile")) {
-            return false;
+        if (got < static_cast<std::size_t>(kBlock)) {
+            break; // the server ended the transfer
         }
         yieldToEventLoop();
-        current += kBlock;
-        progress(current, total);
+        progress(static_cast<std::int32_t>(current),
+                 static_cast<std::int32_t>(std::max<std::int64_t>(current, listed)));
     }
-    const std::int32_t rest = total % kBlock;
-    if (rest != 0 && !readExactly(rest, "InternetReadFile2")) {
-        return false;
+    const auto received = static_cast<std::int32_t>(current);
+    progress(received, received);
+    if (!m_session.closeFile()) {
+        return RecordFTPError("InternetReadFile2");
     }
-    current += rest;
-    total = current;
-    progress(current, total);
-    m_session.closeFile();
-    return replaceFileAtomically(local, bytes);
+    return received > 0 && file.commit();
 }
 
 bool cFTP::FTPUploadFile(const std::string& sLocal, const std::string& sRemote) {

@@ -23,6 +23,8 @@ public:
     static constexpr std::int32_t kTransferAscii = 1;
     static constexpr std::int32_t kTransferBinary = 2;
     static constexpr std::int32_t kPassive = 0x08000000;
+    // A download that grows past this is refused: no station list is anywhere near it.
+    static constexpr std::int64_t kMaxDownloadBytes = 64 * 1024 * 1024;
 
     // `armReshowTimer` starts the player window's re-show timer after a failed connection.
     cFTP(ProgramState& state, MessageBoxes& messages, std::function<void()> armReshowTimer);

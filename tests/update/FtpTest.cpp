@@ -63,11 +63,46 @@ TEST_P(FtpTest, DownloadsAreByteExactWithTheirProgressEvents) {
     EXPECT_EQ(here.read("big"), test::bytePattern(5 * 1024 * 1024));
 }
 
-TEST_P(FtpTest, ADownloadOverALongerFileEndsWhereTheDataEnds) {
+TEST_P(FtpTest, ADownloadReadsToTheEndOfTheDataWhateverTheListingSays) {
     here.write("list", std::string(5000, 'x'));
     remote.write("list", "short");
     ASSERT_TRUE(ftp.FTPDownloadFile(local("list"), "list"));
     EXPECT_EQ(here.read("list"), "short");
+
+    // A listing gives a symbolic link's own length: 8 bytes for a long file, 60 for a short one.
+    const std::string whole = test::bytePattern(40000);
+    remote.write("real.csv", whole);
+    remote.write("tiny.csv", "tiny");
+    const std::string longName(56, 't');
+    std::filesystem::rename(remote.path() / "tiny.csv", remote.path() / (longName + ".csv"));
+    std::filesystem::create_symlink("real.csv", remote.path() / "Lumo.csv");
+    std::filesystem::create_symlink(longName + ".csv", remote.path() / "Tiny.csv");
+    ASSERT_EQ(ftp.GetFTPFileSize("Lumo.csv"), 8);
+    ASSERT_EQ(ftp.GetFTPFileSize("Tiny.csv"), 60);
+    for (const auto& [name, expected] :
+         {std::pair<std::string, std::string>{"Lumo.csv", whole}, {"Tiny.csv", "tiny"}}) {
+        events.clear();
+        ASSERT_TRUE(ftp.FTPDownloadFile(local(name), name)) << ftp.GetLastErrorMessage();
+        EXPECT_EQ(here.read(name), expected);
+        ASSERT_FALSE(events.empty());
+        EXPECT_EQ(events.back(), std::make_pair(static_cast<std::int32_t>(expected.size()),
+                                                static_cast<std::int32_t>(expected.size())));
+        for (const auto& [current, total] : events) {
+            EXPECT_LE(current, total) << name; // never past 100 %
+        }
+    }
+}
+
+TEST_P(FtpTest, ADownloadPastItsCapIsRefusedAndTouchesNothing) {
+    remote.write("huge", "");
+    std::filesystem::resize_file(remote.path() / "huge", cFTP::kMaxDownloadBytes + 1);
+    here.write("huge", "old");
+    EXPECT_FALSE(ftp.FTPDownloadFile(local("huge"), "huge"));
+    EXPECT_EQ(here.read("huge"), "old");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(here.path()),
+                            std::filesystem::directory_iterator()),
+              1)
+        << "no temporary file is left behind";
 }
 
 TEST_P(FtpTest, EmptyOrMissingRemoteFilesTouchNothing) {
