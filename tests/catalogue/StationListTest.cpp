@@ -1,7 +1,11 @@
 #include "FileIOFixture.h"
 #include "TempFolder.h"
+#include "catalogue/BuiltInStation.h"
 #include "catalogue/ChooserView.h"
+#include "catalogue/FieldReader.h"
 #include "catalogue/FileIO.h"
+#include "catalogue/StationRecord.h"
+#include "platform/UrlOpener.h"
 
 #include <gtest/gtest.h>
 
@@ -209,6 +213,30 @@ TEST_F(StationListTest, ALastRecordCutShortIsNoStation) {
     state.selectedGenre = "Jazz";
     io.FillStationList(chooser);
     EXPECT_EQ(chooser.stations, Names({"J1"}));
+}
+
+// The catalogue shipped with the program: whole records, every stream and page over HTTPS,
+// and the built-in station among them.
+TEST(StarterCatalogue, ListsWholeHttpsRecordsIncludingTheBuiltInStation) {
+    const auto bytes = readWholeFile(LUMO_ASSETS_DIR "/Lumo.csv");
+    ASSERT_TRUE(bytes.has_value());
+    FieldReader reader(*bytes);
+    int records = 0;
+    bool builtInListed = false;
+    while (const auto record = readStationRecord(reader)) {
+        ++records;
+        EXPECT_TRUE(record->complete()) << record->name;
+        for (const std::string& address : {record->streamUrl, record->webPage}) {
+            EXPECT_TRUE(address.starts_with("https://") && isNetworkAddress(address)) << address;
+        }
+        EXPECT_TRUE(record->liveFeedUrl == "NONE" || record->liveFeedUrl.starts_with("https://"));
+        builtInListed = builtInListed || (record->name == kBuiltInStationName &&
+                                          record->streamUrl == kBuiltInStreamUrl &&
+                                          record->liveFeedUrl == kBuiltInLiveFeedUrl);
+    }
+    EXPECT_TRUE(reader.atEnd());
+    EXPECT_GE(records, 20);
+    EXPECT_TRUE(builtInListed);
 }
 
 } // namespace
