@@ -3,10 +3,19 @@
 #include "platform/MediaPlayer.h"
 
 #include <algorithm>
+#include <chrono>
 
 namespace lumo {
 
-StreamKeeper::StreamKeeper(MediaPlayer& media, QObject* parent) : QObject(parent), m_media(media) {
+StreamKeeper::StreamKeeper(MediaPlayer& media, QObject* parent, Clock clock)
+    : QObject(parent), m_media(media), m_clock(std::move(clock)) {
+    if (!m_clock) {
+        m_clock = [] {
+            return std::chrono::duration_cast<std::chrono::milliseconds>(
+                       std::chrono::steady_clock::now().time_since_epoch())
+                .count();
+        };
+    }
     m_retry.setSingleShot(true);
     connect(&m_retry, &QTimer::timeout, this, &StreamKeeper::attemptNow);
 }
@@ -17,6 +26,7 @@ int StreamKeeper::delayBefore(int attempt) {
 }
 
 bool StreamKeeper::streamDropped(const std::string& address) {
+    m_playingSince.reset();
     if (m_retry.isActive()) {
         return true;
     }
@@ -33,12 +43,19 @@ bool StreamKeeper::streamDropped(const std::string& address) {
 }
 
 void StreamKeeper::streamPlaying() {
-    m_attempts = 0;
+    const std::int64_t now = m_clock();
+    if (!m_playingSince) {
+        m_playingSince = now;
+    }
+    if (now - *m_playingSince >= kSteadyMilliseconds) {
+        m_attempts = 0;
+    }
 }
 
 void StreamKeeper::cancel() {
     m_retry.stop();
     m_attempts = 0;
+    m_playingSince.reset();
 }
 
 void StreamKeeper::attemptNow() {

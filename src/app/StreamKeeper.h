@@ -2,6 +2,9 @@
 
 #include <QObject>
 #include <QTimer>
+#include <cstdint>
+#include <functional>
+#include <optional>
 #include <string>
 
 namespace lumo {
@@ -10,18 +13,25 @@ class MediaPlayer;
 
 // Brings back a live stream that dropped after it had played (a network blip, a server
 // restart): the address is given to the player again after 1, 2, 4, 8, 16 and then every 30
-// seconds, at most kMaxAttempts times. A station change or the user's stop cancels it.
+// seconds, at most kMaxAttempts times. A station change or the user's stop cancels it. The
+// count starts again only once the stream has played for kSteadyMilliseconds without a break,
+// so nothing that ends soon after it starts (a clip taken for a stream, a server that drops
+// every listener) is fetched again and again without end.
 class StreamKeeper : public QObject {
     Q_OBJECT
 public:
     static constexpr int kMaxAttempts = 20;
+    static constexpr std::int64_t kSteadyMilliseconds = 60000;
+    // Milliseconds on a steady clock.
+    using Clock = std::function<std::int64_t()>;
 
-    explicit StreamKeeper(MediaPlayer& media, QObject* parent = nullptr);
+    explicit StreamKeeper(MediaPlayer& media, QObject* parent = nullptr, Clock clock = {});
 
     // The stream at `address` has stopped unexpectedly. Schedules the next attempt unless one
     // is already waiting; returns false once every attempt has been used.
     bool streamDropped(const std::string& address);
-    // The stream plays again: the next drop starts over with the shortest wait.
+    // The stream plays (called on every status tick while it does); once it has played for
+    // kSteadyMilliseconds, the next drop starts over with the shortest wait.
     void streamPlaying();
     void cancel();
 
@@ -36,8 +46,10 @@ public:
 private:
     MediaPlayer& m_media;
     QTimer m_retry;
+    Clock m_clock;
     std::string m_address;
     int m_attempts = 0;
+    std::optional<std::int64_t> m_playingSince;
 };
 
 } // namespace lumo

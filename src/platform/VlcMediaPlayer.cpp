@@ -25,6 +25,11 @@ constexpr libvlc_event_type_t kPlayerEvents[] = {
     libvlc_MediaPlayerEncounteredError, libvlc_MediaPlayerLengthChanged,
     libvlc_MediaPlayerTimeChanged,      libvlc_MediaPlayerSeekableChanged};
 
+// How far a clock may run past a length before the length is taken for a live window.
+constexpr long long kLengthTolerance = 2000;
+// Longer than this, an unseekable stream's length is a placeholder, not a programme.
+constexpr long long kLongestClipMs = 12LL * 3600 * 1000;
+
 // Playlists that point at playlists are followed this many times at most.
 constexpr int kMaxPlaylistHops = 8;
 constexpr std::size_t kProbeBytes = 64 * 1024;
@@ -59,8 +64,8 @@ std::string trimmed(const std::string& text) {
 
 VlcMediaPlayer::VlcMediaPlayer(VideoWidget* video, Options options)
     : m_video(video), m_options(std::move(options)) {
-    std::vector<const char*> argv{"--no-video-title-show", "--no-stats", "--no-snapshot-preview",
-                                  "--quiet"};
+    // Statistics stay on: they tell whether a stream's data still arrives.
+    std::vector<const char*> argv{"--no-video-title-show", "--no-snapshot-preview", "--quiet"};
     for (const auto& arg : m_options.vlcArguments) {
         argv.push_back(arg.c_str());
     }
@@ -92,12 +97,7 @@ VlcMediaPlayer::VlcMediaPlayer(VideoWidget* video, Options options)
         connect(m_video, &VideoWidget::resized, this, [this] { applyStretch(); });
     }
     m_stallCheck.setInterval(1000);
-    connect(&m_stallCheck, &QTimer::timeout, this, [this] {
-        if (m_state == PlayState::Playing && m_clockAdvanced.isValid() &&
-            m_clockAdvanced.elapsed() > m_options.stallTimeoutMilliseconds) {
-            openFailed("The stream stalled");
-        }
-    });
+    connect(&m_stallCheck, &QTimer::timeout, this, &VlcMediaPlayer::checkForStall);
     m_watchdog.setSingleShot(true);
     connect(&m_watchdog, &QTimer::timeout, this, [this] {
         if (m_state != PlayState::Playing && m_state != PlayState::Paused) {
@@ -134,9 +134,32 @@ void VlcMediaPlayer::onPlayerEvent(const libvlc_event_t* event, void* self) {
 }
 
 void VlcMediaPlayer::onMediaEvent(const libvlc_event_t* event, void* self) {
-    if (event->type == libvlc_MediaMetaChanged &&
-        event->u.media_meta_changed.meta_type == libvlc_meta_NowPlaying) {
+    if (event->type != libvlc_MediaMetaChanged) {
+        return;
+    }
+    const libvlc_meta_t type = event->u.media_meta_changed.meta_type;
+    if (type == libvlc_meta_NowPlaying || type == libvlc_meta_Title || type == libvlc_meta_Artist) {
         static_cast<VlcMediaPlayer*>(self)->post(event->type, 0);
+    }
+}
+
+// A stream whose clock or data has not moved for the stall time has stopped, whatever its
+// format: an Ogg decoder, say, keeps its clock going for a while after the data has stopped.
+// Demultiplexed bytes are the measure: a clip is read at the pace it plays, a live stream as
+// it arrives.
+void VlcMediaPlayer::checkForStall() {
+    if (m_state != PlayState::Playing) {
+        return;
+    }
+    libvlc_media_stats_t stats{};
+    if (m_current && libvlc_media_get_stats(m_current.get(), &stats) &&
+        stats.i_demux_read_bytes != m_demuxedBytes) {
+        m_demuxedBytes = stats.i_demux_read_bytes;
+        m_dataArrived.start();
+    }
+    const qint64 limit = m_options.stallTimeoutMilliseconds;
+    if (m_clockAdvanced.elapsed() > limit || m_dataArrived.elapsed() > limit) {
+        openFailed("The stream stalled");
     }
 }
 
@@ -192,6 +215,11 @@ void VlcMediaPlayer::handle(const Report& report) {
     case libvlc_MediaPlayerTimeChanged:
         if (report.value > 0) {
             m_clockAdvanced.start();
+            m_positionMs = static_cast<long long>(report.value * 1000.0f);
+            // A live HLS stream gives its playlist's window as its length; its clock runs past.
+            if (m_lengthMs > 0 && m_positionMs > m_lengthMs + kLengthTolerance) {
+                m_clockPastLength = true;
+            }
             // The clock runs: media is playing even if its buffers never reported full.
             if (m_libvlcPlaying && m_state != PlayState::Playing) {
                 confirmPlaying();
@@ -218,14 +246,9 @@ void VlcMediaPlayer::handle(const Report& report) {
         m_lengthMs = static_cast<long long>(report.value * 1000.0f);
         break;
     case libvlc_MediaMetaChanged:
-        if (m_current) {
-            if (char* meta = libvlc_media_get_meta(m_current.get(), libvlc_meta_NowPlaying)) {
-                m_nowPlaying = trimmed(meta);
-                libvlc_free(meta);
-                if (m_state == PlayState::Playing && !m_nowPlaying.empty()) {
-                    m_status = m_nowPlaying;
-                }
-            }
+        m_nowPlaying = streamTitle();
+        if (m_state == PlayState::Playing) {
+            m_status = m_nowPlaying.empty() ? "Playing" : m_nowPlaying;
         }
         break;
     default:
@@ -233,9 +256,39 @@ void VlcMediaPlayer::handle(const Report& report) {
     }
 }
 
+// What the station says is playing: its ICY title, or else the artist and title that Ogg and
+// other containers carry. A title that is only the media's own name (from its address or a
+// playlist entry) is not one.
+std::string VlcMediaPlayer::streamTitle() const {
+    if (!m_current) {
+        return {};
+    }
+    auto meta = [this](libvlc_meta_t type) {
+        std::string text;
+        if (char* value = libvlc_media_get_meta(m_current.get(), type)) {
+            text = trimmed(value);
+            libvlc_free(value);
+        }
+        return text;
+    };
+    if (std::string icy = meta(libvlc_meta_NowPlaying); !icy.empty()) {
+        return icy;
+    }
+    std::string title = meta(libvlc_meta_Title);
+    if (title == m_mediaName) {
+        title.clear();
+    }
+    const std::string artist = meta(libvlc_meta_Artist);
+    if (title.empty()) {
+        return {};
+    }
+    return artist.empty() ? title : artist + " - " + title;
+}
+
 void VlcMediaPlayer::confirmPlaying() {
     m_watchdog.stop();
     m_clockAdvanced.start();
+    m_dataArrived.start();
     m_stallCheck.start();
     m_state = playStateFor(libvlc_Playing);
     m_everPlayed = true;
@@ -272,7 +325,16 @@ void VlcMediaPlayer::startMedia(VlcMedia media) {
     m_current = std::move(media);
     m_nowPlaying.clear();
     m_lengthMs = 0;
+    m_positionMs = 0;
+    m_clockPastLength = false;
+    m_demuxedBytes = 0;
     m_seekable = false;
+    if (char* name = libvlc_media_get_meta(m_current.get(), libvlc_meta_Title)) {
+        m_mediaName = trimmed(name);
+        libvlc_free(name);
+    } else {
+        m_mediaName.clear();
+    }
     m_state = PlayState::Transitioning;
     m_status = "Connecting...";
     libvlc_event_attach(libvlc_media_event_manager(m_current.get()), libvlc_MediaMetaChanged,
@@ -447,9 +509,14 @@ void VlcMediaPlayer::applyAudioSettings() {
     }
 }
 
-// A stream that cannot be sought is live: it has no programme length, whatever its headers say.
+// A clip has a programme length, whether or not its server lets it be sought. A live stream has
+// none: its clock runs past what it gives as its length (an HLS window), or it cannot be
+// sought and gives a length no programme has (an endless WAV header's 4 GiB).
 double VlcMediaPlayer::duration() const {
-    return m_seekable && m_lengthMs > 0 ? static_cast<double>(m_lengthMs) / 1000.0 : 0.0;
+    if (m_lengthMs <= 0 || m_clockPastLength || (!m_seekable && m_lengthMs > kLongestClipMs)) {
+        return 0.0;
+    }
+    return static_cast<double>(m_lengthMs) / 1000.0;
 }
 
 bool VlcMediaPlayer::fullScreen() const {

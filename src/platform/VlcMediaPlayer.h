@@ -81,6 +81,8 @@ private:
     void handle(const Report& report);
 
     void startMedia(VlcMedia media);
+    void checkForStall();
+    std::string streamTitle() const;
     void confirmPlaying();
     void haltPlayback();
     void openFailed(const std::string& why);
@@ -101,10 +103,13 @@ private:
     QTimer m_watchdog;
     QTimer m_stallCheck;
     QElapsedTimer m_clockAdvanced;
+    QElapsedTimer m_dataArrived;
+    std::int64_t m_demuxedBytes = 0;
 
     std::string m_url;
     std::string m_status;
     std::string m_nowPlaying;
+    std::string m_mediaName; // the media's title before it played: its address or list entry
     int m_state = PlayState::Undefined;
     int m_volume = 50;
     bool m_mute = false;
@@ -113,11 +118,13 @@ private:
     bool m_libvlcPlaying = false; // libVLC's word, before buffers have filled
     bool m_buffered = false;
     bool m_seekable = false;
-    bool m_ended = false; // the current media reached its end (or failed) after playing
+    bool m_ended = false;            // the current media reached its end (or failed) after playing
     bool m_pausedByStopping = false; // paused a stream that cannot pause: play reconnects
     bool m_probed = false;
     int m_hops = 0;
     long long m_lengthMs = 0;
+    long long m_positionMs = 0;
+    bool m_clockPastLength = false; // a live window, not a programme
 };
 
 } // namespace lumo

@@ -2,6 +2,7 @@
 #include "EventWait.h"
 #include "LoopbackHttpServer.h"
 #include "PlayerWindowFixture.h"
+#include "PythonHttpServer.h"
 #include "TempFolder.h"
 #include "Wav.h"
 #include "app/PlayerWindow.h"
@@ -76,5 +77,33 @@ TEST_F(LiveStreamReconnect, PlayAfterALongPauseReconnectsWhenTheServerLetGo) {
         test::waitUntil([&] { return playing() && server->requestCount("/live") > before; }, 80000))
         << window->Label1->text().toStdString();
 }
+// A clip from a server that cannot seek (Python's http.server sends no byte ranges) is still a
+// clip: it shows its length, ends "Complete" and is not fetched again.
+class ClipFromASimpleServer : public ::testing::Test, protected test::PlayerWindowFixture {};
+
+TEST_F(ClipFromASimpleServer, EndsCompleteAndIsNotFetchedAgain) {
+    test::TempFolder site;
+    site.write("clip.wav", test::sineWav(4));
+    test::PythonHttpServer server(site.path());
+    ASSERT_TRUE(server.running());
+    dir.write("DEFAULT",
+              "\"RADIO\",\"Clip\",\"\",\"" + server.url("/clip.wav") + "\",\"NONE\"\r\n");
+    VlcMediaPlayer::Options options;
+    options.vlcArguments = {"--network-caching=300"};
+    auto window = makeWindowWithLibVlc(options);
+    window->load();
+    ASSERT_TRUE(
+        test::waitUntil([&] { return window->media().playState() == PlayState::Playing; }, 15000))
+        << window->media().status();
+    EXPECT_NEAR(window->media().duration(), 4.0, 0.5);
+    ASSERT_TRUE(test::waitUntil([&] { return window->Label1->text() == "Complete"; }, 30000))
+        << window->Label1->text().toStdString();
+    const int fetched = server.requestCount("/clip.wav");
+    EXPECT_GE(fetched, 1);
+    test::waitUntil([] { return false; }, 4000); // longer than the first reconnect's wait
+    EXPECT_EQ(window->Label1->text(), "Complete");
+    EXPECT_EQ(server.requestCount("/clip.wav"), fetched);
+}
+
 } // namespace
 } // namespace lumo

@@ -1,7 +1,7 @@
 // The status tick driven by hand against a fake media player.
 #include "PlayerWindowFixture.h"
-#include "platform/ClickLabel.h"
 #include "app/StreamKeeper.h"
+#include "platform/ClickLabel.h"
 
 #include <QTest>
 #include <gtest/gtest.h>

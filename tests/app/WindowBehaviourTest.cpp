@@ -156,7 +156,8 @@ TEST(StreamKeeperDelays, GrowToThirtySecondsAndGiveUpInTheEnd) {
 TEST(StreamKeeper, GivesUpAfterItsAttemptsAndLeavesAnotherStationAlone) {
     test::FakeMediaPlayer media;
     media.url = "http://127.0.0.1:9/live";
-    StreamKeeper keeper(media);
+    std::int64_t now = 0;
+    StreamKeeper keeper(media, nullptr, [&] { return now; });
     for (int attempt = 1; attempt <= StreamKeeper::kMaxAttempts; ++attempt) {
         ASSERT_TRUE(keeper.streamDropped(media.url));
         EXPECT_TRUE(keeper.streamDropped(media.url)); // already waiting: not another attempt
@@ -165,8 +166,17 @@ TEST(StreamKeeper, GivesUpAfterItsAttemptsAndLeavesAnotherStationAlone) {
     EXPECT_EQ(media.urlsGiven.size(), static_cast<size_t>(StreamKeeper::kMaxAttempts));
     EXPECT_FALSE(keeper.streamDropped(media.url));
 
-    keeper.streamPlaying(); // it played again: a later drop starts over
+    // Playing again for less than a minute between drops does not start the count over: a
+    // stream that keeps ending soon after it starts is not fetched without end.
+    keeper.streamPlaying();
+    now += StreamKeeper::kSteadyMilliseconds - 1;
+    keeper.streamPlaying();
+    EXPECT_FALSE(keeper.streamDropped(media.url));
+    keeper.streamPlaying();
+    now += StreamKeeper::kSteadyMilliseconds;
+    keeper.streamPlaying(); // a minute of steady play: a later drop starts over
     ASSERT_TRUE(keeper.streamDropped(media.url));
+    EXPECT_EQ(keeper.attempts(), 1);
     media.url = "http://127.0.0.1:9/another-station";
     keeper.attemptNow();
     EXPECT_EQ(media.urlsGiven.size(), static_cast<size_t>(StreamKeeper::kMaxAttempts));
