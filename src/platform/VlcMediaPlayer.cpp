@@ -151,6 +151,9 @@ void VlcMediaPlayer::checkForStall() {
     if (m_state != PlayState::Playing) {
         return;
     }
+    // libVLC does not report every change of a stream's artist and title: look each second.
+    m_nowPlaying = streamTitle();
+    m_status = m_nowPlaying.empty() ? "Playing" : m_nowPlaying;
     libvlc_media_stats_t stats{};
     if (m_current && libvlc_media_get_stats(m_current.get(), &stats) &&
         stats.i_demux_read_bytes != m_demuxedBytes) {

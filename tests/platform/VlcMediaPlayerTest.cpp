@@ -1,10 +1,12 @@
 // The media player over the real libVLC, playing media served on 127.0.0.1.
 #include "platform/VlcMediaPlayer.h"
 #include "EventWait.h"
+#include "Ffmpeg.h"
 #include "LoopbackHttpServer.h"
 #include "TempFolder.h"
 #include "Wav.h"
 
+#include <QElapsedTimer>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -196,6 +198,78 @@ TEST_F(VlcMediaPlayerTest, EveryRequestNamesTheProgram) {
             EXPECT_NE(request.find(agent), std::string::npos) << request;
         }
     }
+}
+
+// Live streams as real servers send them: Ogg Vorbis carrying its titles inside the stream, a
+// source that goes quiet without closing, and HLS with a sliding playlist.
+class LiveFormatsTest : public VlcMediaPlayerTest {
+protected:
+    void SetUp() override {
+        VlcMediaPlayerTest::SetUp();
+        ASSERT_TRUE(test::makeOggNoise(media.path() / "a.ogg", 3, "Ogg Artist", "First Song"));
+        ASSERT_TRUE(test::makeOggNoise(media.path() / "b.ogg", 3, "Ogg Artist", "Second Song"));
+        // Two chained songs, sent at the pace they play and repeated.
+        oggSongs = {"application/ogg", media.read("a.ogg") + media.read("b.ogg")};
+        oggSongs.bytesPerSecond = static_cast<int>(oggSongs.body.size() / 6) + 1;
+    }
+
+    test::TempFolder media;
+    test::LoopbackHttpServer::Resource oggSongs;
+};
+
+TEST_F(LiveFormatsTest, AnOggStreamShowsItsArtistAndTitleAndFollowsThem) {
+    server.serve("/ogg", oggSongs);
+    ASSERT_TRUE(plays(server.url("/ogg"))) << player->status();
+    for (const char* title : {"Ogg Artist - First Song", "Ogg Artist - Second Song"}) {
+        EXPECT_TRUE(test::waitUntil([&] { return player->status() == title; }, kPatience))
+            << player->status();
+    }
+}
+
+TEST_F(LiveFormatsTest, AnOggSourceThatGoesQuietIsReportedEnded) {
+    oggSongs.stallAfter = oggSongs.body.size() / 2; // three seconds, then silence, still open
+    server.serve("/quiet", oggSongs);
+    VlcMediaPlayer::Options options;
+    options.vlcArguments = {"--aout=dummy", "--vout=dummy", "--network-caching=500"};
+    options.stallTimeoutMilliseconds = 3000;
+    player = std::make_unique<VlcMediaPlayer>(nullptr, options);
+    ASSERT_TRUE(plays(server.url("/quiet"))) << player->status();
+    // The data stops three seconds in; the stall shows a few seconds after that, not when an
+    // Ogg decoder's clock finally stops.
+    EXPECT_TRUE(reaches(PlayState::Ready, 12000)) << player->status();
+    EXPECT_EQ(player->status(), "The stream stalled");
+}
+
+TEST_F(LiveFormatsTest, ALiveHlsStreamHasNoProgrammeLength) {
+    ASSERT_TRUE(test::runFfmpeg(
+        {"-f", "lavfi", "-i", "sine=frequency=440:sample_rate=22050:duration=60", "-c:a", "aac",
+         "-b:a", "32k", "-f", "hls", "-hls_time", "2", "-hls_list_size", "0",
+         "-hls_segment_filename", QString::fromStdString((media.path() / "seg%d.ts").string()),
+         QString::fromStdString((media.path() / "all.m3u8").string())}));
+    for (int i = 0; i < 30; ++i) {
+        const std::string name = "seg" + std::to_string(i) + ".ts";
+        server.serve("/hls/" + name, {"video/mp2t", media.read(name)});
+    }
+    // A window of three segments that moves on every two seconds, with no end.
+    QElapsedTimer clock;
+    clock.start();
+    test::LoopbackHttpServer::Resource playlist{"application/vnd.apple.mpegurl", ""};
+    playlist.makeBody = [clock] {
+        const int first = std::min(static_cast<int>(clock.elapsed() / 2000), 27);
+        std::string text = "#EXTM3U\n#EXT-X-VERSION:3\n#EXT-X-TARGETDURATION:2\n"
+                           "#EXT-X-MEDIA-SEQUENCE:" +
+                           std::to_string(first) + "\n";
+        for (int i = first; i < first + 3; ++i) {
+            text += "#EXTINF:2.0,\nseg" + std::to_string(i) + ".ts\n";
+        }
+        return text;
+    };
+    server.serve("/hls/live.m3u8", playlist);
+    ASSERT_TRUE(plays(server.url("/hls/live.m3u8"))) << player->status();
+    // Once its clock has run past the window it gave as its length, it is live.
+    test::waitUntil([] { return false; }, 12000);
+    EXPECT_EQ(player->playState(), PlayState::Playing) << player->status();
+    EXPECT_EQ(player->duration(), 0);
 }
 
 TEST_F(VlcMediaPlayerTest, APlaylistOfDeadEntriesEndsReady) {

@@ -176,6 +176,9 @@ void LoopbackHttpServer::handle(int client) {
             found = true;
         }
     }
+    if (found && resource.makeBody) {
+        resource.body = resource.makeBody();
+    }
     if (found && resource.neverAnswer) {
         while (!m_stopping) {
             pollfd idle{client, POLLIN, 0};

@@ -2,6 +2,7 @@
 
 #include <atomic>
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <mutex>
 #include <string>
@@ -36,6 +37,8 @@ public:
         std::size_t stallAfter = 0;
         // Documents: false answers without byte ranges, as simple servers do.
         bool seekable = true;
+        // Documents: made afresh for each request when set (a live playlist that slides).
+        std::function<std::string()> makeBody;
     };
 
     // Listens on `port`, or on a free port when 0.

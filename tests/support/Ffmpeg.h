@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QStringList>
+#include <filesystem>
+
+namespace lumo::test {
+
+// Runs Debian's ffmpeg quietly with `arguments` (inputs, codecs, output); true when it made
+// what it was asked for. Tests make their compressed media with it rather than ship it.
+bool runFfmpeg(const QStringList& arguments);
+
+// Noise (which keeps the bit rate of a real station) for `seconds` as Ogg Vorbis at `path`, tagged
+// with an artist and a title.
+bool makeOggNoise(const std::filesystem::path& path, double seconds, const QString& artist,
+                  const QString& title);
+
+} // namespace lumo::test
