@@ -1,7 +1,9 @@
 #include "platform/VideoWidget.h"
 
+#include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QScreen>
 #include <QVBoxLayout>
 
 namespace lumo {
@@ -20,6 +22,7 @@ VideoWidget::VideoWidget(QWidget* parent) : QWidget(parent) {
 
 VideoWidget::~VideoWidget() {
     if (m_host) {
+        qApp->removeEventFilter(this);
         // Leave the host without deleting ourselves with it.
         setParent(m_normalParent);
     }
@@ -40,16 +43,24 @@ void VideoWidget::setFullScreen(bool on) {
         m_host->setWindowTitle(QStringLiteral("Lumo"));
         m_host->setAutoFillBackground(true);
         m_host->setPalette(palette());
-        m_host->installEventFilter(this);
+        // Escape leaves full screen wherever the keyboard is: without a window manager the
+        // new window may never get the focus.
+        qApp->installEventFilter(this);
         auto* layout = new QVBoxLayout(m_host.get());
         layout->setContentsMargins(0, 0, 0, 0);
         layout->addWidget(this);
+        // Without a window manager nobody else gives the window the screen's size.
+        QScreen* screen =
+            m_normalParent ? m_normalParent->screen() : QGuiApplication::primaryScreen();
+        if (screen != nullptr) {
+            m_host->setGeometry(screen->geometry());
+        }
         m_host->showFullScreen();
         show();
         m_host->activateWindow();
         setFocus();
     } else {
-        m_host->removeEventFilter(this);
+        qApp->removeEventFilter(this);
         setParent(m_normalParent);
         setGeometry(m_normalGeometry);
         show();
@@ -76,22 +87,13 @@ void VideoWidget::mouseDoubleClickEvent(QMouseEvent*) {
     emit doubleClicked();
 }
 
-void VideoWidget::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Escape && isFullScreen()) {
-        QMetaObject::invokeMethod(
-            this, [this] { setFullScreen(false); }, Qt::QueuedConnection);
-        return;
-    }
-    QWidget::keyPressEvent(event);
-}
-
 void VideoWidget::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     emit resized();
 }
 
 bool VideoWidget::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == m_host.get() && event->type() == QEvent::KeyPress &&
+    if (isFullScreen() && event->type() == QEvent::KeyPress &&
         static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
         // Deferred: the host window must not be deleted inside its own event.
         QMetaObject::invokeMethod(
