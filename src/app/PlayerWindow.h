@@ -27,6 +27,7 @@ class ScreenCursor;
 class Stations;
 class cFTP;
 class StreamKeeper;
+class UpdateProgressWindow;
 class UrlOpener;
 class VideoWidget;
 
@@ -214,6 +215,7 @@ private:
     QPointer<Stations> m_chooser;
     std::unique_ptr<cFTP> mftp;
     UpdateSiteAccount m_updateSite;
+    QPointer<UpdateProgressWindow> m_updateProgress; // while an update runs
     int m_knobTopTwips = 2280;
     QPoint m_dragOffset;
     bool m_dragArmed = false; // a left press on the bare surface, not yet released

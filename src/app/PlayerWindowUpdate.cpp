@@ -1,6 +1,7 @@
 // The station list update: the update-stations button fetches "Lumo.csv" from the update
 // site over FTP and replaces the station list with it.
 #include "app/PlayerWindow.h"
+#include "app/UpdateProgressWindow.h"
 #include "catalogue/FieldReader.h"
 #include "catalogue/StationRecord.h"
 #include "platform/EventLoop.h"
@@ -26,17 +27,45 @@ bool holdsAStation(const std::filesystem::path& file) {
 
 } // namespace
 
-// The update-stations button (the chooser's too).
+// The update-stations button (the chooser's too). While it runs, a small window in the player
+// window's place shows the transfer's progress and lets the user call the update off: the old
+// list stays, the usual windows come back, and nothing more is said.
 void PlayerWindow::updateStationList() {
+    if (m_updateProgress) {
+        return; // one update at a time: the window's events run while it waits
+    }
+    const QRect place = geometry();
     hide();
+    UpdateProgressWindow progress(place);
+    bool cancelled = false;
+    connect(&progress, &UpdateProgressWindow::cancelRequested, &progress,
+            [&cancelled] { cancelled = true; });
+    m_updateProgress = &progress;
+    progress.show();
     yieldToEventLoop();
     if (mftp) {
+        mftp->SetCancelCheck([&cancelled] { return cancelled; });
+        auto listener = mftp->FileTransferProgress;
+        mftp->FileTransferProgress = [&progress, listener](std::int32_t current,
+                                                           std::int32_t total) {
+            progress.showProgress(current, total);
+            if (listener) {
+                listener(current, total);
+            }
+        };
         ConnectUpdateSite();
         yieldToEventLoop();
-        if (m_state.updateStatus == "True") {
+        if (m_state.updateStatus == "True" && !cancelled) {
             DownloadStationList();
         }
+        if (cancelled) {
+            EndUpdateSession();
+        }
+        mftp->SetCancelCheck({});
+        mftp->FileTransferProgress = listener;
     }
+    m_updateProgress = nullptr;
+    progress.hide();
     getMOD();
     show();
 }
@@ -46,7 +75,7 @@ void PlayerWindow::ConnectUpdateSite() {
         return;
     }
     mftp->SetFTPDirectory(kUpdateSiteFolder);
-    if (m_state.updateStatus == "True") {
+    if (m_state.updateStatus == "True" || mftp->Cancelled()) {
         return;
     }
     EndUpdateSession();
@@ -69,6 +98,9 @@ void PlayerWindow::DownloadStationList() {
     }
     std::filesystem::remove(fetched, ec);
     EndUpdateSession();
+    if (mftp->Cancelled()) {
+        return;
+    }
     hide();
     if (ok) {
         m_services.messages.show("Station Update Complete", MessageBoxes::Icon::None);
@@ -81,6 +113,9 @@ void PlayerWindow::DownloadStationList() {
 }
 
 void PlayerWindow::EndUpdateSession() {
+    if (m_updateProgress) {
+        m_updateProgress->hide(); // the outcome takes its place
+    }
     setCursor(Qt::WaitCursor);
     mftp->CloseConnection();
     unsetCursor();

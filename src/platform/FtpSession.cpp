@@ -1,5 +1,7 @@
 #include "platform/FtpSession.h"
 
+#include "platform/EventLoop.h"
+
 #include <algorithm>
 #include <cctype>
 #include <cstdio>
@@ -130,6 +132,7 @@ struct FtpSession::Impl {
     bool uploadEnds = false;
     CURLcode result = CURLE_OK;
     SList quote;
+    std::function<bool()> cancelled;
 
     ~Impl() {
         curl_multi_remove_handle(multi, easy);
@@ -197,6 +200,13 @@ struct FtpSession::Impl {
             if (done || satisfied()) {
                 break;
             }
+            // The window stays alive while the network is slow, and may call the wait off.
+            yieldToEventLoop();
+            if (cancelled && cancelled()) {
+                done = true;
+                result = CURLE_ABORTED_BY_CALLBACK;
+                break;
+            }
             // A paused transfer has no socket to wait on: poll briefly.
             curl_multi_poll(multi, nullptr, 0, 10, nullptr);
         }
@@ -226,6 +236,9 @@ struct FtpSession::Impl {
             return false;
         }
         switch (code) {
+        case CURLE_ABORTED_BY_CALLBACK:
+            errorCode = kOperationCancelled;
+            break;
         case CURLE_COULDNT_RESOLVE_HOST:
             errorCode = kNameNotResolved;
             break;
@@ -566,6 +579,10 @@ bool FtpSession::removeDirectory(const std::string& folder) {
     return m->quoteCommands({"RMD " + folder});
 }
 
+void FtpSession::setCancelCheck(std::function<bool()> cancelled) {
+    m->cancelled = std::move(cancelled);
+}
+
 int FtpSession::lastErrorCode() const {
     return m->errorCode;
 }
@@ -584,6 +601,7 @@ std::string FtpSession::messageFor(int code) {
         {kCannotConnect, "A connection with the server could not be established"},
         {kConnectionLost, "The connection with the server was terminated abnormally"},
         {kTransferInProgress, "There is already an FTP request in progress on this session."},
+        {kOperationCancelled, "The operation was canceled."},
     };
     const auto it = messages.find(code);
     return it == messages.end() ? std::string() : it->second;

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -24,6 +25,7 @@ public:
     static constexpr int kCannotConnect = 12029;
     static constexpr int kConnectionLost = 12030;
     static constexpr int kTransferInProgress = 12110;
+    static constexpr int kOperationCancelled = 12017;
 
     struct Entry {
         std::string name;
@@ -64,6 +66,10 @@ public:
     bool removeFile(const std::string& remote);
     bool makeDirectory(const std::string& folder);
     bool removeDirectory(const std::string& folder);
+
+    // While a call waits on the network, pending window events run; when `cancelled` then
+    // holds, the call ends at once as failed (kOperationCancelled). Empty: never cancelled.
+    void setCancelCheck(std::function<bool()> cancelled);
 
     int lastErrorCode() const;
     // The server's reply lines during the last call.

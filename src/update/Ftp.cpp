@@ -51,6 +51,11 @@ cDirList& cFTP::Directory() {
     return *m_dirList;
 }
 
+void cFTP::SetCancelCheck(std::function<bool()> cancelled) {
+    m_cancelled = cancelled;
+    m_session.setCancelCheck(std::move(cancelled));
+}
+
 void cFTP::CloseConnection() {
     m_session.close();
 }
@@ -85,6 +90,9 @@ bool cFTP::OpenConnection(const std::string& sServer, const std::string& sUser,
     }
     RecordFTPError("InternetConnect");
     m_state.updateStatus = "false";
+    if (Cancelled()) {
+        return false;
+    }
     m_messages.show(
         "Could not Establish Connection to the Update Site, Check your Internet Access and Retry",
         MessageBoxes::Icon::None);
@@ -190,6 +198,10 @@ bool cFTP::FTPDownloadFile(const std::string& sLocal, const std::string& sRemote
             break; // the server ended the transfer
         }
         yieldToEventLoop();
+        if (Cancelled()) {
+            m_session.closeFile();
+            return false;
+        }
         progress(static_cast<std::int32_t>(current),
                  static_cast<std::int32_t>(std::max<std::int64_t>(current, listed)));
     }

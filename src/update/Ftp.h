@@ -54,6 +54,11 @@ public:
     void SetModeActive() { m_connectFlags = 0; }
     void SetModePassive() { m_connectFlags = kPassive; }
 
+    // Lets the user call off the session's calls while they wait (empty: never). A call
+    // called off fails quietly: no message box, no re-show.
+    void SetCancelCheck(std::function<bool()> cancelled);
+    bool Cancelled() const { return m_cancelled && m_cancelled(); }
+
     // FileTransferProgress (lCurrentBytes, lTotalBytes), once per block and once at the end.
     std::function<void(std::int32_t, std::int32_t)> FileTransferProgress;
 
@@ -70,6 +75,7 @@ private:
     std::int32_t m_connectFlags = 0;
     std::string m_lastError;
     std::optional<cDirList> m_dirList;
+    std::function<bool()> m_cancelled;
 };
 
 } // namespace lumo

@@ -2,10 +2,16 @@
 #include "FtpTestServer.h"
 #include "LoopbackHttpServer.h"
 #include "PlayerWindowFixture.h"
+#include "app/UpdateProgressWindow.h"
 #include "platform/ClickLabel.h"
 #include "update/Ftp.h"
 
+#include <QApplication>
+#include <QPushButton>
+#include <QRegularExpression>
 #include <QTest>
+#include <QTimer>
+#include <algorithm>
 #include <ctime>
 #include <gtest/gtest.h>
 
@@ -39,6 +45,34 @@ protected:
         window->load();
     }
     void update() { QTest::mouseClick(window->Image5, Qt::LeftButton); }
+    // The window that stands in for the player window while an update runs.
+    static UpdateProgressWindow* progressWindow() {
+        for (QWidget* top : QApplication::topLevelWidgets()) {
+            if (auto* progress = qobject_cast<UpdateProgressWindow*>(top);
+                progress != nullptr && progress->isVisible()) {
+                return progress;
+            }
+        }
+        return nullptr;
+    }
+    // Runs `step` on the progress window every few milliseconds while the update runs.
+    void updateWatching(const std::function<void(UpdateProgressWindow&)>& step) {
+        QTimer watcher;
+        QObject::connect(&watcher, &QTimer::timeout, [&] {
+            if (auto* progress = progressWindow()) {
+                step(*progress);
+            }
+        });
+        watcher.start(2);
+        update();
+    }
+    std::string bigList() const {
+        std::string big;
+        while (big.size() < 5 * 1024 * 1024) {
+            big += kNewList;
+        }
+        return big;
+    }
     std::vector<std::string> shownTexts() const {
         std::vector<std::string> texts;
         for (const auto& [text, icon] : messages.shown) {
@@ -95,11 +129,7 @@ TEST_F(UpdateTest, AnUnreachableSiteOnlySaysSoAndTheDateIsStillRefreshed) {
 }
 
 TEST_F(UpdateTest, AServerKilledMidDownloadLeavesTheOldList) {
-    std::string big;
-    while (big.size() < 5 * 1024 * 1024) {
-        big += kNewList;
-    }
-    site.write("downloads/LUMO/Lumo.csv", big);
+    site.write("downloads/LUMO/Lumo.csv", bigList());
     bool killed = false;
     // The session exists once the window has loaded: cut the transfer a little way in.
     window->ftpSession()->FileTransferProgress = [&](std::int32_t current, std::int32_t) {
@@ -112,6 +142,57 @@ TEST_F(UpdateTest, AServerKilledMidDownloadLeavesTheOldList) {
     EXPECT_TRUE(killed);
     EXPECT_EQ(shownTexts(), std::vector<std::string>{"Station Update Not Found, Try again later"});
     EXPECT_EQ(dir.read("Lumo.csv"), kOldList);
+}
+
+TEST_F(UpdateTest, TheProgressWindowStandsInForThePlayerWhileTheListArrives) {
+    site.write("downloads/LUMO/Lumo.csv", bigList());
+    std::vector<QString> seen;
+    bool playerHidden = true;
+    updateWatching([&](UpdateProgressWindow& progress) {
+        seen.push_back(progress.text());
+        playerHidden = playerHidden && !window->isVisible();
+    });
+    ASSERT_FALSE(seen.empty());
+    EXPECT_EQ(seen.front(), "Updating stations...");
+    static const QRegularExpression percent(QStringLiteral("^Updating stations\\.\\.\\. \\d+ %$"));
+    EXPECT_TRUE(
+        std::ranges::any_of(seen, [](const QString& t) { return percent.match(t).hasMatch(); }));
+    EXPECT_TRUE(playerHidden);
+    EXPECT_EQ(progressWindow(), nullptr);
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(shownTexts(), std::vector<std::string>{"Station Update Complete"});
+}
+
+TEST_F(UpdateTest, CancelLeavesTheOldListAndSaysNothingWhetherConnectingOrDownloading) {
+    // A site that takes the connection and never greets.
+    test::LoopbackHttpServer silent;
+    window->setUpdateSite({"127.0.0.1:" + std::to_string(silent.port()), "u", "p"});
+    int waits = 0;
+    updateWatching([&](UpdateProgressWindow& progress) {
+        if (++waits == 50) {
+            progress.cancelButton()->click();
+        }
+    });
+    EXPECT_GE(waits, 50);
+    EXPECT_TRUE(messages.shown.empty());
+    EXPECT_EQ(window->Timer5->interval(), 0);
+
+    window->setUpdateSite(
+        {server.address(), test::FtpTestServer::kUser, test::FtpTestServer::kPassword});
+    site.write("downloads/LUMO/Lumo.csv", bigList());
+    bool clicked = false;
+    updateWatching([&](UpdateProgressWindow& progress) {
+        if (!clicked && progress.text().endsWith(QLatin1Char('%'))) {
+            clicked = true;
+            progress.cancelButton()->click();
+        }
+    });
+    EXPECT_TRUE(clicked);
+    EXPECT_TRUE(messages.shown.empty());
+    EXPECT_EQ(dir.read("Lumo.csv"), kOldList);
+    EXPECT_FALSE(std::filesystem::exists(dir.path() / ".Lumo.csv.download"));
+    EXPECT_EQ(progressWindow(), nullptr);
+    EXPECT_TRUE(window->isVisible());
 }
 
 } // namespace
