@@ -98,7 +98,7 @@ void Stations::buildControls() {
 }
 
 void Stations::load() {
-    Label1->setText(displayText(m_state.defaultStationName));
+    setElidedText(*Label1, displayText(m_state.defaultStationName));
     Check3->setChecked(m_state.useDefaultViewer == 0);
     hide();
     move(m_host.playerWindowPosition());
@@ -232,7 +232,7 @@ void Stations::setDefaultClicked() {
     }
     hide();
     m_state.defaultStationName = m_state.CurrentStation.name;
-    Label1->setText(displayText(m_state.defaultStationName));
+    setElidedText(*Label1, displayText(m_state.defaultStationName));
     show();
 }
 
