@@ -1,6 +1,6 @@
 #include "platform/FtpSession.h"
 
-#include "platform/EventLoop.h"
+#include "platform/CurlWait.h"
 
 #include <algorithm>
 #include <cctype>
@@ -187,28 +187,8 @@ struct FtpSession::Impl {
 
     // Drives the handle until `satisfied` holds or the transfer ends.
     void drive(const std::function<bool()>& satisfied) {
-        while (!done && !satisfied()) {
-            int running = 0;
-            curl_multi_perform(multi, &running);
-            int queued = 0;
-            while (CURLMsg* message = curl_multi_info_read(multi, &queued)) {
-                if (message->msg == CURLMSG_DONE) {
-                    done = true;
-                    result = message->data.result;
-                }
-            }
-            if (done || satisfied()) {
-                break;
-            }
-            // The window stays alive while the network is slow, and may call the wait off.
-            yieldToEventLoop();
-            if (cancelled && cancelled()) {
-                done = true;
-                result = CURLE_ABORTED_BY_CALLBACK;
-                break;
-            }
-            // A paused transfer has no socket to wait on: poll briefly.
-            curl_multi_poll(multi, nullptr, 0, 10, nullptr);
+        if (!done) {
+            done = driveMulti(multi, satisfied, cancelled, result);
         }
     }
 

@@ -194,7 +194,11 @@ void LoopbackHttpServer::handle(int client) {
         sendLive(client, resource, asksForMetadata(request));
     } else if (!request.empty()) {
         std::string header;
-        if (found) {
+        if (found && !resource.redirectTo.empty()) {
+            header = "HTTP/1.0 302 Found\r\nLocation: " + resource.redirectTo +
+                     "\r\nContent-Length: 0\r\nConnection: close\r\n\r\n";
+            resource.body.clear();
+        } else if (found) {
             // Documents can be read from an offset, as on-demand servers allow.
             const std::size_t from = resource.seekable ? rangeStart(request) : 0;
             if (from > 0 && from < resource.body.size()) {

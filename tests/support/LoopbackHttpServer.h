@@ -37,6 +37,8 @@ public:
         std::size_t stallAfter = 0;
         // Documents: false answers without byte ranges, as simple servers do.
         bool seekable = true;
+        // Answered with a redirect ("302 Found") to this address when set.
+        std::string redirectTo;
         // Documents: made afresh for each request when set (a live playlist that slides).
         std::function<std::string()> makeBody;
     };
