@@ -1,5 +1,7 @@
 #include "app/PlayerWindow.h"
 
+#include "app/AdvertRotation.h"
+#include "app/LiveFeed.h"
 #include "app/StreamKeeper.h"
 #include "app/Twips.h"
 #include "chooser/Stations.h"
@@ -64,6 +66,41 @@ PlayerWindow::PlayerWindow(ProgramState& state, const AppFolder& folder,
     connectWindowBehaviour();
     connectChooser();
     connectLiveFeed();
+    connectAdverts();
+}
+
+void PlayerWindow::connectLiveFeed() {
+    m_http = std::make_unique<CurlHttpTransfer>(m_services.httpLimits);
+    m_http->setCancelCheck([this] { return m_ending; });
+    m_liveFeed = std::make_unique<LiveFeed>(
+        m_state, m_folder, *m_http, m_services.messages,
+        LiveFeedView{*Image32, *Image35, *Label3, Image33, Image34, Image42, *Timer8, *Timer10,
+                     *Timer11, [this] { hide(); }, [this] { show(); }});
+    connect(Image32, &ClickLabel::clicked, this, [this] { m_liveFeed->buttonClicked(); });
+}
+
+void PlayerWindow::connectAdverts() {
+    m_adverts =
+        std::make_unique<AdvertRotation>(m_state, m_folder, *m_http, *m_fileIO, m_services.shell,
+                                         AdvertView{*Image14, Image24, updateSiteHttpBase});
+    Timer4->onTick([this] {
+        if (Timer4->interval() != 0) {
+            m_adverts->ShowAdvert();
+        }
+    });
+    connect(Image14, &ClickLabel::clicked, this, [this] { m_adverts->clicked(); });
+}
+
+void PlayerWindow::AwaitLiveFeed() {
+    m_liveFeed->AwaitLiveFeed();
+}
+
+void PlayerWindow::PauseLiveFeed() {
+    m_liveFeed->PauseLiveFeed();
+}
+
+void PlayerWindow::SwitchLiveFeedOff() {
+    m_liveFeed->SwitchLiveFeedOff();
 }
 
 PlayerWindow::~PlayerWindow() {

@@ -6,6 +6,7 @@
 #include "catalogue/PlayerWindowLink.h"
 #include "chooser/ChooserHost.h"
 #include "platform/AppFolder.h"
+#include "platform/CurlHttpTransfer.h"
 #include "platform/Timer.h"
 #include "state/ProgramState.h"
 
@@ -20,7 +21,9 @@
 
 namespace lumo {
 
+class AdvertRotation;
 class ClickLabel;
+class LiveFeed;
 class MediaPlayer;
 class MessageBoxes;
 class ScreenCursor;
@@ -40,6 +43,8 @@ struct PlayerWindowServices {
     std::function<std::unique_ptr<MediaPlayer>(VideoWidget* video)> makeMediaPlayer;
     // Ends the program at once; by default leaves the application's event loop.
     std::function<void()> endProgram;
+    // How long the live feed's and the adverts' fetches may take, and how much they may bring.
+    HttpLimits httpLimits{};
 };
 
 // The main window: a frameless, skinned player with its video rectangle, labels, buttons,
@@ -83,6 +88,8 @@ public:
 
     // Live feed: switches it off (frame and caption hidden, timers stopped).
     void SwitchLiveFeedOff();
+    LiveFeed& liveFeed() { return *m_liveFeed; }
+    AdvertRotation& adverts() { return *m_adverts; }
 
     // Refreshes the station-list date label.
     void getMOD();
@@ -187,9 +194,10 @@ private:
     void returnToDefaultStation();
     void placeVolumeKnob();
 
-    // chooser and live feed
+    // chooser, live feed and adverts
     void connectChooser();
     void connectLiveFeed();
+    void connectAdverts();
     void defaultStationPressed();
     void defaultStationReleased();
 
@@ -211,6 +219,10 @@ private:
     QPixmap m_background;
     std::unique_ptr<MediaPlayer> m_media;
     std::unique_ptr<FILEIO> m_fileIO;
+    std::unique_ptr<CurlHttpTransfer> m_http;
+    std::unique_ptr<LiveFeed> m_liveFeed;
+    std::unique_ptr<AdvertRotation> m_adverts;
+    bool m_ending = false; // the program is ending: fetches under way are abandoned
     StreamKeeper* m_keeper = nullptr;
     QPointer<Stations> m_chooser;
     std::unique_ptr<cFTP> mftp;

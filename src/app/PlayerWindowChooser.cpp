@@ -1,4 +1,5 @@
 // The player window's side of the station chooser and of the default-station button.
+#include "app/LiveFeed.h"
 #include "app/PlayerWindow.h"
 #include "chooser/Stations.h"
 #include "platform/ClickLabel.h"
@@ -41,11 +42,7 @@ void PlayerWindow::defaultStationPressed() {
     yieldToEventLoop();
     Image7->setPixmap(Image16);
     yieldToEventLoop();
-    if (m_state.liveFeedOn == 1) {
-        PauseLiveFeed();
-        Label3->setText(QStringLiteral("Waiting for Live Feed ...."));
-        Timer8->setInterval(5000);
-    }
+    m_liveFeed->waitForNextStation();
 }
 
 void PlayerWindow::defaultStationReleased() {

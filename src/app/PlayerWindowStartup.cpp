@@ -1,5 +1,7 @@
 // The player window's start-up sequence and the ways it ends.
 #include "app/AdvertFiles.h"
+#include "app/AdvertRotation.h"
+#include "app/LiveFeed.h"
 #include "app/PlayerWindow.h"
 #include "app/Twips.h"
 #include "app/UpdateSite.h"
@@ -145,6 +147,10 @@ void PlayerWindow::closeEvent(QCloseEvent* event) {
 }
 
 void PlayerWindow::endProgram() {
+    // A fetch that waits further down the stack ends at once and its result is dropped.
+    m_ending = true;
+    m_liveFeed->abandon();
+    m_adverts->abandon();
     if (m_services.endProgram) {
         m_services.endProgram();
     } else {

@@ -42,6 +42,10 @@ public:
     // Writes CurrentStation to "\DEFAULT"; false when it could not be written.
     bool writeDefaultStationFile();
 
+    // Sets advertLink to the address "\image2url.csv" lists for advertNumber (the first line
+    // with that number), or to nothing.
+    void ReadAdvertLink();
+
     // Hands a stream to the desktop's default viewer.
     void openInDefaultViewer(const std::string& streamUrl);
 

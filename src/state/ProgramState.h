@@ -32,6 +32,11 @@ struct ProgramState {
     std::int16_t liveFeedOn = 0;
     std::int16_t liveFeedCountdown = 0; // seconds to the next refresh
 
+    // Advert rotation
+    std::int16_t advertNumber = 0;       // the advert due: "\ADS\AD<n>.jpg"
+    std::int16_t advertListComplete = 0; // 1 once the end of the advert list was found
+    std::string advertLink;              // what a click on the advert opens; empty: nothing
+
     // Window behaviour
     std::int16_t stayOnTopMode = 0;     // 1: normal, 2: kept on top
     std::int16_t volumeDragAnchorY = 0; // screen y of the volume drag's reference; 0: not taken
