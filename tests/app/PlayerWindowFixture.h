@@ -29,7 +29,7 @@ protected:
                                      media = fake.get();
                                      return fake;
                                  },
-                                 [this] { ++endRequests; }}));
+                                 [this] { ++endRequests; }, httpLimits}));
     }
 
     // The same window over the real libVLC, with its dummy outputs.
@@ -41,7 +41,7 @@ protected:
                                  [options](VideoWidget* video) -> std::unique_ptr<MediaPlayer> {
                                      return std::make_unique<VlcMediaPlayer>(video, options);
                                  },
-                                 [this] { ++endRequests; }}));
+                                 [this] { ++endRequests; }, httpLimits}));
     }
 
     TempFolder dir;
@@ -52,6 +52,7 @@ protected:
     FakeScreenCursor cursor;
     FakeMediaPlayer* media = nullptr;
     int endRequests = 0;
+    HttpLimits httpLimits{}; // the window's fetches
 };
 
 } // namespace lumo::test
