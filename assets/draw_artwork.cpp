@@ -1,5 +1,6 @@
-// Draws the player's skin and button pictures into assets/images/.
-// Build target `lumo_draw_artwork`; run it with the output folder as its argument after
+// Draws the player's skin and button pictures into assets/images/, and the update site's
+// advert pictures into site/downloads/LUMO/.
+// Build target `lumo_draw_artwork`; run it with the two output folders as its arguments after
 // changing anything here, and commit the pictures it writes.
 #include <QDir>
 #include <QFont>
@@ -348,6 +349,59 @@ void drawPictures() {
     save(placeholder, "live_feed_placeholder");
 }
 
+// The update site's adverts: stations of the starter catalogue, drawn at twice the advert
+// image's size so that they stay sharp when scaled. Their links are in image2url.csv.
+void drawAdverts(const QString& siteDir) {
+    struct Advert {
+        const char* name;
+        const char* line;
+        QColor from, to;
+    };
+    const Advert adverts[] = {
+        {"SomaFM Groove Salad", "Ambient beats and grooves, listener supported",
+         QColor(0x1d, 0x4d, 0x2b), QColor(0x6a, 0xb0, 0x4c)},
+        {"Radio Paradise", "Eclectic, commercial-free, DJ-mixed", QColor(0x4a, 0x1d, 0x5c),
+         QColor(0xd0, 0x6a, 0x3c)},
+        {"FIP", "Jazz, rock, world and more from Paris", QColor(0x7a, 0x0c, 0x3a),
+         QColor(0xe8, 0x3e, 0x8c)},
+        {"KEXP Seattle", "Where the music matters", QColor(0x10, 0x10, 0x10),
+         QColor(0xc8, 0x8a, 0x12)},
+    };
+    int number = 2;
+    for (const Advert& advert : adverts) {
+        QImage image(QSize(524, 132), QImage::Format_RGB32);
+        QPainter p(&image);
+        p.setRenderHint(QPainter::Antialiasing);
+        QLinearGradient fill(0, 0, image.width(), image.height());
+        fill.setColorAt(0, advert.from);
+        fill.setColorAt(1, advert.to);
+        p.fillRect(image.rect(), fill);
+        p.setPen(QPen(QColor(255, 255, 255, 45), 4));
+        for (int i = 0; i < 6; ++i) {
+            const qreal radius = 18 + i * 16;
+            p.drawArc(QRectF(470 - radius, 66 - radius, radius * 2, radius * 2), 130 * 16,
+                      100 * 16);
+        }
+        QFont big("DejaVu Sans", 16, QFont::Bold);
+        big.setPixelSize(32);
+        p.setFont(big);
+        p.setPen(Qt::white);
+        p.drawText(QRectF(26, 14, 480, 56), Qt::AlignLeft | Qt::AlignVCenter, advert.name);
+        QFont small("DejaVu Sans", 10);
+        small.setPixelSize(18);
+        p.setFont(small);
+        p.setPen(QColor(255, 255, 255, 220));
+        p.drawText(QRectF(28, 72, 480, 30), Qt::AlignLeft | Qt::AlignVCenter, advert.line);
+        small.setPixelSize(15);
+        p.setFont(small);
+        p.setPen(QColor(255, 255, 255, 170));
+        p.drawText(QRectF(28, 102, 430, 22), Qt::AlignLeft | Qt::AlignVCenter,
+                   "Now in Lumo's station list");
+        p.end();
+        image.save(siteDir + QStringLiteral("/AD%1.jpg").arg(number++), "JPG", 88);
+    }
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -358,5 +412,8 @@ int main(int argc, char** argv) {
     drawTransport();
     drawSmallButtons();
     drawPictures();
+    if (argc > 2 && !QString::fromLocal8Bit(argv[2]).startsWith(QLatin1Char('-'))) {
+        drawAdverts(QString::fromLocal8Bit(argv[2]));
+    }
     return 0;
 }

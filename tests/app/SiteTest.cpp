@@ -1,0 +1,112 @@
+// The repository's update site served by scripts/serve-site, and the player window in a real
+// X window against it: the update installs the site's list, the site's adverts rotate, and the
+// live feed shows a served still. Screenshots of both go to the build's screenshots folder.
+#include "EventWait.h"
+#include "LoopbackHttpServer.h"
+#include "PlayerWindowFixture.h"
+#include "platform/ClickLabel.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QGuiApplication>
+#include <QProcess>
+#include <QScreen>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace lumo {
+namespace {
+
+// scripts/serve-site on free ports, stopped with the test.
+class ServedSite {
+public:
+    ServedSite() {
+        m_process.start(QStringLiteral(LUMO_SOURCE_DIR "/scripts/serve-site"),
+                        {QStringLiteral("--ftp-port"), QStringLiteral("0"),
+                         QStringLiteral("--http-port"), QStringLiteral("0")});
+        while (m_process.waitForReadyRead(10000)) {
+            while (m_process.canReadLine()) {
+                const QList<QByteArray> words = m_process.readLine().trimmed().split(' ');
+                (words.value(0) == "FTP" ? ftpPort : httpPort) = words.value(1).toUShort();
+            }
+            if (ftpPort != 0 && httpPort != 0) {
+                return;
+            }
+        }
+    }
+    ~ServedSite() {
+        m_process.terminate();
+        m_process.waitForFinished(5000);
+    }
+    std::uint16_t ftpPort = 0;
+    std::uint16_t httpPort = 0;
+
+private:
+    QProcess m_process;
+};
+
+class SiteTest : public ::testing::Test, protected test::PlayerWindowFixture {
+protected:
+    void SetUp() override {
+        if (QGuiApplication::platformName() != QLatin1String("xcb")) {
+            GTEST_SKIP() << "needs an X display (the suite runs under Xvfb)";
+        }
+        ASSERT_NE(site.httpPort, 0);
+        dir.write("Lumo.csv",
+                  "\"RADIO\",\"Old\",\"Old FM\",\"http://p\",\"http://s\",\"NONE\"\r\n");
+        dir.write("DEFAULT", "\"RADIO\",\"Studio FM\",\"https://studio.example/\","
+                             "\"http://127.0.0.1:9/s\",\"" +
+                                 camera.url("/cam.jpg") + "\"\r\n");
+        window = makeWindow();
+        window->setUpdateSite({"127.0.0.1:" + std::to_string(site.ftpPort), "anonymous", "x"});
+        window->load();
+        window->updateSiteHttpBase =
+            "127.0.0.1:" + std::to_string(site.httpPort) + "/downloads/LUMO/";
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    }
+    void screenshot(const char* name) {
+        QDir().mkpath(QStringLiteral(LUMO_SCREENSHOT_DIR));
+        window->grab().save(QStringLiteral(LUMO_SCREENSHOT_DIR "/%1.png").arg(name));
+    }
+
+    ServedSite site;
+    test::LoopbackHttpServer camera;
+    std::unique_ptr<PlayerWindow> window;
+};
+
+TEST_F(SiteTest, TheUpdateInstallsTheSitesListAndItsAdvertsRotate) {
+    QTest::mouseClick(window->Image5, Qt::LeftButton);
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].first, "Station Update Complete");
+    EXPECT_EQ(dir.read("Lumo.csv"), readWholeFile(LUMO_SOURCE_DIR "/site/downloads/LUMO/Lumo.csv"));
+
+    window->Timer4->tick(); // the first ten seconds keep the default picture
+    window->Timer4->tick();
+    const QImage ad2(QStringLiteral(LUMO_SOURCE_DIR "/site/downloads/LUMO/AD2.jpg"));
+    const QImage shown = window->Image14->pixmap().toImage();
+    EXPECT_EQ(shown, ad2.convertToFormat(shown.format()));
+    EXPECT_EQ(state.advertLink, "https://somafm.com/groovesalad/");
+    screenshot("player-advert");
+}
+
+TEST_F(SiteTest, TheLiveFeedShowsTheServedStillWithItsCountdown) {
+    QImage still(232, 146, QImage::Format_RGB32);
+    still.fill(QColor(0x2c, 0x8f, 0xb8));
+    QByteArray jpeg;
+    QBuffer buffer(&jpeg);
+    buffer.open(QIODevice::WriteOnly);
+    still.save(&buffer, "JPG");
+    camera.serve("/cam.jpg", {"image/jpeg", jpeg.toStdString()});
+    QTest::mouseClick(window->Image32, Qt::LeftButton);
+    window->Timer8->tick();
+    window->Timer10->tick();
+    window->Timer10->tick();
+    EXPECT_EQ(window->Label3->text(), "Next Update : 58 Secs");
+    const QImage shown = window->grab().toImage();
+    const QColor centre = shown.pixelColor(window->Image35->geometry().center());
+    EXPECT_TRUE(centre.blue() > 150 && centre.red() < 90) << "the served still fills the frame";
+    screenshot("player-live-feed");
+}
+
+} // namespace
+} // namespace lumo
