@@ -349,6 +349,29 @@ void drawPictures() {
     save(placeholder, "live_feed_placeholder");
 }
 
+// The program's icon for the desktop: a speaker's sound waves on the skin's colours.
+void drawIcon() {
+    QImage icon = canvas(QSize(128, 128));
+    QPainter p(&icon);
+    p.setRenderHint(QPainter::Antialiasing);
+    QLinearGradient body(0, 0, 0, 128);
+    body.setColorAt(0, kBodyTop);
+    body.setColorAt(1, kBodyBottom);
+    p.setPen(QPen(QColor(0, 0, 0, 160), 2));
+    p.setBrush(body);
+    p.drawRoundedRect(QRectF(6, 6, 116, 116), 24, 24);
+    p.setPen(Qt::NoPen);
+    p.setBrush(kAccent);
+    p.drawEllipse(QPointF(44, 64), 12, 12);
+    p.setBrush(Qt::NoBrush);
+    for (int i = 0; i < 3; ++i) {
+        const qreal radius = 26 + i * 16;
+        p.setPen(QPen(i == 0 ? kLit : kAccent, 7, Qt::SolidLine, Qt::RoundCap));
+        p.drawArc(QRectF(44 - radius, 64 - radius, radius * 2, radius * 2), -45 * 16, 90 * 16);
+    }
+    save(icon, "icon");
+}
+
 // The update site's adverts: stations of the starter catalogue, drawn at twice the advert
 // image's size so that they stay sharp when scaled. Their links are in image2url.csv.
 void drawAdverts(const QString& siteDir) {
@@ -412,6 +435,7 @@ int main(int argc, char** argv) {
     drawTransport();
     drawSmallButtons();
     drawPictures();
+    drawIcon();
     if (argc > 2 && !QString::fromLocal8Bit(argv[2]).startsWith(QLatin1Char('-'))) {
         drawAdverts(QString::fromLocal8Bit(argv[2]));
     }

@@ -1,10 +1,13 @@
 #include "app/PlayerWindow.h"
+#include "desktop/Shortcut.h"
 #include "platform/DesktopUrlOpener.h"
 #include "platform/QtMessageBoxes.h"
 #include "platform/ScreenCursor.h"
 #include "platform/VlcMediaPlayer.h"
 
 #include <QApplication>
+#include <QFile>
+#include <QIcon>
 #include <X11/Xlib.h>
 
 int main(int argc, char** argv) {
@@ -16,6 +19,7 @@ int main(int argc, char** argv) {
     }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Lumo"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/artwork/icon.png")));
     // The program ends through the player window (its shutdown button or its closing), not
     // when the last visible window goes: the player hides itself behind message boxes and
     // the station chooser.
@@ -26,15 +30,21 @@ int main(int argc, char** argv) {
     lumo::DesktopUrlOpener shell;
     lumo::QtMessageBoxes messages;
     lumo::QtScreenCursor cursor;
-    lumo::PlayerWindow window(state, folder,
-                              {shell,
-                               messages,
-                               cursor,
-                               [](lumo::VideoWidget* video) -> std::unique_ptr<lumo::MediaPlayer> {
-                                   return std::make_unique<lumo::VlcMediaPlayer>(
-                                       video, lumo::VlcMediaPlayer::Options{});
-                               },
-                               {}});
+    lumo::PlayerWindow window(
+        state, folder,
+        {shell,
+         messages,
+         cursor,
+         [](lumo::VideoWidget* video) -> std::unique_ptr<lumo::MediaPlayer> {
+             return std::make_unique<lumo::VlcMediaPlayer>(video, lumo::VlcMediaPlayer::Options{});
+         },
+         {},
+         {},
+         [](const std::filesystem::path& executable) {
+             QFile icon(QStringLiteral(":/artwork/icon.png"));
+             icon.open(QIODevice::ReadOnly);
+             lumo::SHORTCUT::CreateDesktopShortcut(executable, icon.readAll().toStdString());
+         }});
     window.load();
     return QApplication::exec();
 }

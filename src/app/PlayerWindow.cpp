@@ -4,6 +4,7 @@
 #include "app/LiveFeed.h"
 #include "app/StreamKeeper.h"
 #include "app/Twips.h"
+#include "banner/Advert1.h"
 #include "chooser/Stations.h"
 #include "platform/ClickLabel.h"
 #include "platform/MediaPlayer.h"
@@ -104,8 +105,10 @@ void PlayerWindow::SwitchLiveFeedOff() {
 }
 
 PlayerWindow::~PlayerWindow() {
-    delete m_chooser; // a top-level window of its own while loaded
-    deleteAdverts();  // the window's final release
+    delete m_chooser; // top-level windows of their own while loaded
+    delete m_banner;
+    delete m_infoWindow;
+    deleteAdverts(); // the window's final release
 }
 
 void PlayerWindow::loadPictures() {

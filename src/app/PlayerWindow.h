@@ -2,9 +2,11 @@
 
 #include "app/MouseMove1.h"
 #include "app/UpdateSite.h"
+#include "banner/BannerHost.h"
 #include "catalogue/FileIO.h"
 #include "catalogue/PlayerWindowLink.h"
 #include "chooser/ChooserHost.h"
+#include "info/InfoHost.h"
 #include "platform/AppFolder.h"
 #include "platform/CurlHttpTransfer.h"
 #include "platform/Timer.h"
@@ -16,11 +18,13 @@
 #include <QPointer>
 #include <QWidget>
 #include <cstdint>
+#include <filesystem>
 #include <functional>
 #include <memory>
 
 namespace lumo {
 
+class ADVERT1;
 class AdvertRotation;
 class ClickLabel;
 class LiveFeed;
@@ -45,6 +49,8 @@ struct PlayerWindowServices {
     std::function<void()> endProgram;
     // How long the live feed's and the adverts' fetches may take, and how much they may bring.
     HttpLimits httpLimits{};
+    // The last start-up step: asks the desktop for a shortcut to the executable (empty: none).
+    std::function<void(const std::filesystem::path& executable)> createDesktopShortcut{};
 };
 
 // The main window: a frameless, skinned player with its video rectangle, labels, buttons,
@@ -52,6 +58,8 @@ struct PlayerWindowServices {
 class PlayerWindow : public QWidget,
                      public PlayerWindowLink,
                      public ChooserHost,
+                     public BannerHost,
+                     public InfoHost,
                      public VolumeSteps {
     Q_OBJECT
 public:
@@ -76,6 +84,20 @@ public:
     MediaPlayer& media() override { return *m_media; }
     FILEIO& fileIO() override { return *m_fileIO; }
     MessageBoxes& messages() override { return m_services.messages; }
+
+    // BannerHost
+    QPixmap advertPicture() const override;
+    bool playerFullScreen() const override;
+    bool playerMinimised() const override { return isMinimized(); }
+    void bannerCursorCheck(QWidget& banner) override;
+    void startBannerClose(int milliseconds) override { Timer6->setInterval(milliseconds); }
+
+    // InfoHost
+    QPixmap playerPicture() override;
+
+    // The advert banner while it is loaded; the About or help window while one is open.
+    ADVERT1* banner() const;
+    QWidget* infoWindow() const;
 
     // The station chooser while it is loaded.
     Stations* chooser() const;
@@ -180,6 +202,9 @@ private:
     void minimise();
     void shutdown();
     void pressPicture(ClickLabel* button, const QPixmap& picture);
+    void openBanner();
+    void closeBanner();
+    void openInfoWindow(QWidget* window);
     void deleteAdverts();
 
     // playback
@@ -225,6 +250,8 @@ private:
     bool m_ending = false; // the program is ending: fetches under way are abandoned
     StreamKeeper* m_keeper = nullptr;
     QPointer<Stations> m_chooser;
+    QPointer<ADVERT1> m_banner;
+    QPointer<QWidget> m_infoWindow;
     std::unique_ptr<cFTP> mftp;
     UpdateSiteAccount m_updateSite;
     QPointer<UpdateProgressWindow> m_updateProgress; // while an update runs

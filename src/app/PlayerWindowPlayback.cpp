@@ -148,8 +148,8 @@ void PlayerWindow::fullScreenWatchTick() {
         return;
     }
     if (!m_media->fullScreen()) {
-        // The banner window's timer is stopped and the banner closed here once it exists.
         Timer7->setInterval(0);
+        closeBanner();
         Label1->setVisible(true);
         Label2->setVisible(true);
         Image23->setVisible(true);
@@ -175,7 +175,7 @@ void PlayerWindow::bannerCloseTick() {
     }
     Timer6->setInterval(0);
     show();
-    // The advert banner is closed here once it exists.
+    closeBanner();
 }
 
 void PlayerWindow::UPVOL() {

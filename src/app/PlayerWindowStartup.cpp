@@ -2,11 +2,14 @@
 #include "app/AdvertFiles.h"
 #include "app/AdvertRotation.h"
 #include "app/LiveFeed.h"
+#include "app/MouseMove1.h"
 #include "app/PlayerWindow.h"
 #include "app/Twips.h"
 #include "app/UpdateSite.h"
+#include "banner/Advert1.h"
 #include "chooser/Stations.h"
 #include "desktop/FileModified.h"
+#include "info/InfoWindow.h"
 #include "platform/ClickLabel.h"
 #include "platform/EventLoop.h"
 #include "platform/MediaPlayer.h"
@@ -51,7 +54,9 @@ void PlayerWindow::load() {
             m_chooser->showMinimized();
         }
     }
-    // The desktop shortcut is asked for here once it exists.
+    if (m_services.createDesktopShortcut) {
+        m_services.createDesktopShortcut(m_folder.path() / "Lumo");
+    }
 }
 
 // The skin measures 5820 twips high only at 15 twips per pixel. Elsewhere the outline cannot
@@ -115,11 +120,59 @@ void PlayerWindow::connectControls() {
     };
     pressRelease(Image38, Image37, Image36);
     pressRelease(Image39, Image41, Image40);
+    connect(Image38, &ClickLabel::released, this, [this] { openInfoWindow(new About(*this)); });
+    connect(Image39, &ClickLabel::released, this, [this] { openInfoWindow(new help(*this)); });
 }
 
 void PlayerWindow::minimise() {
     showMinimized();
-    // The advert banner opens here once it exists.
+    openBanner();
+}
+
+void PlayerWindow::openBanner() {
+    if (!m_banner) {
+        m_banner = new ADVERT1(*this);
+    }
+    m_banner->load();
+}
+
+void PlayerWindow::closeBanner() {
+    if (m_banner) {
+        m_banner->Timer1->setInterval(0);
+        m_banner->close();
+    }
+}
+
+ADVERT1* PlayerWindow::banner() const {
+    return m_banner;
+}
+
+QPixmap PlayerWindow::advertPicture() const {
+    return Image14->pixmap();
+}
+
+bool PlayerWindow::playerFullScreen() const {
+    return m_media->fullScreen();
+}
+
+void PlayerWindow::bannerCursorCheck(QWidget& banner) {
+    MOUSEMOVE1::BannerCursorCheck(m_state, m_services.cursor, banner);
+}
+
+QPixmap PlayerWindow::playerPicture() {
+    return grab();
+}
+
+QWidget* PlayerWindow::infoWindow() const {
+    return m_infoWindow;
+}
+
+// The information and help buttons open their windows on release, in the player's place.
+void PlayerWindow::openInfoWindow(QWidget* window) {
+    delete m_infoWindow;
+    m_infoWindow = window;
+    hide();
+    static_cast<InfoWindow*>(window)->load();
 }
 
 // Qt sends this only to the widget that held the focus, so it runs when the window itself,

@@ -33,6 +33,13 @@ protected:
         dir.write("ADS/AD1.jpg", "advert");
         dir.write("ADS/AD2.jpg", "advert");
         lumo.setProgram(QString::fromStdString((dir.path() / "Lumo").string()));
+        // Its desktop entries go to a home of its own, with a desktop folder.
+        fs::create_directories(home.path() / "Desktop");
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("HOME"), QString::fromStdString(home.path().string()));
+        environment.remove(QStringLiteral("XDG_DATA_HOME"));
+        environment.remove(QStringLiteral("XDG_CONFIG_HOME"));
+        lumo.setProcessEnvironment(environment);
         lumo.setProcessChannelMode(QProcess::ForwardedChannels);
         lumo.start();
         ASSERT_TRUE(lumo.waitForStarted(10000));
@@ -48,6 +55,7 @@ protected:
     test::XWindows x;
     test::LoopbackHttpServer server;
     test::TempFolder dir;
+    test::TempFolder home;
     QProcess lumo;
 };
 
@@ -97,6 +105,22 @@ TEST_F(RealWindowTest, TheShapedWindowShowsTheSkinPlaysAndClosesCleanly) {
     EXPECT_EQ(lumo.exitCode(), 0);
     EXPECT_TRUE(fs::is_directory(dir.path() / "ADS"));
     EXPECT_TRUE(fs::is_empty(dir.path() / "ADS"));
+
+    // Every start asks for the desktop entry: after a second one, still one in each folder.
+    lumo.start();
+    ASSERT_TRUE(lumo.waitForStarted(10000));
+    ASSERT_TRUE(
+        test::waitUntil([&] { return (window = x.findWindow("Lumo")).has_value(); }, 20000));
+    x.requestClose(*window);
+    ASSERT_TRUE(test::waitUntil([&] { return lumo.state() == QProcess::NotRunning; }, 15000));
+    for (const char* folder : {"Desktop", ".local/share/applications"}) {
+        EXPECT_EQ(std::distance(fs::directory_iterator(home.path() / folder), {}), 1) << folder;
+        const std::string entry = home.read(std::string(folder) + "/Lumoplay.desktop");
+        EXPECT_NE(entry.find("\nExec=\"" + (dir.path() / "Lumo").string() + "\"\n"),
+                  std::string::npos)
+            << entry;
+    }
+    EXPECT_TRUE(fs::exists(home.path() / ".local/share/icons/hicolor/128x128/apps/lumoplay.png"));
 }
 
 } // namespace

@@ -1,0 +1,158 @@
+#include "info/InfoWindow.h"
+
+#include "info/InfoHost.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QLinearGradient>
+#include <QPainter>
+
+namespace lumo {
+
+namespace {
+
+QSize twipsSize(int width, int height) {
+    return {width / 15, height / 15};
+}
+
+QFont pixelFont(int pixels, bool bold = false) {
+    QFont f(QStringLiteral("DejaVu Sans"));
+    f.setPixelSize(pixels);
+    f.setBold(bold);
+    return f;
+}
+
+const QColor kInk(0xd8, 0xe4, 0xf0);
+const QColor kAccent(0x4c, 0xc9, 0xf0);
+
+void background(QPainter& p, const QSize& size) {
+    QLinearGradient fill(0, 0, 0, size.height());
+    fill.setColorAt(0, QColor(0x26, 0x2b, 0x35));
+    fill.setColorAt(1, QColor(0x12, 0x15, 0x1b));
+    p.fillRect(QRect(QPoint(0, 0), size), fill);
+}
+
+} // namespace
+
+InfoWindow::InfoWindow(InfoHost& host, const QString& caption, QSize clientArea, QSize pictureArea,
+                       const QPixmap& picture)
+    : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                           Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
+      m_host(host) {
+    setWindowTitle(caption);
+    setAttribute(Qt::WA_DeleteOnClose);
+    setFixedSize(clientArea);
+    Image1 = new QLabel(this);
+    Image1->setGeometry(QRect(QPoint(0, 0), pictureArea));
+    Image1->setScaledContents(true);
+    Image1->setPixmap(picture);
+}
+
+InfoWindow::~InfoWindow() {
+    m_host.showPlayerWindow();
+}
+
+void InfoWindow::closeEvent(QCloseEvent* event) {
+    m_host.showPlayerWindow();
+    event->accept();
+}
+
+About::About(InfoHost& host)
+    : InfoWindow(host, QStringLiteral("Lumo - About"), twipsSize(6000, 6000), twipsSize(6000, 6000),
+                 creditsPicture()) {}
+
+QPixmap About::creditsPicture() {
+    const QSize size(400, 400);
+    QPixmap picture(size);
+    QPainter p(&picture);
+    p.setRenderHint(QPainter::Antialiasing);
+    background(p, size);
+    p.setPen(kAccent);
+    p.setFont(pixelFont(40, true));
+    p.drawText(QRect(0, 34, 400, 50), Qt::AlignCenter, QStringLiteral("Lumo"));
+    p.setPen(kInk);
+    p.setFont(pixelFont(14));
+    p.drawText(QRect(0, 86, 400, 22), Qt::AlignCenter,
+               QStringLiteral("Version %1").arg(QStringLiteral(LUMO_VERSION)));
+    p.drawText(QRect(0, 110, 400, 22), Qt::AlignCenter,
+               QStringLiteral("Internet radio and television"));
+    const char* const lines[][2] = {
+        {"Qt 6", "GNU LGPL version 3"},
+        {"libVLC 3 (VideoLAN)", "GNU LGPL version 2.1 or later"},
+        {"libcurl", "curl licence (MIT-style)"},
+    };
+    p.setFont(pixelFont(13, true));
+    p.drawText(QRect(0, 170, 400, 22), Qt::AlignCenter, QStringLiteral("Built on"));
+    int y = 204;
+    for (const auto& line : lines) {
+        p.setFont(pixelFont(14, true));
+        p.setPen(Qt::white);
+        p.drawText(QRect(0, y, 400, 22), Qt::AlignCenter, QString::fromLatin1(line[0]));
+        p.setFont(pixelFont(12));
+        p.setPen(kInk);
+        p.drawText(QRect(0, y + 21, 400, 20), Qt::AlignCenter, QString::fromLatin1(line[1]));
+        y += 54;
+    }
+    p.setPen(QColor(0x8a, 0x96, 0xa6));
+    p.setFont(pixelFont(11));
+    p.drawText(QRect(0, 366, 400, 20), Qt::AlignCenter,
+               QStringLiteral("Stations and streams belong to their broadcasters"));
+    return picture;
+}
+
+help::help(InfoHost& host)
+    : InfoWindow(host, QStringLiteral("Lumo - Help"), twipsSize(7485, 8250), twipsSize(7500, 8250),
+                 helpPicture(host.playerPicture())) {}
+
+// Callouts point at the controls' design places (in twips, as the player window lays them out),
+// so the picture follows the window it is drawn around.
+QPixmap help::helpPicture(const QPixmap& player) {
+    const QSize size(500, 550);
+    const QPoint origin(100, 84); // where the player window's picture goes
+    struct Callout {
+        int left, top;  // the control's centre, twips
+        bool rightSide; // the text stands right of the window
+        int textY;      // pixels
+        const char* text;
+    };
+    const Callout callouts[] = {
+        {412, 165, false, 20, "Stay on top of all screens"},
+        {980, 165, false, 46, "View the DJ web camera"},
+        {1807, 165, true, 14, "Load the default station"},
+        {2415, 165, true, 34, "Information"},
+        {2955, 165, true, 54, "Help"},
+        {3855, 165, true, 74, "Minimise"},
+        {4215, 165, true, 94, "Exit"},
+        {2205, 845, false, 120, "Click the advert for its website"},
+        {2227, 1607, true, 170, "Click the station name for its website"},
+        {187, 2467, false, 250, "Drag the volume slider up or down"},
+        {2195, 3092, true, 290, "Double-click the picture for full screen, Escape to leave it"},
+        {322, 4635, false, 380, "Update the station listing"},
+        {4162, 4635, true, 380, "Set this station as the default"},
+        {727, 4987, false, 430, "The date of the station list"},
+        {990, 5407, false, 490, "Stop, play and pause"},
+        {3547, 5227, true, 470, "View or change the radio or TV station"},
+    };
+    QPixmap picture(size);
+    QPainter p(&picture);
+    p.setRenderHint(QPainter::Antialiasing);
+    background(p, size);
+    p.drawPixmap(origin, player);
+    p.setFont(pixelFont(10));
+    for (const Callout& c : callouts) {
+        const QPointF target(origin.x() + c.left / 15.0, origin.y() + c.top / 15.0);
+        const QRectF box = c.rightSide ? QRectF(origin.x() + player.width() + 6, c.textY, 94, 40)
+                                       : QRectF(4, c.textY, 92, 40);
+        const QPointF from(c.rightSide ? box.left() - 2 : box.right() + 2, c.textY + 7);
+        p.setPen(QPen(kAccent, 1));
+        p.drawLine(from, target);
+        p.setBrush(kAccent);
+        p.drawEllipse(target, 2.5, 2.5);
+        p.setPen(kInk);
+        p.drawText(box, (c.rightSide ? Qt::AlignLeft : Qt::AlignRight) | Qt::TextWordWrap,
+                   QString::fromLatin1(c.text));
+    }
+    return picture;
+}
+
+} // namespace lumo

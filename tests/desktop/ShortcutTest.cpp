@@ -1,0 +1,116 @@
+// The desktop entry, written into a temporary home folder.
+#include "desktop/Shortcut.h"
+#include "TempFolder.h"
+
+#include <QProcess>
+#include <array>
+#include <gtest/gtest.h>
+#include <optional>
+#include <sys/stat.h>
+
+namespace lumo {
+namespace {
+
+namespace fs = std::filesystem;
+
+// Points HOME and the XDG folders at a temporary home for one test.
+class ShortcutTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        saved = {value("HOME"), value("XDG_DATA_HOME"), value("XDG_CONFIG_HOME")};
+        ::setenv("HOME", home.path().c_str(), 1);
+        ::unsetenv("XDG_DATA_HOME");
+        ::unsetenv("XDG_CONFIG_HOME");
+        fs::create_directory(home.path() / "Desktop");
+    }
+    void TearDown() override {
+        restore("HOME", saved[0]);
+        restore("XDG_DATA_HOME", saved[1]);
+        restore("XDG_CONFIG_HOME", saved[2]);
+    }
+    static std::optional<std::string> value(const char* name) {
+        const char* v = std::getenv(name);
+        return v != nullptr ? std::optional<std::string>(v) : std::nullopt;
+    }
+    static void restore(const char* name, const std::optional<std::string>& v) {
+        v ? ::setenv(name, v->c_str(), 1) : ::unsetenv(name);
+    }
+    fs::path menuEntry() const {
+        return home.path() / ".local/share/applications/Lumoplay.desktop";
+    }
+    fs::path desktopEntry() const { return home.path() / "Desktop/Lumoplay.desktop"; }
+    // desktop-file-validate's verdict: empty when the entry is valid.
+    static std::string validate(const fs::path& entry) {
+        QProcess validator;
+        validator.setProcessChannelMode(QProcess::MergedChannels);
+        validator.start(QStringLiteral("desktop-file-validate"),
+                        {QString::fromStdString(entry.string())});
+        validator.waitForFinished(10000);
+        return validator.exitCode() == 0 ? validator.readAll().toStdString()
+                                         : "exit " + std::to_string(validator.exitCode()) + ": " +
+                                               validator.readAll().toStdString();
+    }
+
+    test::TempFolder home;
+    std::array<std::optional<std::string>, 3> saved;
+};
+
+TEST_F(ShortcutTest, TwoStartsLeaveOneValidEntryInTheMenuAndOnTheDesktop) {
+    const fs::path exe = "/opt/lumo/Lumo";
+    SHORTCUT::CreateDesktopShortcut(exe, "png bytes");
+    const auto written = fs::last_write_time(menuEntry());
+    SHORTCUT::CreateDesktopShortcut(exe, "png bytes");
+    EXPECT_EQ(fs::last_write_time(menuEntry()), written) << "an identical entry is left alone";
+    for (const fs::path& entry : {menuEntry(), desktopEntry()}) {
+        ASSERT_TRUE(fs::exists(entry)) << entry;
+        EXPECT_EQ(home.read(fs::relative(entry, home.path()).string()),
+                  SHORTCUT::desktopEntry(exe));
+        EXPECT_EQ(validate(entry), "");
+    }
+    EXPECT_EQ(std::distance(fs::directory_iterator(home.path() / "Desktop"), {}), 1);
+    struct stat info {};
+    ASSERT_EQ(::stat(desktopEntry().c_str(), &info), 0);
+    EXPECT_TRUE(info.st_mode & S_IXUSR) << "file managers launch executable entries";
+    EXPECT_EQ(home.read(".local/share/icons/hicolor/128x128/apps/lumoplay.png"), "png bytes");
+    const std::string entry = SHORTCUT::desktopEntry(exe);
+    for (const char* line : {"Name=Lumoplay\n", "Exec=\"/opt/lumo/Lumo\"\n", "Type=Application\n",
+                             "Categories=AudioVideo;Audio;Player;\n", "Icon=lumoplay\n"}) {
+        EXPECT_NE(entry.find(line), std::string::npos) << line;
+    }
+}
+
+TEST_F(ShortcutTest, AFolderWithSpacesQuotesAndPercentStillGivesAValidExecLine) {
+    const fs::path exe = home.path() / "My \"Radio\" $HOME `x` 100% \\ Apps" / "Lumo";
+    SHORTCUT::CreateDesktopShortcut(exe, "");
+    EXPECT_EQ(validate(menuEntry()), "");
+    EXPECT_NE(home.read(".local/share/applications/Lumoplay.desktop")
+                  .find("Exec=\"" + home.path().string() +
+                        "/My \\\\\"Radio\\\\\" \\\\$HOME \\\\`x\\\\` 100%% \\\\\\\\ Apps/Lumo\"\n"),
+              std::string::npos)
+        << home.read(".local/share/applications/Lumoplay.desktop");
+}
+
+TEST_F(ShortcutTest, MissingOrUnwritableFoldersChangeNothingAndNeverFail) {
+    fs::remove(home.path() / "Desktop");
+    SHORTCUT::CreateDesktopShortcut("/opt/lumo/Lumo", "");
+    EXPECT_FALSE(fs::exists(home.path() / "Desktop")) << "a desktop folder is never created";
+    EXPECT_TRUE(fs::exists(menuEntry()));
+
+    // A desktop folder named in user-dirs.dirs, where the entry cannot be written (a folder of
+    // that name stands in its way, which stops root as well).
+    fs::create_directories(home.path() / ".config");
+    home.write(".config/user-dirs.dirs", "XDG_DESKTOP_DIR=\"$HOME/Schreibtisch\"\n");
+    fs::create_directories(home.path() / "Schreibtisch/Lumoplay.desktop");
+    SHORTCUT::CreateDesktopShortcut("/opt/lumo/Lumo", "");
+    EXPECT_TRUE(fs::is_directory(home.path() / "Schreibtisch/Lumoplay.desktop"));
+    EXPECT_EQ(std::distance(fs::directory_iterator(home.path() / "Schreibtisch"), {}), 1);
+    fs::remove(home.path() / "Schreibtisch/Lumoplay.desktop");
+    SHORTCUT::CreateDesktopShortcut("/opt/lumo/Lumo", "");
+    EXPECT_TRUE(fs::is_regular_file(home.path() / "Schreibtisch/Lumoplay.desktop"));
+
+    ::unsetenv("HOME");
+    SHORTCUT::CreateDesktopShortcut("/opt/lumo/Lumo", ""); // nowhere to go: nothing happens
+}
+
+} // namespace
+} // namespace lumo
