@@ -14,10 +14,12 @@
 #include "platform/EventLoop.h"
 #include "platform/MediaPlayer.h"
 #include "platform/PlainText.h"
+#include "platform/VideoWidget.h"
 #include "update/Ftp.h"
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QPainter>
 #include <QScreen>
 
 namespace lumo {
@@ -159,8 +161,19 @@ void PlayerWindow::bannerCursorCheck(QWidget& banner) {
     MOUSEMOVE1::BannerCursorCheck(m_state, m_services.cursor, banner);
 }
 
+// The window as it looks: its outline cut out, the video rectangle black (a native window
+// has no picture to render).
 QPixmap PlayerWindow::playerPicture() {
-    return grab();
+    const QPixmap window = grab();
+    QPixmap picture(window.size());
+    picture.fill(Qt::transparent);
+    QPainter painter(&picture);
+    if (!mask().isEmpty()) {
+        painter.setClipRegion(mask());
+    }
+    painter.drawPixmap(0, 0, window);
+    painter.fillRect(MD->geometry(), Qt::black);
+    return picture;
 }
 
 QWidget* PlayerWindow::infoWindow() const {

@@ -118,8 +118,8 @@ QPixmap help::helpPicture(const QPixmap& player) {
     const Callout callouts[] = {
         {412, 165, false, 20, "Stay on top of all screens"},
         {980, 165, false, 46, "View the DJ web camera"},
-        {1807, 165, true, 14, "Load the default station"},
-        {2415, 165, true, 34, "Information"},
+        {1807, 165, true, 4, "Load the default station"},
+        {2415, 165, true, 36, "Information"},
         {2955, 165, true, 54, "Help"},
         {3855, 165, true, 74, "Minimise"},
         {4215, 165, true, 94, "Exit"},
@@ -141,8 +141,8 @@ QPixmap help::helpPicture(const QPixmap& player) {
     p.setFont(pixelFont(10));
     for (const Callout& c : callouts) {
         const QPointF target(origin.x() + c.left / 15.0, origin.y() + c.top / 15.0);
-        const QRectF box = c.rightSide ? QRectF(origin.x() + player.width() + 6, c.textY, 94, 40)
-                                       : QRectF(4, c.textY, 92, 40);
+        const QRectF box = c.rightSide ? QRectF(origin.x() + player.width() + 6, c.textY, 94, 60)
+                                       : QRectF(4, c.textY, 92, 60);
         const QPointF from(c.rightSide ? box.left() - 2 : box.right() + 2, c.textY + 7);
         p.setPen(QPen(kAccent, 1));
         p.drawLine(from, target);

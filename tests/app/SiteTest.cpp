@@ -1,6 +1,7 @@
-// The repository's update site served by scripts/serve-site, and the player window in a real
-// X window against it: the update installs the site's list, the site's adverts rotate, and the
-// live feed shows a served still. Screenshots of both go to the build's screenshots folder.
+// The player window in a real X window: against the repository's update site served by
+// scripts/serve-site (the update installs the site's list, the site's adverts rotate, the live
+// feed shows a served still), and with its About and help windows. Screenshots of each go to
+// the build's screenshots folder.
 #include "EventWait.h"
 #include "LoopbackHttpServer.h"
 #include "PlayerWindowFixture.h"
@@ -106,6 +107,39 @@ TEST_F(SiteTest, TheLiveFeedShowsTheServedStillWithItsCountdown) {
     const QColor centre = shown.pixelColor(window->Image35->geometry().center());
     EXPECT_TRUE(centre.blue() > 150 && centre.red() < 90) << "the served still fills the frame";
     screenshot("player-live-feed");
+}
+
+// The About and help windows as they look on a real display.
+class InfoWindowScreenshots : public ::testing::Test, protected test::PlayerWindowFixture {};
+
+TEST_F(InfoWindowScreenshots, AboutAndHelpShowTheirPictures) {
+    if (QGuiApplication::platformName() != QLatin1String("xcb")) {
+        GTEST_SKIP() << "needs an X display (the suite runs under Xvfb)";
+    }
+    auto window = makeWindow();
+    window->load();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    for (const auto& [button, name] :
+         {std::pair{window->Image38, "about-window"}, std::pair{window->Image39, "help-window"}}) {
+        QTest::mouseClick(button, Qt::LeftButton);
+        QWidget* info = window->infoWindow();
+        ASSERT_NE(info, nullptr);
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(info));
+        const QImage shot = info->grab().toImage();
+        QDir().mkpath(QStringLiteral(LUMO_SCREENSHOT_DIR));
+        shot.save(QStringLiteral(LUMO_SCREENSHOT_DIR "/%1.png").arg(QLatin1String(name)));
+        // Drawn, not blank: the picture has the skin's dark background and lighter text.
+        EXPECT_LT(shot.pixelColor(3, 3).lightness(), 80);
+        int light = 0;
+        for (int y = 0; y < shot.height(); y += 2) {
+            for (int x = 0; x < shot.width(); x += 2) {
+                light += shot.pixelColor(x, y).lightness() > 150 ? 1 : 0;
+            }
+        }
+        EXPECT_GT(light, 200) << name;
+        info->close();
+        EXPECT_TRUE(window->isVisible());
+    }
 }
 
 } // namespace
