@@ -123,5 +123,38 @@ TEST_F(RealWindowTest, TheShapedWindowShowsTheSkinPlaysAndClosesCleanly) {
     EXPECT_TRUE(fs::exists(home.path() / ".local/share/icons/hicolor/128x128/apps/lumoplay.png"));
 }
 
+// The minimise button, clicked as a person would: the banner shows the advert at the top
+// centre of the screen; when the player is restored (here the test stands in for the window
+// manager a bare X display lacks) the banner goes and the player comes back.
+TEST_F(RealWindowTest, MinimisingShowsTheAdvertBannerUntilThePlayerIsRestored) {
+    std::optional<unsigned long> player;
+    ASSERT_TRUE(
+        test::waitUntil([&] { return (player = x.findWindow("Lumo")).has_value(); }, 20000));
+    const QRect where = x.geometry(*player);
+    QProcess xdotool;
+    xdotool.start(QStringLiteral("xdotool"),
+                  {QStringLiteral("mousemove"), QString::number(where.x() + 257),
+                   QString::number(where.y() + 11), QStringLiteral("click"), QStringLiteral("1")});
+    ASSERT_TRUE(xdotool.waitForFinished(10000));
+    ASSERT_EQ(xdotool.exitCode(), 0) << "xdotool is installed by scripts/test";
+    std::optional<unsigned long> banner;
+    ASSERT_TRUE(
+        test::waitUntil([&] { return (banner = x.findWindow("Advert")).has_value(); }, 10000));
+    const int screenWidth = QGuiApplication::primaryScreen()->geometry().width();
+    EXPECT_EQ(x.geometry(*banner), QRect(screenWidth / 2 - 267 / 2, 0, 267, 57));
+    const QImage shot = QGuiApplication::primaryScreen()
+                            ->grabWindow(0, screenWidth / 2 - 267 / 2, 0, 267, 57)
+                            .toImage();
+    QDir().mkpath(QStringLiteral(LUMO_SCREENSHOT_DIR));
+    shot.save(QStringLiteral(LUMO_SCREENSHOT_DIR "/advert-banner.png"));
+
+    x.setWmState(*player, 3); // iconified
+    test::waitUntil([] { return false; }, 300);
+    EXPECT_TRUE(x.findWindow("Advert").has_value()) << "the banner stays while minimised";
+    x.setWmState(*player, 1); // restored
+    EXPECT_TRUE(test::waitUntil([&] { return !x.findWindow("Advert").has_value(); }, 5000));
+    EXPECT_TRUE(x.findWindow("Lumo").has_value());
+}
+
 } // namespace
 } // namespace lumo

@@ -71,4 +71,12 @@ void XWindows::requestClose(unsigned long window) const {
     XFlush(dpy(m_display));
 }
 
+void XWindows::setWmState(unsigned long window, long state) const {
+    const Atom wmState = XInternAtom(dpy(m_display), "WM_STATE", False);
+    const long data[2] = {state, 0};
+    XChangeProperty(dpy(m_display), window, wmState, wmState, 32, PropModeReplace,
+                    reinterpret_cast<const unsigned char*>(data), 2);
+    XFlush(dpy(m_display));
+}
+
 } // namespace lumo::test

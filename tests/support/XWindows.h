@@ -20,6 +20,9 @@ public:
     QRect geometry(unsigned long window) const;
     // Asks the window to close, as a window manager's close button does.
     void requestClose(unsigned long window) const;
+    // Records the window's ICCCM state as a window manager does when it iconifies (3) or
+    // restores (1) a window; a display without a window manager has nobody else to do it.
+    void setWmState(unsigned long window, long state) const;
 
 private:
     void* m_display = nullptr;
