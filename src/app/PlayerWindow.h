@@ -186,6 +186,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
@@ -211,6 +212,9 @@ private:
     void connectPlayback();
     void statusTick();
     void showTransportState(const QPixmap& play, const QPixmap& stop, const QPixmap& pause);
+    void playClicked();
+    void stopClicked();
+    void pauseClicked();
     void fullScreenToggle();
     void fullScreenWatchTick();
     void chooserClosingTick();

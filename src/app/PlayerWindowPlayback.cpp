@@ -12,6 +12,7 @@
 #include "platform/UrlOpener.h"
 
 #include <QApplication>
+#include <QKeyEvent>
 #include <limits>
 
 namespace lumo {
@@ -30,24 +31,64 @@ void PlayerWindow::connectPlayback() {
     Timer6->onTick([this] { bannerCloseTick(); });
     Timer7->onTick([this] { fullScreenWatchTick(); });
 
-    connect(Image2, &ClickLabel::clicked, this, [this] {
-        m_keeper->cancel();
-        m_media->play();
-        Image2->setPixmap(Image13);
-    });
-    connect(Image1, &ClickLabel::clicked, this, [this] {
-        m_keeper->cancel();
-        m_media->stop();
-        Image1->setPixmap(Image10);
-    });
-    connect(Image25, &ClickLabel::clicked, this, [this] {
-        m_media->pause();
-        Image25->setPixmap(Image27);
-    });
+    connect(Image2, &ClickLabel::clicked, this, &PlayerWindow::playClicked);
+    connect(Image1, &ClickLabel::clicked, this, &PlayerWindow::stopClicked);
+    connect(Image25, &ClickLabel::clicked, this, &PlayerWindow::pauseClicked);
     m_media->onClick([this] { fullScreenToggle(); });
     m_media->onDoubleClick([this] { fullScreenToggle(); });
     connect(Label2, &ClickLabel::clicked, this, &PlayerWindow::openStationWebPage);
     connect(Label7, &ClickLabel::clicked, this, &PlayerWindow::returnToDefaultStation);
+}
+
+void PlayerWindow::playClicked() {
+    m_keeper->cancel();
+    m_media->play();
+    Image2->setPixmap(Image13);
+}
+
+void PlayerWindow::stopClicked() {
+    m_keeper->cancel();
+    m_media->stop();
+    Image1->setPixmap(Image10);
+}
+
+void PlayerWindow::pauseClicked() {
+    m_media->pause();
+    Image25->setPixmap(Image27);
+}
+
+// The keyboard, while the player window is the active window: Space plays or pauses, S stops,
+// Up and Down step the volume, F toggles full screen, M minimises. (Escape leaves full screen
+// from anywhere, as the video does itself.)
+void PlayerWindow::keyPressEvent(QKeyEvent* event) {
+    switch (event->key()) {
+    case Qt::Key_Space:
+        if (m_media->playState() == PlayState::Playing) {
+            pauseClicked();
+        } else {
+            playClicked();
+        }
+        break;
+    case Qt::Key_S:
+        stopClicked();
+        break;
+    case Qt::Key_Up:
+        UPVOL();
+        break;
+    case Qt::Key_Down:
+        DOWNVOL();
+        break;
+    case Qt::Key_F:
+        fullScreenToggle();
+        break;
+    case Qt::Key_M:
+        minimise();
+        break;
+    default:
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    event->accept();
 }
 
 void PlayerWindow::statusTick() {

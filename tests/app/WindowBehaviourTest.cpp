@@ -3,9 +3,12 @@
 #include "app/MouseMove1.h"
 #include "app/SkinRegion.h"
 #include "app/StreamKeeper.h"
+#include "chooser/Stations.h"
+
 #include "platform/ClickLabel.h"
 #include "platform/OnTop.h"
 #include "platform/VideoWidget.h"
+#include <QListWidget>
 
 #include <QTest>
 #include <gtest/gtest.h>
@@ -299,6 +302,43 @@ TEST_F(WindowBehaviourTest, PressingAControlAndMovingNeverDragsTheWindow) {
     QTest::mouseMove(window->Image2, QPoint(40, 40));
     QTest::mouseRelease(window->Image2, Qt::LeftButton, {}, QPoint(40, 40));
     EXPECT_EQ(window->pos(), dragged);
+}
+
+TEST_F(WindowBehaviourTest, KeysDriveThePlayerButNotTheChoosersControls) {
+    auto key = [&](Qt::Key k) {
+        media->calls.clear();
+        QTest::keyClick(window.get(), k);
+        return media->calls;
+    };
+    using Calls = std::vector<std::string>;
+    media->state = PlayState::Playing;
+    EXPECT_EQ(key(Qt::Key_Space), Calls{"pause"});
+    media->state = PlayState::Paused;
+    EXPECT_EQ(key(Qt::Key_Space), Calls{"play"});
+    EXPECT_EQ(key(Qt::Key_S), Calls{"stop"});
+    key(Qt::Key_Down);
+    EXPECT_EQ(state.volumeLevel, 90);
+    key(Qt::Key_Up);
+    EXPECT_EQ(state.volumeLevel, 100);
+    media->state = PlayState::Playing;
+    key(Qt::Key_F);
+    EXPECT_TRUE(media->full);
+    key(Qt::Key_F);
+    EXPECT_FALSE(media->full);
+
+    window->loadChooser();
+    ASSERT_NE(window->chooser(), nullptr);
+    for (Qt::Key k : {Qt::Key_Space, Qt::Key_S, Qt::Key_M, Qt::Key_Down}) {
+        media->calls.clear();
+        QTest::keyClick(window->chooser()->List1, k);
+        EXPECT_TRUE(media->calls.empty());
+    }
+    EXPECT_EQ(state.volumeLevel, 100);
+    EXPECT_FALSE(window->isMinimized());
+
+    key(Qt::Key_M);
+    EXPECT_TRUE(window->isMinimized());
+    EXPECT_NE(window->banner(), nullptr);
 }
 
 } // namespace
