@@ -1,0 +1,105 @@
+// lumo-catalogue on a hand-made sample of the community directory's export.
+#include "DirectoryExport.h"
+#include "TempFolder.h"
+#include "catalogue/FieldReader.h"
+#include "catalogue/StationRecord.h"
+#include "platform/AppFolder.h"
+
+#include <QProcess>
+#include <gtest/gtest.h>
+
+namespace lumo {
+namespace {
+
+using Names = std::vector<std::string>;
+
+std::vector<StationRecord> records(const std::string& list) {
+    FieldReader reader(list);
+    std::vector<StationRecord> out;
+    while (auto record = readStationRecord(reader)) {
+        out.push_back(*record);
+    }
+    EXPECT_TRUE(reader.atEnd());
+    return out;
+}
+
+Names names(const std::vector<StationRecord>& list) {
+    Names out;
+    for (const auto& r : list) {
+        out.push_back(r.name);
+    }
+    return out;
+}
+
+class CatalogueToolTest : public ::testing::Test {
+protected:
+    const QByteArray sample =
+        QByteArray::fromStdString(*readWholeFile(LUMO_TOOLS_TEST_DIR "/sample-stations.json"));
+};
+
+TEST_F(CatalogueToolTest, KeepsLiveNetworkStationsSortedByGenreThenVotesWithUniqueNames) {
+    const auto list = tools::stationListFromExport(sample, {});
+    ASSERT_TRUE(list.has_value());
+    const auto stations = records(*list);
+    EXPECT_EQ(names(stations),
+              (Names{"Spaced Name Two Lines",
+                     "Bad Homepage",
+                     "Low Votes",
+                     "Caf\xC3\xA9 M\xC3\xBCller \xE2\x98\x95",
+                     "Techno Bunker",
+                     "HLS Station",
+                     "Jazz Radio One",
+                     "Smooth Jazz Two",
+                     "Metal Forge",
+                     "News, Sport & Weather",
+                     "Say 'Hello', Radio",
+                     "MMS Oldie",
+                     "Mystery Station",
+                     "No Tags",
+                     "Pop Hits",
+                     "Pop Hits (2)",
+                     "pop hits (3)",
+                     "Only URL",
+                     "\xD0\xA0\xD0\xB0\xD0\xB4\xD0\xB8\xD0\xBE \xD0\x9C\xD0\xBE\xD1\x81\xD0\xBA"
+                     "\xD0\xB2\xD0\xB0",
+                     "Classic Rock FM",
+                     "Rock Antenne"}));
+    for (const auto& s : stations) {
+        EXPECT_EQ(s.kind, "RADIO");
+        EXPECT_EQ(s.liveFeedUrl, "NONE");
+        EXPECT_TRUE(s.complete()) << s.name;
+    }
+    EXPECT_EQ(stations[1].webPage, "NONE") << "a page that is no network address";
+    EXPECT_EQ(stations[17].streamUrl, "https://pop.example/only-url");
+    EXPECT_EQ(stations[11].genre, "Oldies");
+    EXPECT_EQ(stations[12].genre, "Other");
+    EXPECT_EQ(tools::genreForTags("Heavy Metal, rock"), "Metal");
+    EXPECT_EQ(tools::genreForTags("smooth jazz"), "Jazz");
+    EXPECT_EQ(tools::genreForTags(""), "Other");
+
+    EXPECT_FALSE(tools::stationListFromExport("{\"name\": 1}", {}).has_value());
+    EXPECT_EQ(tools::stationListFromExport("[]", {}), "");
+}
+
+TEST_F(CatalogueToolTest, TheCommandShapesTheListWithItsOptions) {
+    test::TempFolder out;
+    QProcess tool;
+    tool.setProcessChannelMode(QProcess::ForwardedChannels);
+    tool.start(QStringLiteral(LUMO_CATALOGUE_TOOL),
+               {QStringLiteral("--min-votes"), QStringLiteral("100"), QStringLiteral("--countries"),
+                QStringLiteral("de,GB"), QStringLiteral("--max-per-genre"), QStringLiteral("1"),
+                QStringLiteral(LUMO_TOOLS_TEST_DIR "/sample-stations.json"),
+                QString::fromStdString((out.path() / "Lumo.csv").string())});
+    ASSERT_TRUE(tool.waitForFinished(30000));
+    EXPECT_EQ(tool.exitCode(), 0);
+    const auto stations = records(out.read("Lumo.csv"));
+    EXPECT_EQ(names(stations),
+              (Names{"Smooth Jazz Two", "News, Sport & Weather", "Pop Hits", "Rock Antenne"}));
+
+    tool.start(QStringLiteral(LUMO_CATALOGUE_TOOL), {QStringLiteral("/nonexistent.json")});
+    ASSERT_TRUE(tool.waitForFinished(30000));
+    EXPECT_NE(tool.exitCode(), 0);
+}
+
+} // namespace
+} // namespace lumo
