@@ -14,7 +14,7 @@ LUMO_PACKAGES=(
     xvfb xauth
 )
 # What the tests need on top.
-LUMO_TEST_PACKAGES=(libgtest-dev python3 python3-pyftpdlib ffmpeg desktop-file-utils xdotool)
+LUMO_TEST_PACKAGES=(libgtest-dev python3 python3-pyftpdlib ffmpeg desktop-file-utils xdotool dbus)
 
 ensure_packages() {
     local missing=() package

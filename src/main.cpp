@@ -44,7 +44,8 @@ int main(int argc, char** argv) {
              QFile icon(QStringLiteral(":/artwork/icon.png"));
              icon.open(QIODevice::ReadOnly);
              lumo::SHORTCUT::CreateDesktopShortcut(executable, icon.readAll().toStdString());
-         }});
+         },
+         true});
     window.load();
     return QApplication::exec();
 }

@@ -6,6 +6,7 @@
 #include "catalogue/FileIO.h"
 #include "catalogue/PlayerWindowLink.h"
 #include "chooser/ChooserHost.h"
+#include "desktop/MprisHost.h"
 #include "info/InfoHost.h"
 #include "platform/AppFolder.h"
 #include "platform/CurlHttpTransfer.h"
@@ -28,6 +29,7 @@ class ADVERT1;
 class AdvertRotation;
 class ClickLabel;
 class LiveFeed;
+class Mpris;
 class MediaPlayer;
 class MessageBoxes;
 class ScreenCursor;
@@ -51,6 +53,8 @@ struct PlayerWindowServices {
     HttpLimits httpLimits{};
     // The last start-up step: asks the desktop for a shortcut to the executable (empty: none).
     std::function<void(const std::filesystem::path& executable)> createDesktopShortcut{};
+    // Offers the player on the session bus (MPRIS), when there is one.
+    bool desktopBus = false;
 };
 
 // The main window: a frameless, skinned player with its video rectangle, labels, buttons,
@@ -60,6 +64,7 @@ class PlayerWindow : public QWidget,
                      public ChooserHost,
                      public BannerHost,
                      public InfoHost,
+                     public MprisHost,
                      public VolumeSteps {
     Q_OBJECT
 public:
@@ -94,6 +99,19 @@ public:
 
     // InfoHost
     QPixmap playerPicture() override;
+
+    // MprisHost
+    int mprisPlayState() const override;
+    void mprisPlay() override { playClicked(); }
+    void mprisPause() override { pauseClicked(); }
+    void mprisStop() override { stopClicked(); }
+    int mprisVolume() const override { return m_state.volumeLevel; }
+    void mprisSetVolume(int level) override;
+    std::string mprisNowPlaying() const override;
+    std::string mprisStationName() const override { return m_state.shownStationName; }
+    std::string mprisArtUrl() const override;
+    void mprisRaise() override;
+    void mprisQuit() override { shutdown(); }
 
     // The advert banner while it is loaded; the About or help window while one is open.
     ADVERT1* banner() const;
@@ -251,6 +269,7 @@ private:
     std::unique_ptr<CurlHttpTransfer> m_http;
     std::unique_ptr<LiveFeed> m_liveFeed;
     std::unique_ptr<AdvertRotation> m_adverts;
+    Mpris* m_mpris = nullptr;
     bool m_ending = false; // the program is ending: fetches under way are abandoned
     StreamKeeper* m_keeper = nullptr;
     QPointer<Stations> m_chooser;

@@ -9,6 +9,7 @@
 #include "banner/Advert1.h"
 #include "chooser/Stations.h"
 #include "desktop/FileModified.h"
+#include "desktop/Mpris.h"
 #include "info/InfoWindow.h"
 #include "platform/ClickLabel.h"
 #include "platform/EventLoop.h"
@@ -21,6 +22,7 @@
 #include <QCloseEvent>
 #include <QPainter>
 #include <QScreen>
+#include <QUrl>
 
 namespace lumo {
 
@@ -55,6 +57,9 @@ void PlayerWindow::load() {
         if (m_chooser) {
             m_chooser->showMinimized();
         }
+    }
+    if (m_services.desktopBus && m_mpris == nullptr) {
+        m_mpris = new Mpris(*this, this);
     }
     if (m_services.createDesktopShortcut) {
         m_services.createDesktopShortcut(m_folder.path() / "Lumo");
@@ -147,6 +152,39 @@ void PlayerWindow::closeBanner() {
 
 ADVERT1* PlayerWindow::banner() const {
     return m_banner;
+}
+
+int PlayerWindow::mprisPlayState() const {
+    return m_media->playState();
+}
+
+std::string PlayerWindow::mprisNowPlaying() const {
+    return m_media->nowPlaying();
+}
+
+// The knob's steps, one after another, to the level asked for.
+void PlayerWindow::mprisSetVolume(int level) {
+    while (m_state.volumeLevel < level && m_knobTopTwips > 2280) {
+        UPVOL();
+    }
+    while (m_state.volumeLevel > level && m_knobTopTwips < 3280) {
+        DOWNVOL();
+    }
+}
+
+std::string PlayerWindow::mprisArtUrl() const {
+    const std::filesystem::path picture = m_folder.resolve("\\DJCAM.jpg");
+    std::error_code ec;
+    if (m_state.liveFeedOn != 1 || !std::filesystem::exists(picture, ec)) {
+        return {};
+    }
+    return QUrl::fromLocalFile(QString::fromStdString(picture.string())).toString().toStdString();
+}
+
+void PlayerWindow::mprisRaise() {
+    showNormal();
+    raise();
+    activateWindow();
 }
 
 QPixmap PlayerWindow::advertPicture() const {

@@ -46,6 +46,8 @@ public:
 
     // One short line of what the player is doing.
     virtual std::string status() const = 0;
+    // What the station says is playing (its stream title), or nothing.
+    virtual std::string nowPlaying() const { return {}; }
 
     virtual bool fullScreen() const = 0;
     virtual void setFullScreen(bool on) = 0;

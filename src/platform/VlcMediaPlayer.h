@@ -64,6 +64,7 @@ public:
     double duration() const override;
     std::string durationString() const override { return formatDuration(duration()); }
     std::string status() const override { return m_status; }
+    std::string nowPlaying() const override { return m_nowPlaying; }
     bool fullScreen() const override;
     void setFullScreen(bool on) override;
     void setStretchToFit(bool on) override;

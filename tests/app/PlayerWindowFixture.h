@@ -23,13 +23,18 @@ protected:
     std::unique_ptr<PlayerWindow> makeWindow() {
         return withLoopbackSite(std::make_unique<PlayerWindow>(
             state, folder,
-            PlayerWindowServices{shell, messages, cursor,
+            PlayerWindowServices{shell,
+                                 messages,
+                                 cursor,
                                  [this](VideoWidget*) -> std::unique_ptr<MediaPlayer> {
                                      auto fake = std::make_unique<FakeMediaPlayer>();
                                      media = fake.get();
                                      return fake;
                                  },
-                                 [this] { ++endRequests; }, httpLimits}));
+                                 [this] { ++endRequests; },
+                                 httpLimits,
+                                 {},
+                                 desktopBus}));
     }
 
     // The same window over the real libVLC, with its dummy outputs.
@@ -37,11 +42,16 @@ protected:
         options.vlcArguments.insert(options.vlcArguments.begin(), {"--aout=dummy", "--vout=dummy"});
         return withLoopbackSite(std::make_unique<PlayerWindow>(
             state, folder,
-            PlayerWindowServices{shell, messages, cursor,
+            PlayerWindowServices{shell,
+                                 messages,
+                                 cursor,
                                  [options](VideoWidget* video) -> std::unique_ptr<MediaPlayer> {
                                      return std::make_unique<VlcMediaPlayer>(video, options);
                                  },
-                                 [this] { ++endRequests; }, httpLimits}));
+                                 [this] { ++endRequests; },
+                                 httpLimits,
+                                 {},
+                                 desktopBus}));
     }
 
     TempFolder dir;
@@ -53,6 +63,7 @@ protected:
     FakeMediaPlayer* media = nullptr;
     int endRequests = 0;
     HttpLimits httpLimits{}; // the window's fetches
+    bool desktopBus = false; // MPRIS on the session bus
 };
 
 } // namespace lumo::test

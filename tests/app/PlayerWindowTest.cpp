@@ -189,6 +189,18 @@ TEST_F(PlayerWindowTest, MarkupFromFilesAndStreamsIsShownAsItsLiteralCharacters)
     EXPECT_TRUE(checked);
 }
 
+TEST_F(PlayerWindowTest, WithoutASessionBusThePlayerStartsAndPlaysAsBefore) {
+    qputenv("DBUS_SESSION_BUS_ADDRESS", "unix:path=/nonexistent/bus");
+    desktopBus = true;
+    dir.write("DEFAULT",
+              "\"RADIO\",\"Jazz\",\"http://jazz\",\"http://127.0.0.1:9/j\",\"NONE\"\r\n");
+    auto window = makeWindow();
+    window->load();
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(media->url, "http://127.0.0.1:9/j");
+    EXPECT_TRUE(messages.shown.empty());
+}
+
 class AdvertFolderTest : public PlayerWindowTest {
 protected:
     void SetUp() override {

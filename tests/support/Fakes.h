@@ -31,6 +31,7 @@ public:
     double duration() const override { return length; }
     std::string durationString() const override { return formatDuration(length); }
     std::string status() const override { return statusText; }
+    std::string nowPlaying() const override { return title; }
     bool fullScreen() const override { return full; }
     void setFullScreen(bool on) override { full = on; }
     void setStretchToFit(bool on) override { stretch = on; }
@@ -47,6 +48,7 @@ public:
     int state = PlayState::Undefined;
     double length = 0;
     std::string statusText;
+    std::string title;
     bool full = false;
     bool stretch = false;
 };

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <string>
+
+namespace lumo {
+
+// What the desktop bus service needs of the player window.
+class MprisHost {
+public:
+    virtual ~MprisHost() = default;
+
+    virtual int mprisPlayState() const = 0; // a PlayState value
+    virtual void mprisPlay() = 0;
+    virtual void mprisPause() = 0;
+    virtual void mprisStop() = 0;
+    virtual int mprisVolume() const = 0; // 0..100 in steps of 10
+    virtual void mprisSetVolume(int level) = 0;
+    virtual std::string mprisNowPlaying() const = 0; // what the station says, or nothing
+    virtual std::string mprisStationName() const = 0;
+    virtual std::string mprisArtUrl() const = 0; // the live-feed picture, or nothing
+    virtual void mprisRaise() = 0;
+    virtual void mprisQuit() = 0;
+};
+
+} // namespace lumo

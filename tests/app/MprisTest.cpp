@@ -1,0 +1,122 @@
+// The player on a real session bus (the suite runs this under dbus-run-session), driven and
+// watched by clients as a desktop shell would: dbus-send, and a connection of its own.
+#include "EventWait.h"
+#include "LoopbackHttpServer.h"
+#include "PlayerWindowFixture.h"
+#include "Wav.h"
+#include "platform/ClickLabel.h"
+
+#include <QDBusConnection>
+#include <QDBusVariant>
+#include <QProcess>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace lumo {
+namespace {
+
+// Records the player's PlaybackStatus as PropertiesChanged announces it.
+class StatusRecorder : public QObject {
+    Q_OBJECT
+public:
+    QStringList seen;
+public slots:
+    void changed(const QString&, const QVariantMap& properties, const QStringList&) {
+        if (properties.contains(QStringLiteral("PlaybackStatus"))) {
+            seen << properties.value(QStringLiteral("PlaybackStatus")).toString();
+        }
+    }
+};
+
+class MprisTest : public ::testing::Test, protected test::PlayerWindowFixture {
+protected:
+    void SetUp() override {
+        if (!QDBusConnection::sessionBus().isConnected()) {
+            GTEST_SKIP() << "needs a session bus (the suite runs it under dbus-run-session)";
+        }
+        auto live = test::LoopbackHttpServer::Resource{"audio/wav", test::endlessSineWav(2, 22050),
+                                                       false, 44100, test::kWavHeaderBytes};
+        live.icyTitle = "Loopback Artist - Loopback Song";
+        server.serve("/live", live);
+        dir.write("DEFAULT",
+                  "\"RADIO\",\"Bus FM\",\"\",\"" + server.url("/live") + "\",\"NONE\"\r\n");
+        desktopBus = true;
+        VlcMediaPlayer::Options options;
+        options.vlcArguments = {"--network-caching=300"};
+        window = makeWindowWithLibVlc(options);
+        window->load();
+        ASSERT_TRUE(reaches(PlayState::Playing));
+    }
+
+    bool reaches(int playState) {
+        return test::waitUntil([&] { return window->media().playState() == playState; }, 15000);
+    }
+
+    // dbus-send to the player, the window's events running meanwhile; its printed reply.
+    std::string send(const QStringList& call) {
+        QProcess client;
+        client.start(QStringLiteral("dbus-send"),
+                     QStringList{QStringLiteral("--session"), QStringLiteral("--print-reply"),
+                                 QStringLiteral("--dest=org.mpris.MediaPlayer2.lumo"),
+                                 QStringLiteral("/org/mpris/MediaPlayer2")} +
+                         call);
+        test::waitUntil([&] { return client.state() == QProcess::NotRunning; }, 10000);
+        return client.readAllStandardOutput().toStdString();
+    }
+    std::string property(const char* interface, const char* name) {
+        return send({QStringLiteral("org.freedesktop.DBus.Properties.Get"),
+                     QStringLiteral("string:%1").arg(QLatin1String(interface)),
+                     QStringLiteral("string:%1").arg(QLatin1String(name))});
+    }
+    std::string player(const char* name) { return property("org.mpris.MediaPlayer2.Player", name); }
+
+    test::LoopbackHttpServer server;
+    std::unique_ptr<PlayerWindow> window;
+};
+
+TEST_F(MprisTest, ClientsSeeTheStateAndTitleAndDriveThePlayer) {
+    EXPECT_NE(property("org.mpris.MediaPlayer2", "Identity").find("\"Lumo\""), std::string::npos);
+    EXPECT_NE(player("PlaybackStatus").find("\"Playing\""), std::string::npos);
+    ASSERT_TRUE(test::waitUntil(
+        [&] { return player("Metadata").find("Loopback Song") != std::string::npos; }, 15000));
+    const std::string metadata = player("Metadata");
+    EXPECT_NE(metadata.find("\"Loopback Artist\""), std::string::npos) << metadata;
+    EXPECT_NE(metadata.find("\"Bus FM\""), std::string::npos) << metadata;
+
+    // The pause button, watched from another connection as a shell watches.
+    StatusRecorder recorder;
+    QDBusConnection observer =
+        QDBusConnection::connectToBus(QDBusConnection::SessionBus, QStringLiteral("observer"));
+    ASSERT_TRUE(observer.connect(
+        QStringLiteral("org.mpris.MediaPlayer2.lumo"), QStringLiteral("/org/mpris/MediaPlayer2"),
+        QStringLiteral("org.freedesktop.DBus.Properties"), QStringLiteral("PropertiesChanged"),
+        &recorder, SLOT(changed(QString, QVariantMap, QStringList))));
+    QTest::mouseClick(window->Image25, Qt::LeftButton);
+    EXPECT_TRUE(test::waitUntil([&] { return recorder.seen.contains("Paused"); }, 5000))
+        << recorder.seen.join(',').toStdString();
+
+    // The client's calls move the window.
+    send({QStringLiteral("org.mpris.MediaPlayer2.Player.Play")});
+    EXPECT_TRUE(reaches(PlayState::Playing));
+    send({QStringLiteral("org.mpris.MediaPlayer2.Player.Pause")});
+    EXPECT_TRUE(reaches(PlayState::Paused));
+    send({QStringLiteral("org.mpris.MediaPlayer2.Player.PlayPause")});
+    EXPECT_TRUE(reaches(PlayState::Playing));
+    send({QStringLiteral("org.mpris.MediaPlayer2.Player.Stop")});
+    EXPECT_TRUE(reaches(PlayState::Stopped));
+    EXPECT_TRUE(test::waitUntil([&] { return recorder.seen.contains("Stopped"); }, 5000));
+
+    // Volume 0.5 is the knob's middle step.
+    send({QStringLiteral("org.freedesktop.DBus.Properties.Set"),
+          QStringLiteral("string:org.mpris.MediaPlayer2.Player"), QStringLiteral("string:Volume"),
+          QStringLiteral("variant:double:0.5")});
+    EXPECT_EQ(state.volumeLevel, 50);
+    EXPECT_EQ(window->volumeKnobTopTwips(), 2780);
+    EXPECT_NE(player("Volume").find("double 0.5"), std::string::npos);
+    QDBusConnection::disconnectFromBus(QStringLiteral("observer"));
+}
+
+} // namespace
+} // namespace lumo
+
+#include "MprisTest.moc"
