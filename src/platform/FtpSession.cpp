@@ -49,10 +49,20 @@ size_t onHeader(char* data, size_t size, size_t count, void* user) {
         replies->lastCode = std::stoi(line.substr(0, 3));
         replies->current.clear();
         if (replies->lastCode == 257) {
+            // The folder stands in double quotes; a quote inside it is written twice.
+            replies->lastDirectory.clear();
             const auto open = line.find('"');
-            const auto close = line.find('"', open + 1);
-            if (open != std::string::npos && close != std::string::npos) {
-                replies->lastDirectory = line.substr(open + 1, close - open - 1);
+            for (auto at = open == std::string::npos ? line.size() : open + 1; at < line.size();
+                 ++at) {
+                if (line[at] == '"') {
+                    if (at + 1 < line.size() && line[at + 1] == '"') {
+                        replies->lastDirectory += '"';
+                        ++at;
+                        continue;
+                    }
+                    break;
+                }
+                replies->lastDirectory += line[at];
             }
         }
     }

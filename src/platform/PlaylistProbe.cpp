@@ -18,15 +18,24 @@ std::string lowered(std::string_view text) {
     return out;
 }
 
-std::string decodeEntities(std::string text) {
+// One pass, left to right: what an entity decodes to is never decoded again ("&amp;lt;" is
+// "&lt;").
+std::string decodeEntities(std::string_view text) {
     static constexpr std::pair<std::string_view, char> entities[] = {
         {"&amp;", '&'}, {"&lt;", '<'}, {"&gt;", '>'}, {"&quot;", '"'}, {"&apos;", '\''}};
-    for (const auto& [entity, plain] : entities) {
-        for (auto at = text.find(entity); at != std::string::npos; at = text.find(entity, at + 1)) {
-            text.replace(at, entity.size(), 1, plain);
+    std::string out;
+    out.reserve(text.size());
+    for (std::size_t at = 0; at < text.size();) {
+        const auto entity = std::ranges::find_if(
+            entities, [&](const auto& e) { return text.substr(at).starts_with(e.first); });
+        if (text[at] == '&' && entity != std::end(entities)) {
+            out += entity->second;
+            at += entity->first.size();
+        } else {
+            out += text[at++];
         }
     }
-    return text;
+    return out;
 }
 
 // The value of attribute `name` inside one tag's text (between '<' and '>').

@@ -120,7 +120,7 @@ std::string cFTP::GetFTPDirectory() {
     return {};
 }
 
-std::int32_t cFTP::GetFTPFileSize(const std::string& sFile) {
+std::int64_t cFTP::GetFTPFileSize(const std::string& sFile) {
     const auto entries = m_session.find(sFile);
     if (!entries) {
         RecordFTPError("FtpFindFirstFile");
@@ -129,7 +129,7 @@ std::int32_t cFTP::GetFTPFileSize(const std::string& sFile) {
     if (entries->empty()) {
         return -1;
     }
-    return static_cast<std::int32_t>(static_cast<std::uint32_t>(entries->front().size));
+    return entries->front().size;
 }
 
 cDirList* cFTP::GetDirectoryListing(const std::string& sFilter) {
@@ -145,7 +145,8 @@ cDirList* cFTP::GetDirectoryListing(const std::string& sFilter) {
     }
     for (const auto& entry : *entries) {
         Directory().Add(entry.directory ? cDirList::kDirectoryAttribute : 0x80, 0, 0, 0,
-                        static_cast<std::int32_t>(entry.size), entry.name);
+                        static_cast<std::int32_t>(std::min<std::int64_t>(entry.size, INT32_MAX)),
+                        entry.name);
         yieldToEventLoop();
     }
     return &Directory();
@@ -166,7 +167,7 @@ bool cFTP::FTPDownloadFile(const std::string& sLocal, const std::string& sRemote
     if (local.empty() || remote.empty()) {
         return false;
     }
-    const std::int32_t listed = GetFTPFileSize(remote);
+    const std::int64_t listed = GetFTPFileSize(remote);
     if (listed <= 0) {
         return false; // no such file, or nothing in it
     }
@@ -202,8 +203,10 @@ bool cFTP::FTPDownloadFile(const std::string& sLocal, const std::string& sRemote
             m_session.closeFile();
             return false;
         }
+        // The figures stay within the events' 32 bits (a download is far smaller anyway).
         progress(static_cast<std::int32_t>(current),
-                 static_cast<std::int32_t>(std::max<std::int64_t>(current, listed)));
+                 static_cast<std::int32_t>(
+                     std::min<std::int64_t>(std::max<std::int64_t>(current, listed), INT32_MAX)));
     }
     const auto received = static_cast<std::int32_t>(current);
     progress(received, received);

@@ -45,8 +45,9 @@ public:
     bool SimpleFTPGetFile(const std::string& sLocal, const std::string& sRemote);
     std::string GetFTPDirectory();
     bool SetFTPDirectory(const std::string& sDir);
-    // The remote file's size; -1 when there is no such file, -2 on failure.
-    std::int32_t GetFTPFileSize(const std::string& sFile);
+    // The remote file's size (64 bits: files of 2 GiB and more exist); -1 when there is no
+    // such file, -2 on failure.
+    std::int64_t GetFTPFileSize(const std::string& sFile);
     // The entries matching the filter, or nothing (also when nothing matched).
     cDirList* GetDirectoryListing(const std::string& sFilter);
     void SetTransferASCII() { m_transferType = kTransferAscii; }

@@ -20,7 +20,7 @@ TEST(AsxDetection, RecognisesAsxDocumentsAndNothingElse) {
 TEST(AsxDetection, ReferencesComeInOrderWithEntitiesDecoded) {
     const char* doc = R"(<ASX Version="3.0">
   <Title>Live</Title>
-  <Entry><REF HREF="http://a.example.org/one?x=1&amp;y=2" /></Entry>
+  <Entry><REF HREF="http://a.example.org/one?x=1&amp;y=2&amp;lt;3" /></Entry>
   <entry><ref href='mms://b.example.org/two'/></entry>
   <EntryRef href = "http://c.example.org/more.asx"/>
   <reference href="http://not.a.ref/"/>
@@ -28,7 +28,7 @@ TEST(AsxDetection, ReferencesComeInOrderWithEntitiesDecoded) {
 </ASX>)";
     const auto refs = asxReferences(doc);
     ASSERT_EQ(refs.size(), 3u);
-    EXPECT_EQ(refs[0], "http://a.example.org/one?x=1&y=2");
+    EXPECT_EQ(refs[0], "http://a.example.org/one?x=1&y=2&lt;3") << "entities decode once";
     EXPECT_EQ(refs[1], "mms://b.example.org/two");
     EXPECT_EQ(refs[2], "http://c.example.org/more.asx");
 }

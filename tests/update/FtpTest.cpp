@@ -93,6 +93,16 @@ TEST_P(FtpTest, ADownloadReadsToTheEndOfTheDataWhateverTheListingSays) {
     }
 }
 
+TEST_P(FtpTest, SizesOfTwoGibibytesAndMoreAndFoldersWithQuotes) {
+    remote.write("huge.iso", "");
+    std::filesystem::resize_file(remote.path() / "huge.iso", 3LL * 1024 * 1024 * 1024); // sparse
+    EXPECT_EQ(ftp.GetFTPFileSize("huge.iso"), 3LL * 1024 * 1024 * 1024);
+    // The server writes a quote in a folder name twice in its 257 reply.
+    std::filesystem::create_directory(remote.path() / "say \"hi\"");
+    ASSERT_TRUE(ftp.SetFTPDirectory("say \"hi\"")) << ftp.GetLastErrorMessage();
+    EXPECT_EQ(ftp.GetFTPDirectory(), "/say \"hi\"");
+}
+
 TEST_P(FtpTest, ADownloadPastItsCapIsRefusedAndTouchesNothing) {
     remote.write("huge", "");
     std::filesystem::resize_file(remote.path() / "huge", cFTP::kMaxDownloadBytes + 1);
