@@ -101,6 +101,15 @@ void FileReplacement::abandon() {
 }
 
 bool FileReplacement::append(std::string_view bytes) {
+    if (m_fd < 0) {
+        return false;
+    }
+    m_pending.append(bytes);
+    return m_pending.size() < 64 * 1024 || flush();
+}
+
+bool FileReplacement::flush() {
+    std::string_view bytes = m_pending;
     while (m_fd >= 0 && !bytes.empty()) {
         const ssize_t written = ::write(m_fd, bytes.data(), bytes.size());
         if (written < 0) {
@@ -109,11 +118,12 @@ bool FileReplacement::append(std::string_view bytes) {
         }
         bytes.remove_prefix(static_cast<std::size_t>(written));
     }
+    m_pending.clear();
     return m_fd >= 0;
 }
 
 bool FileReplacement::commit() {
-    if (m_fd < 0) {
+    if (m_fd < 0 || !flush()) {
         return false;
     }
     bool ok = ::fchmod(m_fd, 0644) == 0 && ::fsync(m_fd) == 0;

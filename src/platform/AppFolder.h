@@ -51,9 +51,11 @@ public:
 
 private:
     void abandon();
+    bool flush();
 
     std::filesystem::path m_file;
     std::string m_temp;
+    std::string m_pending; // gathered into large writes
     int m_fd = -1;
 };
 

@@ -112,6 +112,9 @@ struct SListDeleter {
 };
 using SList = std::unique_ptr<curl_slist, SListDeleter>;
 
+// How far a download reads ahead of the blocks its reader takes.
+constexpr std::size_t kReadAhead = 256 * 1024;
+
 SList commands(std::initializer_list<std::string> lines) {
     curl_slist* list = nullptr;
     for (const auto& line : lines) {
@@ -135,7 +138,9 @@ struct FtpSession::Impl {
 
     // the open block-wise transfer
     enum class Transfer { None, Reading, Writing } transfer = Transfer::None;
-    std::string buffer; // read: received, not yet taken; write: offered, not yet sent
+    std::string buffer;    // read: received, not yet taken; write: offered, not yet sent
+    std::size_t taken = 0; // read: how much of the buffer the reader has had
+    std::size_t available() const { return buffer.size() - taken; }
     std::size_t want = 0;
     bool paused = false;
     bool done = false;
@@ -405,18 +410,23 @@ bool FtpSession::openForReading(const std::string& remote, bool binary) {
         m->easy, CURLOPT_WRITEFUNCTION,
         +[](char* data, size_t size, size_t count, void* user) -> size_t {
             auto* self = static_cast<Impl*>(user);
-            // Hold back once what the reader waits for is here.
-            if (self->buffer.size() >= std::max<std::size_t>(self->want, 1)) {
+            // Read ahead in the sizes libcurl delivers; hold back only once the buffer is full.
+            if (self->available() >= std::max(kReadAhead, self->want)) {
                 self->paused = true;
                 return CURL_WRITEFUNC_PAUSE;
+            }
+            if (self->taken > self->buffer.size() / 2) { // what was taken goes now and then
+                self->buffer.erase(0, self->taken);
+                self->taken = 0;
             }
             self->buffer.append(data, size * count);
             return size * count;
         });
     m->buffer.clear();
+    m->taken = 0;
     m->want = 1;
     m->start();
-    m->drive([this] { return !m->buffer.empty() || m->paused; });
+    m->drive([this] { return m->available() > 0 || m->paused; });
     if (m->done && m->result != CURLE_OK) {
         m->finish();
         return m->fail(m->result);
@@ -431,17 +441,17 @@ bool FtpSession::read(char* buffer, std::size_t size, std::size_t& got) {
         return m->fail(CURLE_OK, kInternalError);
     }
     m->want = size;
-    if (m->buffer.size() < size && m->paused && !m->done) {
+    if (m->available() < size && m->paused && !m->done) {
         m->paused = false;
         curl_easy_pause(m->easy, CURLPAUSE_CONT);
     }
-    m->drive([this, size] { return m->buffer.size() >= size || m->paused; });
-    if (m->buffer.size() < size && m->done && m->result != CURLE_OK) {
+    m->drive([this, size] { return m->available() >= size || m->paused; });
+    if (m->available() < size && m->done && m->result != CURLE_OK) {
         return m->fail(m->result);
     }
-    got = std::min(size, m->buffer.size());
-    std::memcpy(buffer, m->buffer.data(), got);
-    m->buffer.erase(0, got);
+    got = std::min(size, m->available());
+    std::memcpy(buffer, m->buffer.data() + m->taken, got);
+    m->taken += got;
     return true;
 }
 
@@ -503,6 +513,7 @@ bool FtpSession::closeFile() {
         const bool complete = m->done;
         m->finish(); // an unfinished download is abandoned
         m->buffer.clear();
+        m->taken = 0;
         return complete ? (m->result == CURLE_OK || m->fail(m->result)) : true;
     }
     m->uploadEnds = true;

@@ -175,6 +175,7 @@ bool cFTP::FTPDownloadFile(const std::string& sLocal, const std::string& sRemote
         return RecordFTPError("FtpOpenFile:GetFile");
     }
     FileReplacement file(local);
+    PacedYield yield;
     char block[kBlock];
     std::int64_t current = 0;
     auto stop = [this](const char* name) {
@@ -198,7 +199,7 @@ bool cFTP::FTPDownloadFile(const std::string& sLocal, const std::string& sRemote
         if (got < static_cast<std::size_t>(kBlock)) {
             break; // the server ended the transfer
         }
-        yieldToEventLoop();
+        yield();
         if (Cancelled()) {
             m_session.closeFile();
             return false;
