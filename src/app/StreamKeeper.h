@@ -16,16 +16,23 @@ class MediaPlayer;
 // seconds, at most kMaxAttempts times. A station change or the user's stop cancels it. The
 // count starts again only once the stream has played for kSteadyMilliseconds without a break,
 // so nothing that ends soon after it starts (a clip taken for a stream, a server that drops
-// every listener) is fetched again and again without end.
+// every listener) is fetched again and again without end. Between two attempts that are far
+// apart, it looks cheaply every kCheckMilliseconds whether the station answers again, and makes
+// the next attempt as soon as it does, so a station is back within seconds of its return while
+// it is asked at most once every kCheckMilliseconds.
 class StreamKeeper : public QObject {
     Q_OBJECT
 public:
     static constexpr int kMaxAttempts = 20;
     static constexpr std::int64_t kSteadyMilliseconds = 60000;
+    static constexpr int kCheckMilliseconds = 3000;
     // Milliseconds on a steady clock.
     using Clock = std::function<std::int64_t()>;
+    // Whether the station at an address answers again (see stationAnswers).
+    using Check = std::function<bool(const std::string& address)>;
 
-    explicit StreamKeeper(MediaPlayer& media, QObject* parent = nullptr, Clock clock = {});
+    explicit StreamKeeper(MediaPlayer& media, QObject* parent = nullptr, Clock clock = {},
+                          Check check = {});
 
     // The stream at `address` has stopped unexpectedly. Schedules the next attempt unless one
     // is already waiting; returns false once every attempt has been used.
@@ -37,6 +44,8 @@ public:
 
     // Makes the waiting attempt now (the timer does this when the wait is over).
     void attemptNow();
+    // One look at the station while waiting (the check timer does this every few seconds).
+    void checkNow();
 
     bool waiting() const { return m_retry.isActive(); }
     int attempts() const { return m_attempts; }
@@ -46,7 +55,10 @@ public:
 private:
     MediaPlayer& m_media;
     QTimer m_retry;
+    QTimer m_check;
     Clock m_clock;
+    Check m_answers;
+    std::int64_t m_lastAsked = 0; // when the station was last asked (an attempt or a look)
     std::string m_address;
     int m_attempts = 0;
     std::optional<std::int64_t> m_playingSince;

@@ -186,6 +186,38 @@ TEST(StreamKeeper, GivesUpAfterItsAttemptsAndLeavesAnotherStationAlone) {
     EXPECT_FALSE(keeper.waiting());
 }
 
+TEST(StreamKeeper, LooksForTheStationBetweenFarApartAttemptsAtMostEveryThreeSeconds) {
+    test::FakeMediaPlayer media;
+    media.url = "http://127.0.0.1:9/live";
+    std::int64_t now = 0;
+    std::vector<std::string> asked;
+    bool answers = false;
+    StreamKeeper keeper(
+        media, nullptr, [&] { return now; },
+        [&](const std::string& address) {
+            asked.push_back(address);
+            return answers;
+        });
+    for (int attempt = 1; attempt <= 4; ++attempt) { // the next wait is 16 s
+        ASSERT_TRUE(keeper.streamDropped(media.url));
+        keeper.attemptNow();
+    }
+    ASSERT_TRUE(keeper.streamDropped(media.url));
+    const auto attempts = media.urlsGiven.size();
+    now += 3000;
+    keeper.checkNow(); // not there yet
+    keeper.checkNow(); // too soon to ask again
+    EXPECT_EQ(asked, std::vector<std::string>{media.url});
+    EXPECT_TRUE(keeper.waiting());
+    now += 3000;
+    answers = true;
+    keeper.checkNow(); // back: the attempt is made at once
+    EXPECT_EQ(asked.size(), 2u);
+    EXPECT_EQ(media.urlsGiven.size(), attempts + 1);
+    EXPECT_FALSE(keeper.waiting());
+    EXPECT_EQ(keeper.attempts(), 5) << "a look is not an attempt";
+}
+
 class WindowBehaviourTest : public ::testing::Test, protected test::PlayerWindowFixture {
 protected:
     void SetUp() override {

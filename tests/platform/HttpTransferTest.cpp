@@ -4,6 +4,7 @@
 #include "PythonHttpServer.h"
 #include "TempFolder.h"
 #include "platform/CurlHttpTransfer.h"
+#include "platform/StationCheck.h"
 
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -76,6 +77,19 @@ TEST_F(HttpTransferTest, ASilentServerIsGivenUpWhileTheWindowsEventsRun) {
     EXPECT_FALSE(http.OpenURL(server.url("/silent")).has_value());
     EXPECT_TRUE(ending);
     EXPECT_FALSE(http.OpenURL(server.url("/cam.jpg")).has_value()) << "nothing starts any more";
+}
+
+// The reconnect's cheap look at a station: an answer with a stream, nothing more.
+TEST_F(HttpTransferTest, AStationAnswersWhenItsStreamStarts) {
+    server.serve("/live", {"audio/mpeg", std::string(4096, 'x'), false, 8000});
+    server.serve("/silent", {"audio/mpeg", "", true});
+    EXPECT_TRUE(stationAnswers(server.url("/live"), 1000));
+    EXPECT_FALSE(stationAnswers(server.url("/gone"), 1000)) << "a mount without its source: 404";
+    EXPECT_FALSE(stationAnswers(server.url("/silent"), 300));
+    EXPECT_FALSE(
+        stationAnswers("http://127.0.0.1:" + std::to_string(test::closedLoopbackPort()), 1000));
+    EXPECT_FALSE(stationAnswers("mms://127.0.0.1/live", 1000)) << "only http(s) can be looked at";
+    EXPECT_NE(server.requests("/live").front().find("User-Agent: Lumo/"), std::string::npos);
 }
 
 } // namespace
