@@ -370,6 +370,20 @@ std::optional<std::vector<FtpSession::Entry>> FtpSession::find(const std::string
         slash == std::string::npos ? m->cwd : m->absolute(filter.substr(0, slash + 1));
     const std::string pattern = slash == std::string::npos ? filter : filter.substr(slash + 1);
     std::vector<Entry> all;
+    // A listing gets a handle of its own in the same multi handle (which keeps the connection,
+    // and so the login): libcurl 7.88 leaks each listed entry when a wildcard listing runs on a
+    // handle that carried an earlier transfer.
+    struct OwnHandle {
+        Impl& session;
+        CURL* kept;
+        explicit OwnHandle(Impl& s) : session(s), kept(std::exchange(s.easy, curl_easy_init())) {}
+        ~OwnHandle() {
+            curl_multi_remove_handle(session.multi, session.easy);
+            curl_easy_cleanup(std::exchange(session.easy, kept));
+        }
+        OwnHandle(const OwnHandle&) = delete;
+        OwnHandle& operator=(const OwnHandle&) = delete;
+    } listing(*m);
     m->base(m->url(folder, true) + "*");
     curl_easy_setopt(m->easy, CURLOPT_WILDCARDMATCH, 1L);
     curl_easy_setopt(m->easy, CURLOPT_CHUNK_DATA, &all);
