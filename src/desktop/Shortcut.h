@@ -6,8 +6,7 @@
 
 namespace lumo::SHORTCUT {
 
-// The desktop entry "Lumoplay" that starts `executable` with no arguments, as the freedesktop
-// desktop entry specification has it.
+// The freedesktop desktop entry "Lumoplay" that starts `executable` with no arguments.
 std::string desktopEntry(const std::filesystem::path& executable);
 
 // Puts the entry in the user's applications folder (the menu) and, when the user has a

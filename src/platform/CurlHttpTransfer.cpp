@@ -1,11 +1,9 @@
 #include "platform/CurlHttpTransfer.h"
 
-#include "platform/CurlWait.h"
-#include "platform/UserAgent.h"
+#include "platform/HttpRequest.h"
 
 #include <algorithm>
 #include <cctype>
-#include <memory>
 
 namespace lumo {
 
@@ -27,13 +25,6 @@ size_t collect(char* data, size_t size, size_t count, void* user) {
     body->bytes.append(data, n);
     return n;
 }
-
-struct MultiDeleter {
-    void operator()(CURLM* multi) const { curl_multi_cleanup(multi); }
-};
-struct EasyDeleter {
-    void operator()(CURL* easy) const { curl_easy_cleanup(easy); }
-};
 
 } // namespace
 
@@ -70,31 +61,18 @@ std::optional<std::string> CurlHttpTransfer::OpenURL(const std::string& url) {
     if (!address || (m_cancelled && m_cancelled())) {
         return std::nullopt;
     }
-    std::unique_ptr<CURLM, MultiDeleter> multi(curl_multi_init());
-    std::unique_ptr<CURL, EasyDeleter> easy(curl_easy_init());
-    if (!multi || !easy) {
+    HttpRequest request(*address, m_limits.connectMilliseconds, m_limits.totalMilliseconds,
+                        m_limits.maxRedirects);
+    if (!request.valid()) {
         return std::nullopt;
     }
     Body body{{}, m_limits.maxBytes, false};
-    CURL* e = easy.get();
-    curl_easy_setopt(e, CURLOPT_URL, address->c_str());
-    curl_easy_setopt(e, CURLOPT_PROTOCOLS_STR, "http,https");
-    curl_easy_setopt(e, CURLOPT_REDIR_PROTOCOLS_STR, "http,https");
-    curl_easy_setopt(e, CURLOPT_FOLLOWLOCATION, 1L);
-    curl_easy_setopt(e, CURLOPT_MAXREDIRS, m_limits.maxRedirects);
-    curl_easy_setopt(e, CURLOPT_CONNECTTIMEOUT_MS, m_limits.connectMilliseconds);
-    curl_easy_setopt(e, CURLOPT_TIMEOUT_MS, m_limits.totalMilliseconds);
+    CURL* e = request.handle();
     curl_easy_setopt(e, CURLOPT_MAXFILESIZE_LARGE, static_cast<curl_off_t>(m_limits.maxBytes));
     curl_easy_setopt(e, CURLOPT_FAILONERROR, 1L);
-    curl_easy_setopt(e, CURLOPT_NOSIGNAL, 1L);
-    curl_easy_setopt(e, CURLOPT_USERAGENT, kUserAgent);
     curl_easy_setopt(e, CURLOPT_WRITEFUNCTION, &collect);
     curl_easy_setopt(e, CURLOPT_WRITEDATA, &body);
-    curl_multi_add_handle(multi.get(), e);
-    CURLcode result = CURLE_OK;
-    const bool ended = driveMulti(multi.get(), {}, m_cancelled, result);
-    curl_multi_remove_handle(multi.get(), e);
-    if (!ended || result != CURLE_OK || body.tooBig) {
+    if (request.run(m_cancelled) != CURLE_OK || body.tooBig) {
         return std::nullopt;
     }
     return std::move(body.bytes);

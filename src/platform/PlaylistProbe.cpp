@@ -1,11 +1,9 @@
 #include "platform/PlaylistProbe.h"
 
-#include "platform/UserAgent.h"
+#include "platform/HttpRequest.h"
 
 #include <algorithm>
 #include <cctype>
-#include <curl/curl.h>
-#include <memory>
 
 namespace lumo {
 
@@ -131,8 +129,8 @@ std::optional<std::string> fetchHead(const std::string& address, std::size_t max
         std::string bytes;
         std::size_t limit;
     } sink{{}, maxBytes};
-    std::unique_ptr<CURL, decltype(&curl_easy_cleanup)> curl(curl_easy_init(), curl_easy_cleanup);
-    if (!curl) {
+    HttpRequest request(address, timeoutMilliseconds, timeoutMilliseconds);
+    if (!request.valid()) {
         return std::nullopt;
     }
     auto write = +[](char* data, size_t size, size_t count, void* user) -> size_t {
@@ -141,18 +139,10 @@ std::optional<std::string> fetchHead(const std::string& address, std::size_t max
         s->bytes.append(data, std::min(n, s->limit - s->bytes.size()));
         return s->bytes.size() >= s->limit ? 0 : n; // 0 ends the transfer once we have enough
     };
-    curl_easy_setopt(curl.get(), CURLOPT_URL, address.c_str());
-    curl_easy_setopt(curl.get(), CURLOPT_PROTOCOLS_STR, "http,https");
-    curl_easy_setopt(curl.get(), CURLOPT_REDIR_PROTOCOLS_STR, "http,https");
-    curl_easy_setopt(curl.get(), CURLOPT_USERAGENT, kUserAgent);
-    curl_easy_setopt(curl.get(), CURLOPT_FOLLOWLOCATION, 1L);
-    curl_easy_setopt(curl.get(), CURLOPT_MAXREDIRS, 5L);
-    curl_easy_setopt(curl.get(), CURLOPT_NOSIGNAL, 1L);
-    curl_easy_setopt(curl.get(), CURLOPT_CONNECTTIMEOUT_MS, timeoutMilliseconds);
-    curl_easy_setopt(curl.get(), CURLOPT_TIMEOUT_MS, timeoutMilliseconds);
-    curl_easy_setopt(curl.get(), CURLOPT_WRITEFUNCTION, write);
-    curl_easy_setopt(curl.get(), CURLOPT_WRITEDATA, &sink);
-    const CURLcode result = curl_easy_perform(curl.get());
+    curl_easy_setopt(request.handle(), CURLOPT_WRITEFUNCTION, write);
+    curl_easy_setopt(request.handle(), CURLOPT_WRITEDATA, &sink);
+    // The probe runs inside the media player's own event: no other event may come in.
+    const CURLcode result = request.runBlocking();
     if (result != CURLE_OK && !(result == CURLE_WRITE_ERROR && sink.bytes.size() >= maxBytes)) {
         if (sink.bytes.empty()) {
             return std::nullopt;
