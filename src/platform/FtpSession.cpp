@@ -1,6 +1,7 @@
 #include "platform/FtpSession.h"
 
 #include "platform/CurlWait.h"
+#include "platform/FtpReplies.h"
 
 #include <algorithm>
 #include <cctype>
@@ -17,55 +18,8 @@ namespace lumo {
 
 namespace {
 
-// What one logical call saw of the server's replies: the last complete reply, multi-line
-// replies joined.
-struct Replies {
-    std::string current;
-    std::string last;
-    int lastCode = 0;
-    bool inMultiLine = false;
-    std::string lastDirectory; // from the last 257 reply
-};
-
 size_t onHeader(char* data, size_t size, size_t count, void* user) {
-    auto* replies = static_cast<Replies*>(user);
-    std::string line(data, size * count);
-    while (!line.empty() && (line.back() == '\n' || line.back() == '\r')) {
-        line.pop_back();
-    }
-    const bool coded = line.size() >= 4 && std::isdigit(static_cast<unsigned char>(line[0])) &&
-                       std::isdigit(static_cast<unsigned char>(line[1])) &&
-                       std::isdigit(static_cast<unsigned char>(line[2])) &&
-                       (line[3] == ' ' || line[3] == '-');
-    if (!coded && !replies->inMultiLine) {
-        return size * count;
-    }
-    replies->current += replies->current.empty() ? line : "\r\n" + line;
-    if (coded && line[3] == '-' && !replies->inMultiLine) {
-        replies->inMultiLine = true;
-    } else if (coded && line[3] == ' ') {
-        replies->inMultiLine = false;
-        replies->last = replies->current;
-        replies->lastCode = std::stoi(line.substr(0, 3));
-        replies->current.clear();
-        if (replies->lastCode == 257) {
-            // The folder stands in double quotes; a quote inside it is written twice.
-            replies->lastDirectory.clear();
-            const auto open = line.find('"');
-            for (auto at = open == std::string::npos ? line.size() : open + 1; at < line.size();
-                 ++at) {
-                if (line[at] == '"') {
-                    if (at + 1 < line.size() && line[at + 1] == '"') {
-                        replies->lastDirectory += '"';
-                        ++at;
-                        continue;
-                    }
-                    break;
-                }
-                replies->lastDirectory += line[at];
-            }
-        }
-    }
+    static_cast<FtpReplies*>(user)->take(std::string_view(data, size * count));
     return size * count;
 }
 
@@ -132,7 +86,7 @@ struct FtpSession::Impl {
     bool passive = true;
     bool isConnected = false;
     std::string cwd = "/";
-    Replies replies;
+    FtpReplies replies;
     int errorCode = 0;
     std::string errorResponse;
 
@@ -178,7 +132,7 @@ struct FtpSession::Impl {
     // (kept in the multi handle's cache) is reused.
     void base(const std::string& address) {
         curl_easy_reset(easy);
-        replies = Replies{};
+        replies = FtpReplies{};
         curl_easy_setopt(easy, CURLOPT_URL, address.c_str());
         curl_easy_setopt(easy, CURLOPT_PROTOCOLS_STR, "ftp");
         curl_easy_setopt(easy, CURLOPT_USERNAME, user.c_str());
