@@ -1,5 +1,7 @@
 #include "catalogue/FieldWriter.h"
 
+#include <algorithm>
+
 namespace lumo {
 
 void FieldWriter::separate() {
@@ -9,12 +11,16 @@ void FieldWriter::separate() {
     m_recordOpen = true;
 }
 
+std::string FieldWriter::asWritten(std::string_view value) {
+    std::string out(value);
+    std::ranges::replace(out, '"', '\'');
+    return out;
+}
+
 FieldWriter& FieldWriter::text(std::string_view value) {
     separate();
     m_bytes += '"';
-    for (char c : value) {
-        m_bytes += c == '"' ? '\'' : c;
-    }
+    m_bytes += asWritten(value);
     m_bytes += '"';
     return *this;
 }

@@ -11,6 +11,8 @@ class FieldWriter {
 public:
     // A double quote cannot stand inside a quoted field; it is written as a single quote.
     FieldWriter& text(std::string_view value);
+    // A text as text() writes it, and so as it reads back.
+    static std::string asWritten(std::string_view value);
     FieldWriter& number(long value);
     FieldWriter& endRecord();
 

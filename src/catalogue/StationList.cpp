@@ -2,6 +2,7 @@
 // loading a station by name.
 #include "catalogue/ChooserView.h"
 #include "catalogue/FieldReader.h"
+#include "catalogue/FieldWriter.h"
 #include "catalogue/FileIO.h"
 #include "catalogue/PlayerWindowLink.h"
 #include "catalogue/StationRecord.h"
@@ -123,8 +124,11 @@ void FILEIO::LoadChosenStation() {
 }
 
 void FILEIO::ReturnToDefaultStation() {
-    const bool found = findStation(
-        [this](const StationRecord& record) { return record.name == m_state.defaultStationName; });
+    // The default file holds the name as the writer wrote it (a double quote as a single one).
+    const bool found = findStation([this](const StationRecord& record) {
+        return FieldWriter::asWritten(record.name) ==
+               FieldWriter::asWritten(m_state.defaultStationName);
+    });
     if (!found) {
         return;
     }
