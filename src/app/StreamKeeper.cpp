@@ -11,8 +11,16 @@ namespace lumo {
 StreamKeeper::StreamKeeper(MediaPlayer& media, QObject* parent, Clock clock, Check check)
     : QObject(parent), m_media(media), m_clock(std::move(clock)), m_answers(std::move(check)) {
     if (!m_answers) {
-        m_answers = [](const std::string& address) { return stationAnswers(address, 2000); };
+        m_answers = [](const std::string& address) -> std::optional<bool> {
+            if (!canLookAt(address)) {
+                return std::nullopt;
+            }
+            return stationAnswers(address, 2000);
+        };
     }
+    // Precise: a coarse timer may fire 5 % early, and the station is asked on these.
+    m_check.setTimerType(Qt::PreciseTimer);
+    m_retry.setTimerType(Qt::PreciseTimer);
     m_check.setInterval(kCheckMilliseconds);
     connect(&m_check, &QTimer::timeout, this, &StreamKeeper::checkNow);
     if (!m_clock) {
@@ -44,9 +52,15 @@ bool StreamKeeper::streamDropped(const std::string& address) {
         return false;
     }
     ++m_attempts;
-    m_retry.start(delayBefore(m_attempts));
-    m_check.start();
+    scheduleAttempt();
     return true;
+}
+
+void StreamKeeper::scheduleAttempt() {
+    const auto spacing = static_cast<int>(std::clamp<std::int64_t>(
+        m_lastAsked ? kCheckMilliseconds - (m_clock() - *m_lastAsked) : 0, 0, kCheckMilliseconds));
+    m_retry.start(std::max(delayBefore(m_attempts), spacing));
+    m_check.start();
 }
 
 void StreamKeeper::streamPlaying() {
@@ -74,24 +88,36 @@ void StreamKeeper::checkNow() {
     // Only when the next attempt is far off, and the station was not just asked.
     const std::int64_t now = m_clock();
     if (m_retry.remainingTime() <= kCheckMilliseconds ||
-        now - m_lastAsked < kCheckMilliseconds - 100) {
+        (m_lastAsked && now - *m_lastAsked < kCheckMilliseconds - 100)) {
         return;
     }
     m_lastAsked = now;
-    if (m_media.URL() == m_address && m_answers(m_address) && m_retry.isActive()) {
-        attemptNow();
+    if (m_media.URL() == m_address && m_answers(m_address).value_or(false) && m_retry.isActive()) {
+        m_retry.stop();
+        m_check.stop();
+        giveToPlayer();
     }
 }
 
 void StreamKeeper::attemptNow() {
     m_retry.stop();
     m_check.stop();
-    m_lastAsked = m_clock();
     // Another station was loaded meanwhile: leave it alone.
     if (m_media.URL() != m_address) {
         m_attempts = 0;
         return;
     }
+    m_lastAsked = m_clock();
+    if (m_answers(m_address).value_or(true)) {
+        giveToPlayer();
+    } else if (m_attempts < kMaxAttempts) {
+        ++m_attempts; // still away: this attempt is spent on the look
+        scheduleAttempt();
+    }
+}
+
+void StreamKeeper::giveToPlayer() {
+    m_lastAsked = m_clock();
     m_media.setURL(m_address);
 }
 

@@ -16,10 +16,11 @@ class MediaPlayer;
 // seconds, at most kMaxAttempts times. A station change or the user's stop cancels it. The
 // count starts again only once the stream has played for kSteadyMilliseconds without a break,
 // so nothing that ends soon after it starts (a clip taken for a stream, a server that drops
-// every listener) is fetched again and again without end. Between two attempts that are far
-// apart, it looks cheaply every kCheckMilliseconds whether the station answers again, and makes
-// the next attempt as soon as it does, so a station is back within seconds of its return while
-// it is asked at most once every kCheckMilliseconds.
+// every listener) is fetched again and again without end. Each attempt first looks cheaply
+// whether the station answers: one that does not costs the station that one look and the
+// attempt is spent. Between two attempts that are far apart, it looks every kCheckMilliseconds
+// and makes the next attempt as soon as the station answers, so a station is back within
+// seconds of its return while it is asked at most once every kCheckMilliseconds.
 class StreamKeeper : public QObject {
     Q_OBJECT
 public:
@@ -28,8 +29,9 @@ public:
     static constexpr int kCheckMilliseconds = 3000;
     // Milliseconds on a steady clock.
     using Clock = std::function<std::int64_t()>;
-    // Whether the station at an address answers again (see stationAnswers).
-    using Check = std::function<bool(const std::string& address)>;
+    // Whether the station at an address answers again (see stationAnswers); nothing when it
+    // cannot be looked at that way (other schemes than http and https).
+    using Check = std::function<std::optional<bool>(const std::string& address)>;
 
     explicit StreamKeeper(MediaPlayer& media, QObject* parent = nullptr, Clock clock = {},
                           Check check = {});
@@ -42,23 +44,30 @@ public:
     void streamPlaying();
     void cancel();
 
-    // Makes the waiting attempt now (the timer does this when the wait is over).
+    // Makes the waiting attempt now (the timer does this when the wait is over): the address
+    // goes to the player unless a look finds the station still away.
     void attemptNow();
     // One look at the station while waiting (the check timer does this every few seconds).
     void checkNow();
 
     bool waiting() const { return m_retry.isActive(); }
+    // Milliseconds until the waiting attempt; -1 when none waits.
+    int untilNextAttempt() const { return m_retry.remainingTime(); }
     int attempts() const { return m_attempts; }
     // The wait before attempt `attempt` (1-based), in milliseconds.
     static int delayBefore(int attempt);
 
 private:
+    // Waits for attempt m_attempts, never less than kCheckMilliseconds after the last ask.
+    void scheduleAttempt();
+    void giveToPlayer();
+
     MediaPlayer& m_media;
     QTimer m_retry;
     QTimer m_check;
     Clock m_clock;
     Check m_answers;
-    std::int64_t m_lastAsked = 0; // when the station was last asked (an attempt or a look)
+    std::optional<std::int64_t> m_lastAsked; // when the station was last asked (attempt or look)
     std::string m_address;
     int m_attempts = 0;
     std::optional<std::int64_t> m_playingSince;

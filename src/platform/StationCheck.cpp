@@ -5,12 +5,15 @@
 
 namespace lumo {
 
+bool canLookAt(const std::string& address) {
+    return address.find("://") != std::string::npos && httpAddressFor(address).has_value();
+}
+
 bool stationAnswers(const std::string& address, long timeoutMilliseconds) {
-    const auto target = httpAddressFor(address);
-    if (!target || address.find("://") == std::string::npos) {
-        return false; // only an http(s) station with its scheme can be looked at
+    if (!canLookAt(address)) {
+        return false;
     }
-    HttpRequest request(*target, timeoutMilliseconds, timeoutMilliseconds);
+    HttpRequest request(*httpAddressFor(address), timeoutMilliseconds, timeoutMilliseconds);
     if (!request.valid()) {
         return false;
     }

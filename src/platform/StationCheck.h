@@ -12,4 +12,7 @@ namespace lumo {
 // it waits.
 bool stationAnswers(const std::string& address, long timeoutMilliseconds);
 
+// Whether stationAnswers can look at the address at all: http(s) with its scheme.
+bool canLookAt(const std::string& address);
+
 } // namespace lumo

@@ -156,11 +156,23 @@ TEST(StreamKeeperDelays, GrowToThirtySecondsAndGiveUpInTheEnd) {
     EXPECT_EQ(StreamKeeper::delayBefore(20), 30000);
 }
 
-TEST(StreamKeeper, GivesUpAfterItsAttemptsAndLeavesAnotherStationAlone) {
+// A keeper on a fake player and a fake clock, whose looks at the station answer as told.
+class StreamKeeperTest : public ::testing::Test {
+protected:
+    StreamKeeperTest() { media.url = "http://127.0.0.1:9/live"; }
+
     test::FakeMediaPlayer media;
-    media.url = "http://127.0.0.1:9/live";
     std::int64_t now = 0;
-    StreamKeeper keeper(media, nullptr, [&] { return now; });
+    std::vector<std::string> asked;
+    std::optional<bool> answers = true;
+    StreamKeeper keeper{media, nullptr, [this] { return now; },
+                        [this](const std::string& address) {
+                            asked.push_back(address);
+                            return answers;
+                        }};
+};
+
+TEST_F(StreamKeeperTest, GivesUpAfterItsAttemptsAndLeavesAnotherStationAlone) {
     for (int attempt = 1; attempt <= StreamKeeper::kMaxAttempts; ++attempt) {
         ASSERT_TRUE(keeper.streamDropped(media.url));
         EXPECT_TRUE(keeper.streamDropped(media.url)); // already waiting: not another attempt
@@ -186,36 +198,52 @@ TEST(StreamKeeper, GivesUpAfterItsAttemptsAndLeavesAnotherStationAlone) {
     EXPECT_FALSE(keeper.waiting());
 }
 
-TEST(StreamKeeper, LooksForTheStationBetweenFarApartAttemptsAtMostEveryThreeSeconds) {
-    test::FakeMediaPlayer media;
-    media.url = "http://127.0.0.1:9/live";
-    std::int64_t now = 0;
-    std::vector<std::string> asked;
-    bool answers = false;
-    StreamKeeper keeper(
-        media, nullptr, [&] { return now; },
-        [&](const std::string& address) {
-            asked.push_back(address);
-            return answers;
-        });
-    for (int attempt = 1; attempt <= 4; ++attempt) { // the next wait is 16 s
-        ASSERT_TRUE(keeper.streamDropped(media.url));
+TEST_F(StreamKeeperTest, AStationThatIsAwayIsOnlyLookedAtAndAtMostEveryThreeSeconds) {
+    answers = false;
+    ASSERT_TRUE(keeper.streamDropped(media.url));
+    keeper.attemptNow(); // the first attempt finds it away: a look, nothing for the player
+    EXPECT_EQ(asked.size(), 1u);
+    EXPECT_TRUE(media.urlsGiven.empty());
+    EXPECT_EQ(keeper.attempts(), 2) << "the look spent the first attempt";
+    EXPECT_GT(keeper.untilNextAttempt(), StreamKeeper::kCheckMilliseconds - 100)
+        << "the next attempt is due in 2 s, but not sooner than 3 s after the look";
+    for (int attempt = 2; attempt <= 4; ++attempt) { // the next wait is 16 s
+        now += StreamKeeper::delayBefore(attempt);
         keeper.attemptNow();
     }
-    ASSERT_TRUE(keeper.streamDropped(media.url));
-    const auto attempts = media.urlsGiven.size();
+    ASSERT_EQ(keeper.attempts(), 5);
     now += 3000;
     keeper.checkNow(); // not there yet
     keeper.checkNow(); // too soon to ask again
-    EXPECT_EQ(asked, std::vector<std::string>{media.url});
+    EXPECT_EQ(asked.size(), 5u);
     EXPECT_TRUE(keeper.waiting());
     now += 3000;
     answers = true;
     keeper.checkNow(); // back: the attempt is made at once
-    EXPECT_EQ(asked.size(), 2u);
-    EXPECT_EQ(media.urlsGiven.size(), attempts + 1);
+    EXPECT_EQ(media.urlsGiven, std::vector<std::string>{media.url});
     EXPECT_FALSE(keeper.waiting());
-    EXPECT_EQ(keeper.attempts(), 5) << "a look is not an attempt";
+    EXPECT_EQ(keeper.attempts(), 5) << "a look between attempts is not an attempt";
+
+    answers = false; // gone again: the looks spend the attempts that are left, then it gives up
+    ASSERT_TRUE(keeper.streamDropped(media.url));
+    while (keeper.waiting()) {
+        now += 30000;
+        keeper.attemptNow();
+    }
+    EXPECT_EQ(keeper.attempts(), StreamKeeper::kMaxAttempts);
+    EXPECT_FALSE(keeper.streamDropped(media.url));
+    EXPECT_EQ(media.urlsGiven.size(), 1u);
+}
+
+TEST_F(StreamKeeperTest, StationsThatCannotBeLookedAtAreGivenToThePlayer) {
+    media.url = "rtsp://127.0.0.1:9/live";
+    answers = std::nullopt;
+    ASSERT_TRUE(keeper.streamDropped(media.url));
+    now += 3000;
+    keeper.checkNow(); // between attempts nothing is known: no early attempt
+    EXPECT_TRUE(media.urlsGiven.empty());
+    keeper.attemptNow();
+    EXPECT_EQ(media.urlsGiven, std::vector<std::string>{media.url});
 }
 
 class WindowBehaviourTest : public ::testing::Test, protected test::PlayerWindowFixture {
