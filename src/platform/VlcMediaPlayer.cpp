@@ -65,7 +65,10 @@ std::string trimmed(const std::string& text) {
 VlcMediaPlayer::VlcMediaPlayer(VideoWidget* video, Options options)
     : m_video(video), m_options(std::move(options)) {
     // Statistics stay on: they tell whether a stream's data still arrives.
-    std::vector<const char*> argv{"--no-video-title-show", "--no-snapshot-preview", "--quiet"};
+    const std::string readAhead = "--prefetch-buffer-size=" + std::to_string(kNetworkReadAheadKiB);
+    const std::string readSize = "--prefetch-read-size=" + std::to_string(kNetworkReadBytes);
+    std::vector<const char*> argv{"--no-video-title-show", "--no-snapshot-preview", "--quiet",
+                                  readAhead.c_str(), readSize.c_str()};
     for (const auto& arg : m_options.vlcArguments) {
         argv.push_back(arg.c_str());
     }

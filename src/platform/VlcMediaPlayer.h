@@ -45,6 +45,12 @@ public:
         int stallTimeoutMilliseconds = 10000;
     };
 
+    // How much of a network stream libVLC reads ahead and keeps, and how much it asks for at a
+    // time. Its defaults (16 MiB for both) fill up on a live stream and are kept: ten minutes
+    // of 320 kbps added 15 MB.
+    static constexpr int kNetworkReadAheadKiB = 512;
+    static constexpr int kNetworkReadBytes = 64 * 1024;
+
     // `video` may be null (no picture); when given, and the display is X11, video is drawn into it.
     VlcMediaPlayer(VideoWidget* video, Options options);
     ~VlcMediaPlayer() override;

@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <netinet/in.h>
 #include <poll.h>
+#include <random>
 #include <stdexcept>
 #include <string_view>
 #include <sys/socket.h>
@@ -230,10 +231,11 @@ void LoopbackHttpServer::handle(int client) {
 }
 
 void LoopbackHttpServer::sendLive(int client, const Resource& resource, bool withMetadata) {
-    const bool icy = withMetadata && !resource.icyTitle.empty();
+    const bool titled = !resource.icyTitle.empty() || resource.makeTitle;
+    const bool icy = withMetadata && titled;
     // Stations name themselves in icy- headers, whether or not metadata was asked for.
     const std::string header = "HTTP/1.0 200 OK\r\nContent-Type: " + resource.contentType +
-                               (resource.icyTitle.empty() ? "" : "\r\nicy-name: Loopback") +
+                               (titled ? "\r\nicy-name: Loopback" : "") +
                                (icy ? "\r\nicy-metaint: " + std::to_string(kIcyInterval) : "") +
                                "\r\nConnection: close\r\n\r\n";
     std::size_t sent = 0;
@@ -248,7 +250,8 @@ void LoopbackHttpServer::sendLive(int client, const Resource& resource, bool wit
             sent += take;
             data.remove_prefix(take);
             if (icy && sent % kIcyInterval == 0) {
-                const std::string block = icyBlock(resource.icyTitle);
+                const std::string block =
+                    icyBlock(resource.makeTitle ? resource.makeTitle() : resource.icyTitle);
                 if (!sendAll(client, block.data(), block.size())) {
                     return false;
                 }
@@ -262,21 +265,34 @@ void LoopbackHttpServer::sendLive(int client, const Resource& resource, bool wit
     }
     const std::string_view loop = std::string_view(resource.body).substr(resource.loopFrom);
     const std::size_t chunk = std::max<std::size_t>(1, resource.bytesPerSecond / 10);
+    std::minstd_rand jitter(static_cast<unsigned>(client));
+    const auto started = std::chrono::steady_clock::now();
+    std::size_t looped = 0;
     std::size_t at = 0;
     while (!m_stopping && !loop.empty()) {
+        // What the rate owes by now, one piece ahead.
+        const auto elapsed = std::chrono::duration_cast<std::chrono::milliseconds>(
+                                 std::chrono::steady_clock::now() - started)
+                                 .count();
+        const std::size_t due =
+            static_cast<std::size_t>(elapsed) * resource.bytesPerSecond / 1000 + chunk;
         std::string piece;
-        while (piece.size() < chunk) {
-            const std::size_t take = std::min(chunk - piece.size(), loop.size() - at);
+        while (looped + piece.size() < due) {
+            const std::size_t take = std::min(due - looped - piece.size(), loop.size() - at);
             piece.append(loop.substr(at, take));
             at = (at + take) % loop.size();
         }
+        looped += piece.size();
         if (resource.stallAfter > 0 && sent >= resource.stallAfter) {
             piece.clear(); // gone quiet: nothing more, the connection kept
         }
         if (!sendBody(piece)) {
             return;
         }
-        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        const int late = resource.jitterMilliseconds > 0
+                             ? static_cast<int>(jitter() % resource.jitterMilliseconds)
+                             : 0;
+        std::this_thread::sleep_for(std::chrono::milliseconds(100 + late));
     }
 }
 

@@ -31,8 +31,13 @@ public:
         // its part from `loopFrom` on repeated until the server stops.
         int bytesPerSecond = 0;
         std::size_t loopFrom = 0;
-        // Live: sent as an ICY stream title to a client that asks for metadata.
+        // Live: sent as an ICY stream title to a client that asks for metadata; `makeTitle`,
+        // when set, gives the title afresh for each metadata block.
         std::string icyTitle;
+        std::function<std::string()> makeTitle;
+        // Live: each tenth of a second's worth of body is late by up to this many milliseconds
+        // (what is owed follows in the next piece, so the rate holds on average).
+        int jitterMilliseconds = 0;
         // Live: after this many bytes of body the server goes quiet, the connection held open.
         std::size_t stallAfter = 0;
         // Documents: false answers without byte ranges, as simple servers do.
