@@ -1,24 +1,27 @@
 // The start-up benchmark's floor: a bare Qt window the player's size with libVLC playing the
-// given address into it, and nothing else. Prints "playing" once libVLC's buffers have filled
-// (when the player says "playing" too); runs until killed.
+// given address into it, and nothing else; further arguments go to libVLC. Prints "playing" once
+// libVLC's buffers have filled (when the player says "playing" too); runs until killed.
 #include <QApplication>
 #include <QWidget>
 #include <X11/Xlib.h>
 #include <cstdio>
+#include <vector>
 #include <vlc/vlc.h>
 
 int main(int argc, char** argv) {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: %s address\n", argv[0]);
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: %s address [libVLC arguments...]\n", argv[0]);
         return 2;
     }
+    std::vector<const char*> args{"--no-video-title-show", "--quiet"};
+    args.insert(args.end(), argv + 2, argv + argc);
     XInitThreads();
-    QApplication app(argc, argv);
+    int qtArgc = 1;
+    QApplication app(qtArgc, argv);
     QWidget window;
     window.resize(299, 381);
     window.show();
-    const char* args[] = {"--no-video-title-show", "--quiet"};
-    libvlc_instance_t* vlc = libvlc_new(2, args);
+    libvlc_instance_t* vlc = libvlc_new(static_cast<int>(args.size()), args.data());
     libvlc_media_t* media = libvlc_media_new_location(vlc, argv[1]);
     libvlc_media_player_t* player = libvlc_media_player_new_from_media(media);
     libvlc_media_player_set_xwindow(player, static_cast<uint32_t>(window.winId()));

@@ -42,6 +42,10 @@ void PlayerWindow::load() {
     m_media->setVolume(100);
     fitWindowToSkin();
     centreOnScreen();
+    // The default station starts before the window is drawn, so that it connects and buffers
+    // while the window appears.
+    m_fileIO->LoadViewerPreference();
+    m_fileIO->LoadDefaultStation();
     show();
     mftp =
         std::make_unique<cFTP>(m_state, m_services.messages, [this] { Timer5->setInterval(100); });
@@ -49,8 +53,6 @@ void PlayerWindow::load() {
     mftp->SetTransferBinary();
     statusTickCount = 11;
     Timer1->setInterval(500);
-    m_fileIO->LoadViewerPreference();
-    m_fileIO->LoadDefaultStation();
     if (m_state.useDefaultViewer == 1) {
         Timer1->setInterval(0);
         loadChooser();
