@@ -14,20 +14,7 @@ namespace {
 
 using Names = std::vector<std::string>;
 
-class RecordingChooser : public ChooserView {
-public:
-    void addGenre(const std::string& genre) override { genres.push_back(genre); }
-    std::string genreText() const override { return text; }
-    void setGenreText(const std::string& t) override { text = t; }
-    void clearStations() override { stations.clear(); }
-    void addStation(const std::string& name) override { stations.push_back(name); }
-    void showChooser() override { shown = true; }
-
-    Names genres;
-    Names stations;
-    std::string text = "<placeholder>";
-    bool shown = false;
-};
+using test::RecordingChooser;
 
 std::string record(const std::string& kind, const std::string& genre, const std::string& name,
                    const std::string& stream = "http://127.0.0.1:9/s",

@@ -3,7 +3,6 @@
 // played by its name, and a station saved as the default loads back as it was saved.
 #include "Fakes.h"
 #include "FuzzCheck.h"
-#include "catalogue/ChooserView.h"
 #include "catalogue/FieldWriter.h"
 #include "catalogue/FileIO.h"
 #include "platform/AppFolder.h"
@@ -16,19 +15,6 @@ using namespace lumo;
 using fuzz::check;
 
 namespace {
-
-class ListingChooser : public ChooserView {
-public:
-    void addGenre(const std::string& genre) override { genres.push_back(genre); }
-    std::string genreText() const override { return text; }
-    void setGenreText(const std::string& t) override { text = t; }
-    void clearStations() override { stations.clear(); }
-    void addStation(const std::string& name) override { stations.push_back(name); }
-    void showChooser() override {}
-
-    std::vector<std::string> genres, stations;
-    std::string text;
-};
 
 struct Catalogue {
     QTemporaryDir dir;
@@ -51,7 +37,7 @@ Station asWritten(Station s) {
 void playEveryListedStation(Catalogue& c, const std::string& kind) {
     c.state.CurrentStation.kind = kind;
     c.state.preselectGenre.clear();
-    ListingChooser chooser;
+    test::RecordingChooser chooser;
     c.io.FillGenreList(chooser);
     for (const auto& genre : chooser.genres) {
         check(!genre.empty(), "no empty genre is offered");

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "catalogue/ChooserView.h"
 #include "catalogue/PlayerWindowLink.h"
 #include "platform/MediaPlayer.h"
 #include "platform/MessageBoxes.h"
@@ -80,6 +81,22 @@ public:
     std::string caption;
     int chooserClosing = 0;
     std::vector<std::string> events;
+};
+
+// A station chooser that keeps what the station list operations put in it.
+class RecordingChooser : public ChooserView {
+public:
+    void addGenre(const std::string& genre) override { genres.push_back(genre); }
+    std::string genreText() const override { return text; }
+    void setGenreText(const std::string& t) override { text = t; }
+    void clearStations() override { stations.clear(); }
+    void addStation(const std::string& name) override { stations.push_back(name); }
+    void showChooser() override { shown = true; }
+
+    std::vector<std::string> genres;
+    std::vector<std::string> stations;
+    std::string text = "<placeholder>";
+    bool shown = false;
 };
 
 } // namespace lumo::test
