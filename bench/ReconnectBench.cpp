@@ -8,7 +8,7 @@
 #include "TempFolder.h"
 #include "Wav.h"
 #include "app/PlayerWindow.h"
-#include "platform/VlcMediaPlayer.h"
+#include "media/VlcMediaPlayer.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

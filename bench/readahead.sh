@@ -10,7 +10,7 @@ SECONDS_EACH="${1:-120}"
 JITTER="${2:-1000}"
 ensure_packages "${LUMO_PACKAGES[@]}" "${LUMO_TEST_PACKAGES[@]}"
 build -DLUMO_TESTS=ON -- lumo_bench_readahead
-own=$(sed -n 's/.*kNetworkReadAheadKiB = \([0-9]*\);.*/\1/p' "$LUMO_ROOT/src/platform/VlcMediaPlayer.h")
+own=$(sed -n 's/.*kNetworkReadAheadKiB = \([0-9]*\);.*/\1/p' "$LUMO_ROOT/src/media/VlcMediaPlayer.h")
 echo "live stream of 44100 B/s, pieces up to $JITTER ms late, $SECONDS_EACH s each; the player reads ahead $own KiB"
 for kib in 64 "$own" 1024 16384; do
     "$LUMO_BUILD/bench/lumo_bench_readahead" "$kib" "$SECONDS_EACH" "$JITTER"

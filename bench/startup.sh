@@ -68,8 +68,8 @@ if [ "$(id -u)" -eq 0 ]; then
 fi
 
 own_read_ahead=(
-    "--prefetch-buffer-size=$(sed -n 's/.*kNetworkReadAheadKiB = \([0-9]*\);.*/\1/p' "$LUMO_ROOT/src/platform/VlcMediaPlayer.h")"
-    "--prefetch-read-size=$(( $(sed -n 's/.*kNetworkReadBytes = \([0-9]*\) \* \([0-9]*\);.*/\1 * \2/p' "$LUMO_ROOT/src/platform/VlcMediaPlayer.h") ))"
+    "--prefetch-buffer-size=$(sed -n 's/.*kNetworkReadAheadKiB = \([0-9]*\);.*/\1/p' "$LUMO_ROOT/src/media/VlcMediaPlayer.h")"
+    "--prefetch-read-size=$(( $(sed -n 's/.*kNetworkReadBytes = \([0-9]*\) \* \([0-9]*\);.*/\1 * \2/p' "$LUMO_ROOT/src/media/VlcMediaPlayer.h") ))"
 )
 : > "$work/lumo.txt"; : > "$work/cvlc.txt"; : > "$work/floor.txt"; : > "$work/floor_own.txt"
 for run in $(seq "$RUNS"); do

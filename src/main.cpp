@@ -1,9 +1,10 @@
 #include "app/PlayerWindow.h"
 #include "desktop/Shortcut.h"
+#include "media/VlcMediaPlayer.h"
+#include "net/NetEngine.h"
 #include "platform/DesktopUrlOpener.h"
 #include "platform/QtMessageBoxes.h"
 #include "platform/ScreenCursor.h"
-#include "platform/VlcMediaPlayer.h"
 
 #include <QApplication>
 #include <QFile>
@@ -30,13 +31,16 @@ int main(int argc, char** argv) {
     lumo::DesktopUrlOpener shell;
     lumo::QtMessageBoxes messages;
     lumo::QtScreenCursor cursor;
+    lumo::NetEngine network;
     lumo::PlayerWindow window(
         state, folder,
         {shell,
          messages,
          cursor,
-         [](lumo::VideoWidget* video) -> std::unique_ptr<lumo::MediaPlayer> {
-             return std::make_unique<lumo::VlcMediaPlayer>(video, lumo::VlcMediaPlayer::Options{});
+         network,
+         [&network](lumo::VideoWidget* video) -> std::unique_ptr<lumo::MediaPlayer> {
+             return std::make_unique<lumo::VlcMediaPlayer>(video, network,
+                                                           lumo::VlcMediaPlayer::Options{});
          },
          {},
          {},

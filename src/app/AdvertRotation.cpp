@@ -1,8 +1,9 @@
 #include "app/AdvertRotation.h"
 
 #include "catalogue/FileIO.h"
+#include "net/HttpTransfer.h"
 #include "platform/ClickLabel.h"
-#include "platform/HttpTransfer.h"
+#include "platform/PictureDecoder.h"
 #include "platform/UrlOpener.h"
 
 #include <filesystem>
@@ -15,72 +16,133 @@ namespace {
 constexpr std::uintmax_t kSmallestAdvert = 1000;
 constexpr int kLastAdvert = 500;
 
-bool loadPicture(ClickLabel& image, const std::filesystem::path& file) {
-    QPixmap picture;
-    if (!picture.load(QString::fromStdString(file.string()))) {
-        return false; // what cannot be decoded leaves the previous picture
-    }
-    image.setPixmap(picture);
-    image.show();
-    return true;
-}
-
 } // namespace
 
 AdvertRotation::AdvertRotation(ProgramState& state, const AppFolder& folder, HttpTransfer& http,
-                               FILEIO& fileIO, UrlOpener& shell, AdvertView view)
-    : m_state(state), m_folder(folder), m_http(http), m_fileIO(fileIO), m_shell(shell),
-      m_view(view) {}
+                               PictureDecoder& decoder, FILEIO& fileIO, UrlOpener& shell,
+                               AdvertView view)
+    : m_state(state), m_folder(folder), m_http(http), m_decoder(decoder), m_fileIO(fileIO),
+      m_shell(shell), m_view(view) {}
 
 std::filesystem::path AdvertRotation::advertFile(int number) const {
     return m_folder.resolve("\\ADS\\AD" + std::to_string(number) + ".jpg");
 }
 
+QSize AdvertRotation::shownSize() const {
+    return m_view.image.size() * m_view.image.devicePixelRatioF();
+}
+
+void AdvertRotation::show(const QPixmap& picture) {
+    m_view.image.setPixmap(picture);
+    m_view.image.show();
+}
+
+void AdvertRotation::abandon() {
+    m_work.reset();
+}
+
 void AdvertRotation::ShowAdvert() {
+    if (m_work) {
+        return; // the step before is still fetching: it finishes first
+    }
     ++m_state.advertNumber;
     const int number = m_state.advertNumber;
-    if (number > 1) {
-        std::error_code ec;
-        const auto size = std::filesystem::file_size(advertFile(number), ec);
-        if (ec || size < kSmallestAdvert) {
-            if (m_state.advertListComplete == 1) {
-                m_state.advertNumber = 0;
-                m_view.image.setPixmap(m_view.defaultPicture);
-            } else {
-                DownloadAdvert();
-                if (m_state.advertNumber == 2) {
-                    DownloadAdvertLinks();
-                }
-                m_fileIO.ReadAdvertLink();
-            }
-        } else {
-            m_state.advertLink.clear();
-            m_fileIO.ReadAdvertLink();
-            loadPicture(m_view.image, advertFile(number));
-        }
+    if (number <= 1) {
+        endStep();
+        return;
     }
+    std::error_code ec;
+    const auto size = std::filesystem::file_size(advertFile(number), ec);
+    if (!ec && size >= kSmallestAdvert) {
+        m_state.advertLink.clear();
+        m_fileIO.ReadAdvertLink();
+        showStored(number);
+        endStep();
+        return;
+    }
+    if (m_state.advertListComplete == 1) {
+        m_state.advertNumber = 0;
+        m_view.image.setPixmap(m_view.defaultPicture);
+        endStep();
+        return;
+    }
+    DownloadAdvert([this] {
+        auto readLink = [this] {
+            m_fileIO.ReadAdvertLink();
+            endStep();
+        };
+        if (m_state.advertNumber == 2) {
+            DownloadAdvertLinks(readLink);
+        } else {
+            readLink();
+        }
+    });
+}
+
+void AdvertRotation::endStep() {
     if (m_state.advertNumber > kLastAdvert) {
         m_state.advertNumber = 0;
     }
 }
 
+// A stored advert shows as it was decoded when it arrived; one that is no picture leaves the
+// previous picture. A file this run did not fetch is decoded once, the first time it is due.
+void AdvertRotation::showStored(int number) {
+    if (const auto known = m_pictures.find(number); known != m_pictures.end()) {
+        if (known->second) {
+            show(*known->second);
+        }
+        return;
+    }
+    const auto bytes = readWholeFile(advertFile(number));
+    if (!bytes) {
+        return;
+    }
+    m_work = m_decoder.decode(QByteArray::fromStdString(*bytes), shownSize(),
+                              [this, number](std::optional<QImage> picture) {
+                                  m_work.reset();
+                                  auto& kept = m_pictures[number];
+                                  if (picture) {
+                                      kept = QPixmap::fromImage(*picture);
+                                      kept->setDevicePixelRatio(m_view.image.devicePixelRatioF());
+                                      if (m_state.advertNumber == number) {
+                                          show(*kept);
+                                      }
+                                  }
+                              });
+}
+
 // The fetched bytes become the advert file as they are (the first cycle shows each advert as
 // it arrives); a failed fetch, a short body or one that is no picture ends the list.
-void AdvertRotation::DownloadAdvert() {
+void AdvertRotation::DownloadAdvert(std::function<void()> next) {
     const int number = m_state.advertNumber;
     std::error_code ec;
     std::filesystem::create_directory(m_folder.resolve("\\ADS"), ec);
-    const std::filesystem::path file = advertFile(number);
-    const std::uint64_t generation = m_generation;
-    const auto body = m_http.OpenURL(m_view.httpBase + "AD" + std::to_string(number) + ".jpg");
-    if (generation != m_generation) {
-        return;
-    }
-    if (body && replaceFileAtomically(file, *body) && body->size() >= kSmallestAdvert &&
-        loadPicture(m_view.image, file)) {
-        return;
-    }
-    endOfList(number);
+    const std::string address = m_view.httpBase + "AD" + std::to_string(number) + ".jpg";
+    m_work = m_http.OpenURL(address, [this, number, next](std::optional<std::string> body) {
+        m_work.reset();
+        if (!body || !replaceFileAtomically(advertFile(number), *body) ||
+            body->size() < kSmallestAdvert) {
+            endOfList(number);
+            next();
+            return;
+        }
+        m_work = m_decoder.decode(QByteArray::fromStdString(*body), shownSize(),
+                                  [this, number, next](std::optional<QImage> picture) {
+                                      m_work.reset();
+                                      m_pictures[number].reset();
+                                      if (picture) {
+                                          QPixmap kept = QPixmap::fromImage(*picture);
+                                          kept.setDevicePixelRatio(
+                                              m_view.image.devicePixelRatioF());
+                                          m_pictures[number] = kept;
+                                          show(kept);
+                                      } else {
+                                          endOfList(number);
+                                      }
+                                      next();
+                                  });
+    });
 }
 
 void AdvertRotation::endOfList(int number) {
@@ -92,12 +154,16 @@ void AdvertRotation::endOfList(int number) {
 }
 
 // A failed fetch keeps an older link file.
-void AdvertRotation::DownloadAdvertLinks() {
-    const std::uint64_t generation = m_generation;
-    const auto body = m_http.OpenURL(m_view.httpBase + "image2url.csv");
-    if (body && generation == m_generation) {
-        replaceFileAtomically(m_folder.resolve("\\image2url.csv"), *body);
-    }
+void AdvertRotation::DownloadAdvertLinks(std::function<void()> next) {
+    m_work = m_http.OpenURL(m_view.httpBase + "image2url.csv",
+                            [this, next](std::optional<std::string> body) {
+                                m_work.reset();
+                                if (body) {
+                                    replaceFileAtomically(m_folder.resolve("\\image2url.csv"),
+                                                          *body);
+                                }
+                                next();
+                            });
 }
 
 // The link comes from the network: only a network address reaches the desktop.

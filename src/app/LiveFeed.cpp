@@ -1,9 +1,9 @@
 #include "app/LiveFeed.h"
 
+#include "net/HttpTransfer.h"
 #include "platform/ClickLabel.h"
-#include "platform/EventLoop.h"
-#include "platform/HttpTransfer.h"
 #include "platform/MessageBoxes.h"
+#include "platform/PictureDecoder.h"
 #include "platform/Timer.h"
 
 #include <filesystem>
@@ -18,16 +18,22 @@ constexpr const char* kPictureFile = "\\DJCAM.jpg";
 } // namespace
 
 LiveFeed::LiveFeed(ProgramState& state, const AppFolder& folder, HttpTransfer& http,
-                   MessageBoxes& messages, LiveFeedView view)
-    : m_state(state), m_folder(folder), m_http(http), m_messages(messages),
+                   PictureDecoder& decoder, MessageBoxes& messages, LiveFeedView view)
+    : m_state(state), m_folder(folder), m_http(http), m_decoder(decoder), m_messages(messages),
       m_view(std::move(view)) {
     m_view.startDelay.onTick([this] { startDelayTick(); });
     m_view.countdown.onTick([this] { countdownTick(); });
     m_view.noFeed.onTick([this] { noFeedTick(); });
 }
 
+// The refresh under way has lost its reason: its connection is closed, its result dropped.
+void LiveFeed::callOff() {
+    m_fetch.reset();
+    m_decode.reset();
+}
+
 void LiveFeed::AwaitLiveFeed() {
-    ++m_generation;
+    callOff(); // another station: the old one's picture is not wanted
     if (m_state.CurrentStation.liveFeedUrl != kNoFeed) {
         m_view.caption.setText(QStringLiteral("Waiting for Live Feed ...."));
         m_view.startDelay.setInterval(5000);
@@ -38,7 +44,7 @@ void LiveFeed::AwaitLiveFeed() {
 }
 
 void LiveFeed::PauseLiveFeed() {
-    ++m_generation;
+    callOff();
     m_view.startDelay.setInterval(0);
     m_view.countdown.setInterval(0);
     m_view.frame.setPixmap(m_view.placeholder);
@@ -46,13 +52,11 @@ void LiveFeed::PauseLiveFeed() {
 }
 
 void LiveFeed::SwitchLiveFeedOff() {
-    ++m_generation;
+    callOff();
     m_view.startDelay.setInterval(0);
-    yieldToEventLoop();
     m_state.liveFeedOn = 0;
     m_view.button.setPixmap(m_view.offPicture);
     m_view.frame.setPixmap(m_view.placeholder);
-    yieldToEventLoop();
     m_view.frame.hide();
     m_view.caption.hide();
     m_view.caption.clear();
@@ -62,8 +66,8 @@ void LiveFeed::SwitchLiveFeedOff() {
 void LiveFeed::buttonClicked() {
     if (m_state.CurrentStation.kind == "TV") {
         m_view.hideWindow();
-        m_messages.show("No Djcam Available on TV ?", MessageBoxes::Icon::Stop);
-        m_view.showWindow();
+        m_messages.show("No Djcam Available on TV ?", MessageBoxes::Icon::Stop,
+                        [show = m_view.showWindow] { show(); });
         return;
     }
     m_state.liveFeedCountdown = 0;
@@ -71,11 +75,9 @@ void LiveFeed::buttonClicked() {
         SwitchLiveFeedOff();
         return;
     }
-    yieldToEventLoop();
     m_state.liveFeedOn = 1;
     m_view.button.setPixmap(m_view.onPicture);
     m_view.frame.setPixmap(m_view.placeholder);
-    yieldToEventLoop();
     m_view.frame.show();
     m_view.frame.raise();
     m_view.caption.show();
@@ -103,33 +105,49 @@ void LiveFeed::startDelayTick() {
     RefreshLiveFeed();
 }
 
-// One fetch cycle. The picture file holds exactly the bytes received, written whole or not at
-// all. An empty body counts as a failed fetch, so the feed never stands still.
+// One fetch cycle: fetch, write the picture file, decode, show. The picture file holds exactly
+// the bytes received, written whole or not at all. An empty body, or one that is no picture,
+// counts as a failed fetch, so the feed never stands still and never shows a stale picture as
+// new.
 void LiveFeed::RefreshLiveFeed() {
     if (m_state.liveFeedCountdown < 1) {
         m_state.liveFeedCountdown = 60;
     }
-    const std::filesystem::path file = m_folder.resolve(kPictureFile);
     std::error_code ec;
-    std::filesystem::remove(file, ec);
-    const std::uint64_t generation = m_generation;
-    const auto body = m_http.OpenURL(m_state.CurrentStation.liveFeedUrl);
-    if (generation != m_generation) {
-        return; // switched off, paused or another station while it ran: not ours any more
-    }
-    if (!body || body->empty() || !replaceFileAtomically(file, *body)) {
+    std::filesystem::remove(m_folder.resolve(kPictureFile), ec);
+    callOff();
+    m_fetch = m_http.OpenURL(m_state.CurrentStation.liveFeedUrl,
+                             [this](std::optional<std::string> body) { fetched(std::move(body)); });
+}
+
+void LiveFeed::fetched(std::optional<std::string> body) {
+    m_fetch.reset();
+    if (!body || body->empty() || !replaceFileAtomically(m_folder.resolve(kPictureFile), *body)) {
         fetchFailed();
         return;
     }
-    QPixmap picture;
-    if (picture.load(QString::fromStdString(file.string()))) {
-        m_view.frame.setPixmap(picture);
+    const QSize shown = m_view.frame.size() * m_view.frame.devicePixelRatioF();
+    m_decode = m_decoder.decode(QByteArray::fromStdString(*body), shown,
+                                [this](std::optional<QImage> picture) { decoded(std::move(picture)); });
+}
+
+void LiveFeed::decoded(std::optional<QImage> picture) {
+    m_decode.reset();
+    if (!picture) {
+        fetchFailed();
+        return;
     }
+    QPixmap shown = QPixmap::fromImage(*picture);
+    shown.setDevicePixelRatio(m_view.frame.devicePixelRatioF());
+    m_view.frame.setPixmap(shown);
     m_view.caption.setText(QStringLiteral("Live Feed Updated"));
     m_view.countdown.setInterval(1000);
 }
 
+// The picture file goes too: after a failed fetch there is none.
 void LiveFeed::fetchFailed() {
+    std::error_code ec;
+    std::filesystem::remove(m_folder.resolve(kPictureFile), ec);
     m_state.liveFeedCountdown = 10;
     m_view.frame.setPixmap(m_view.placeholder);
     m_view.caption.setText(QStringLiteral("Live Feed Failed ... "));

@@ -1,11 +1,14 @@
 #pragma once
 
+#include "net/Pending.h"
 #include "platform/AppFolder.h"
 #include "state/ProgramState.h"
 
+#include <QImage>
 #include <QPixmap>
-#include <cstdint>
 #include <functional>
+#include <optional>
+#include <string>
 
 class QLabel;
 
@@ -14,6 +17,7 @@ namespace lumo {
 class ClickLabel;
 class HttpTransfer;
 class MessageBoxes;
+class PictureDecoder;
 class Timer;
 
 // What the live feed works with in the player window.
@@ -32,11 +36,13 @@ struct LiveFeedView {
 };
 
 // The station's studio-camera still: fetched into "\DJCAM.jpg", shown in the frame over the
-// video, fetched again every 60 seconds with a countdown under it.
+// video, fetched again every 60 seconds with a countdown under it. A refresh runs in steps that
+// follow one another as their results arrive (fetch, write the file, decode, show); whatever
+// ends its reason (the feed off or paused, another station) calls the step under way off.
 class LiveFeed {
 public:
     LiveFeed(ProgramState& state, const AppFolder& folder, HttpTransfer& http,
-             MessageBoxes& messages, LiveFeedView view);
+             PictureDecoder& decoder, MessageBoxes& messages, LiveFeedView view);
 
     void AwaitLiveFeed();
     void PauseLiveFeed();
@@ -47,23 +53,28 @@ public:
     void buttonClicked();
     // The default-station button's press: a feed that is on waits for the coming station.
     void waitForNextStation();
-    // The program is ending: a fetch under way is dropped when it returns.
-    void abandon() { ++m_generation; }
+    // The program is ending: the refresh under way is called off.
+    void abandon() { callOff(); }
+    // A refresh is under way (its fetch or its decode).
+    bool refreshing() const { return m_fetch || m_decode; }
 
 private:
     void startDelayTick();
     void countdownTick();
     void noFeedTick();
+    void fetched(std::optional<std::string> body);
+    void decoded(std::optional<QImage> picture);
     void fetchFailed();
+    void callOff();
 
     ProgramState& m_state;
     const AppFolder& m_folder;
     HttpTransfer& m_http;
+    PictureDecoder& m_decoder;
     MessageBoxes& m_messages;
     LiveFeedView m_view;
-    // Counts the user's changes (on, off, pause, another station): a refresh whose fetch
-    // returns into a later generation is dropped.
-    std::uint64_t m_generation = 0;
+    PendingPtr m_fetch;
+    PendingPtr m_decode;
 };
 
 } // namespace lumo

@@ -44,7 +44,8 @@ void BannerCursorCheck(ProgramState& state, const ScreenCursor& cursor, QWidget&
     }
     state.lastBannerCursor.x = x;
     state.lastBannerCursor.y = y;
-    if (x > 435 && x < 845 && y < 55) {
+    // The banner's own rectangle, wherever the screen has put it.
+    if (banner.geometry().contains(QPoint(x, y))) {
         banner.hide();
     } else {
         banner.show();

@@ -23,8 +23,8 @@ namespace MOUSEMOVE1 {
 // held more than 15 pixels above raises it, 5 to 15 above does nothing.
 void VolumeDragStep(ProgramState& state, const ScreenCursor& cursor, VolumeSteps& volume);
 
-// Hides the banner while the pointer is over the band at the top of the screen where it sits,
-// shows it (kept on top) elsewhere; does nothing while the pointer has not moved.
+// Hides the banner while the pointer is over it (its own rectangle on the screen), shows it
+// (kept on top) elsewhere; does nothing while the pointer has not moved.
 void BannerCursorCheck(ProgramState& state, const ScreenCursor& cursor, QWidget& banner);
 
 } // namespace MOUSEMOVE1

@@ -6,11 +6,13 @@
 #include "app/Twips.h"
 #include "banner/Advert1.h"
 #include "chooser/Stations.h"
+#include "media/MediaPlayer.h"
+#include "media/VideoWidget.h"
+#include "net/StationCheck.h"
 #include "platform/ClickLabel.h"
-#include "platform/MediaPlayer.h"
 #include "platform/PlainText.h"
-#include "platform/VideoWidget.h"
 #include "update/Ftp.h"
+#include "update/StationListUpdate.h"
 
 #include <QPainter>
 #include <type_traits>
@@ -18,6 +20,9 @@
 namespace lumo {
 
 namespace {
+
+// The skin's panel colour, under the live feed's caption.
+constexpr const char* kCaptionBackground = "#10202e";
 
 QPixmap artwork(const char* name) {
     return QPixmap(QStringLiteral(":/artwork/%1.png").arg(QLatin1String(name)));
@@ -38,14 +43,20 @@ Control* place(QWidget* parent, int left, int top, int width, int height,
     return control;
 }
 
-void styleCaption(QLabel* label, int pixelSize, const char* colour, bool bold = false) {
-    label->setStyleSheet(QStringLiteral("QLabel { background: transparent; color: %1; "
+// A caption over the skin. One that lies over the video (a native window, which paints
+// nothing of its own behind the caption) needs a background of its own, or each new text is
+// drawn over the old.
+void styleCaption(QLabel* label, int pixelSize, const char* colour, bool bold = false,
+                  const char* background = "transparent") {
+    label->setStyleSheet(QStringLiteral("QLabel { background: %4; color: %1; "
                                         "font-family: 'DejaVu Sans'; font-size: %2px; %3 "
                                         "padding-left: 4px; }")
                              .arg(QLatin1String(colour))
                              .arg(pixelSize)
-                             .arg(bold ? QStringLiteral("font-weight: bold;") : QString()));
+                             .arg(bold ? QStringLiteral("font-weight: bold;") : QString())
+                             .arg(QLatin1String(background)));
     label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    label->setAutoFillBackground(std::string_view(background) != "transparent");
 }
 
 } // namespace
@@ -61,7 +72,16 @@ PlayerWindow::PlayerWindow(ProgramState& state, const AppFolder& folder,
     m_media = m_services.makeMediaPlayer(MD);
     m_fileIO = std::make_unique<FILEIO>(m_state, m_folder, *m_media, m_services.shell,
                                         m_services.messages, *this);
-    m_keeper = new StreamKeeper(*m_media, this);
+    m_keeper = new StreamKeeper(
+        *m_media,
+        [this](const std::string& address, StreamKeeper::Answered answered) -> PendingPtr {
+            if (!canLookAt(address)) {
+                return later([answered] { answered(std::nullopt); });
+            }
+            return lookAtStation(m_services.network, address, 2000,
+                                 [answered](bool answers) { answered(answers); });
+        },
+        this);
     connectControls();
     connectPlayback();
     connectWindowBehaviour();
@@ -71,10 +91,10 @@ PlayerWindow::PlayerWindow(ProgramState& state, const AppFolder& folder,
 }
 
 void PlayerWindow::connectLiveFeed() {
-    m_http = std::make_unique<CurlHttpTransfer>(m_services.httpLimits);
-    m_http->setCancelCheck([this] { return m_ending; });
+    m_http = std::make_unique<CurlHttpTransfer>(m_services.network, m_services.httpLimits);
+    m_decoder = std::make_unique<PictureDecoder>(m_services.pictureLimits);
     m_liveFeed = std::make_unique<LiveFeed>(
-        m_state, m_folder, *m_http, m_services.messages,
+        m_state, m_folder, *m_http, *m_decoder, m_services.messages,
         LiveFeedView{*Image32, *Image35, *Label3, Image33, Image34, Image42, *Timer8, *Timer10,
                      *Timer11, [this] { hide(); }, [this] { show(); }});
     connect(Image32, &ClickLabel::clicked, this, [this] { m_liveFeed->buttonClicked(); });
@@ -82,7 +102,8 @@ void PlayerWindow::connectLiveFeed() {
 
 void PlayerWindow::connectAdverts() {
     m_adverts =
-        std::make_unique<AdvertRotation>(m_state, m_folder, *m_http, *m_fileIO, m_services.shell,
+        std::make_unique<AdvertRotation>(m_state, m_folder, *m_http, *m_decoder, *m_fileIO,
+                                         m_services.shell,
                                          AdvertView{*Image14, Image24, updateSiteHttpBase});
     Timer4->onTick([this] {
         if (Timer4->interval() != 0) {
@@ -105,6 +126,7 @@ void PlayerWindow::SwitchLiveFeedOff() {
 }
 
 PlayerWindow::~PlayerWindow() {
+    m_ending = true;  // the windows that go with it do not bring it back
     delete m_chooser; // top-level windows of their own while loaded
     delete m_banner;
     delete m_infoWindow;
@@ -158,7 +180,7 @@ void PlayerWindow::buildControls() {
     styleCaption(Label2, 12, "#ffffff", true);
     Label2->setCursor(Qt::PointingHandCursor);
     Label3 = place<QLabel>(this, 465, 4100, 3480, 195);
-    styleCaption(Label3, 10, "#ffd27a");
+    styleCaption(Label3, 10, "#ffd27a", false, kCaptionBackground);
     Label3->hide(); // shown while the live feed is on
     Label4 = place<QLabel>(this, 120, 4860, 1215, 255);
     styleCaption(Label4, 10, "#9fb4c8");

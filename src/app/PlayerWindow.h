@@ -1,22 +1,26 @@
 #pragma once
 
 #include "app/MouseMove1.h"
-#include "app/UpdateSite.h"
 #include "banner/BannerHost.h"
 #include "catalogue/FileIO.h"
 #include "catalogue/PlayerWindowLink.h"
 #include "chooser/ChooserHost.h"
 #include "desktop/MprisHost.h"
 #include "info/InfoHost.h"
+#include "net/HttpTransfer.h"
 #include "platform/AppFolder.h"
-#include "platform/CurlHttpTransfer.h"
+#include "platform/PictureDecoder.h"
 #include "platform/Timer.h"
 #include "state/ProgramState.h"
+#include "update/UpdateHost.h"
+#include "update/UpdateSite.h"
 
+#include <QElapsedTimer>
 #include <QImage>
 #include <QLabel>
 #include <QPixmap>
 #include <QPointer>
+#include <QTimer>
 #include <QWidget>
 #include <cstdint>
 #include <filesystem>
@@ -32,20 +36,23 @@ class LiveFeed;
 class Mpris;
 class MediaPlayer;
 class MessageBoxes;
+class NetEngine;
 class ScreenCursor;
 class Stations;
 class cFTP;
+class StationListUpdate;
 class StreamKeeper;
 class UpdateProgressWindow;
 class UrlOpener;
 class VideoWidget;
 
-// What the player window is given from outside: the desktop services and the way to make
-// its media player for the video rectangle.
+// What the player window is given from outside: the desktop services, the network engine its
+// transfers run on, and the way to make its media player for the video rectangle.
 struct PlayerWindowServices {
     UrlOpener& shell;
     MessageBoxes& messages;
     const ScreenCursor& cursor;
+    NetEngine& network;
     std::function<std::unique_ptr<MediaPlayer>(VideoWidget* video)> makeMediaPlayer;
     // Ends the program at once; by default leaves the application's event loop.
     std::function<void()> endProgram;
@@ -55,6 +62,8 @@ struct PlayerWindowServices {
     std::function<void(const std::filesystem::path& executable)> createDesktopShortcut{};
     // Offers the player on the session bus (MPRIS), when there is one.
     bool desktopBus = false;
+    // What a picture from outside (the live feed's, an advert) may cost to decode.
+    PictureLimits pictureLimits{};
 };
 
 // The main window: a frameless, skinned player with its video rectangle, labels, buttons,
@@ -65,6 +74,7 @@ class PlayerWindow : public QWidget,
                      public BannerHost,
                      public InfoHost,
                      public MprisHost,
+                     public UpdateHost,
                      public VolumeSteps {
     Q_OBJECT
 public:
@@ -77,14 +87,15 @@ public:
     // PlayerWindowLink and ChooserHost
     void setDefaultStationCaption(const std::string& name) override;
     void hidePlayerWindow() override { hide(); }
-    void showPlayerWindow() override { show(); }
+    // Never once the program is ending: the windows that close with it would bring it back.
+    void showPlayerWindow() override;
     void startChooserClosing(int milliseconds) override { Timer2->setInterval(milliseconds); }
     QPoint playerWindowPosition() const override { return pos(); }
     bool playerStaysOnTop() const override { return m_state.stayOnTopMode == 2; }
     void setStatusTimerInterval(int milliseconds) override { Timer1->setInterval(milliseconds); }
     void AwaitLiveFeed() override;
     void PauseLiveFeed() override;
-    void updateStationList() override;
+    void updateStationList(std::function<void()> finished = {}) override;
     void endProgram() override;
     MediaPlayer& media() override { return *m_media; }
     FILEIO& fileIO() override { return *m_fileIO; }
@@ -99,6 +110,15 @@ public:
 
     // InfoHost
     QPixmap playerPicture() override;
+
+    // UpdateHost
+    void showUpdateProgress() override;
+    void updateProgressFigures(std::int32_t current, std::int32_t total) override;
+    void hideUpdateProgress() override;
+    void setBusyCursor(bool busy) override;
+    void refreshStationListDate() override { getMOD(); }
+    // The station list update is under way.
+    bool updating() const;
 
     // MprisHost
     int mprisPlayState() const override;
@@ -134,7 +154,7 @@ public:
     // Refreshes the station-list date label.
     void getMOD();
 
-    // One volume step each, paced by a short wait; the knob moves with the volume.
+    // One volume step each; the knob moves with the volume. (The knob's drag paces its steps.)
     void UPVOL() override;
     void DOWNVOL() override;
     int volumeKnobTopTwips() const { return m_knobTopTwips; }
@@ -220,6 +240,7 @@ private:
     void centreOnScreen();
     void minimise();
     void shutdown();
+    void stopEverything();
     void pressPicture(ClickLabel* button, const QPixmap& picture);
     void openBanner();
     void closeBanner();
@@ -248,10 +269,8 @@ private:
     void defaultStationPressed();
     void defaultStationReleased();
 
-    // station list update
-    void ConnectUpdateSite();
-    void DownloadStationList();
-    void EndUpdateSession();
+    // the volume drag: about one step every 100 ms while the knob is held
+    void volumeDragTick();
 
     // window behaviour
     void connectWindowBehaviour();
@@ -267,17 +286,21 @@ private:
     std::unique_ptr<MediaPlayer> m_media;
     std::unique_ptr<FILEIO> m_fileIO;
     std::unique_ptr<CurlHttpTransfer> m_http;
+    std::unique_ptr<PictureDecoder> m_decoder; // goes after the live feed and the adverts
     std::unique_ptr<LiveFeed> m_liveFeed;
     std::unique_ptr<AdvertRotation> m_adverts;
     Mpris* m_mpris = nullptr;
-    bool m_ending = false; // the program is ending: fetches under way are abandoned
+    bool m_ending = false; // the program is ending: nothing new starts
     StreamKeeper* m_keeper = nullptr;
     QPointer<Stations> m_chooser;
     QPointer<ADVERT1> m_banner;
     QPointer<QWidget> m_infoWindow;
     std::unique_ptr<cFTP> mftp;
+    std::unique_ptr<StationListUpdate> m_update;
     UpdateSiteAccount m_updateSite;
     QPointer<UpdateProgressWindow> m_updateProgress; // while an update runs
+    QTimer m_reconnectWait;       // the second before a station loaded from the chooser is retried
+    QElapsedTimer m_lastVolumeStep;
     int m_knobTopTwips = 2280;
     QPoint m_dragOffset;
     bool m_dragArmed = false; // a left press on the bare surface, not yet released

@@ -17,6 +17,7 @@ namespace {
 
 // The drag re-applies the window's size; only a skin of this height keeps the outline path.
 constexpr int kDragSkinHeightTwips = 6000;
+constexpr qint64 kVolumeStepMilliseconds = 100;
 
 } // namespace
 
@@ -38,12 +39,19 @@ void PlayerWindow::connectWindowBehaviour() {
         Timer9->setInterval(10);
     });
     connect(Image22, &ClickLabel::released, this, [this] { Timer9->setInterval(0); });
-    Timer9->onTick([this] {
-        if (Timer9->interval() == 0) {
-            return;
-        }
-        MOUSEMOVE1::VolumeDragStep(m_state, m_services.cursor, *this);
-    });
+    Timer9->onTick([this] { volumeDragTick(); });
+}
+
+// The drag looks at the pointer every 10 ms but steps the volume about once every 100 ms, as
+// the knob always has, without waiting for the time to pass.
+void PlayerWindow::volumeDragTick() {
+    if (Timer9->interval() == 0) {
+        return;
+    }
+    if (m_lastVolumeStep.isValid() && m_lastVolumeStep.elapsed() < kVolumeStepMilliseconds) {
+        return;
+    }
+    MOUSEMOVE1::VolumeDragStep(m_state, m_services.cursor, *this);
 }
 
 void PlayerWindow::applySkinOutline() {

@@ -3,7 +3,6 @@
 #include "app/PlayerWindow.h"
 #include "chooser/Stations.h"
 #include "platform/ClickLabel.h"
-#include "platform/EventLoop.h"
 
 #include <QApplication>
 
@@ -19,7 +18,7 @@ void PlayerWindow::connectChooser() {
         Timer7->setInterval(0);
         loadChooser();
     });
-    connect(Image5, &ClickLabel::clicked, this, &PlayerWindow::updateStationList);
+    connect(Image5, &ClickLabel::clicked, this, [this] { updateStationList(); });
     connect(Image7, &ClickLabel::pressed, this, &PlayerWindow::defaultStationPressed);
     connect(Image7, &ClickLabel::released, this, &PlayerWindow::defaultStationReleased);
 }
@@ -39,16 +38,12 @@ void PlayerWindow::loadChooser() {
 }
 
 void PlayerWindow::defaultStationPressed() {
-    yieldToEventLoop();
     Image7->setPixmap(Image16);
-    yieldToEventLoop();
     m_liveFeed->waitForNextStation();
 }
 
 void PlayerWindow::defaultStationReleased() {
-    yieldToEventLoop();
     Image7->setPixmap(Image17);
-    yieldToEventLoop();
     returnToDefaultStation();
 }
 

@@ -5,8 +5,7 @@
 #include "app/Twips.h"
 #include "chooser/Stations.h"
 #include "platform/ClickLabel.h"
-#include "platform/EventLoop.h"
-#include "platform/MediaPlayer.h"
+#include "media/MediaPlayer.h"
 #include "platform/OnTop.h"
 #include "platform/PlainText.h"
 #include "platform/UrlOpener.h"
@@ -26,6 +25,13 @@ constexpr int kKnobStepTwips = 100;
 } // namespace
 
 void PlayerWindow::connectPlayback() {
+    m_reconnectWait.setSingleShot(true);
+    m_reconnectWait.setInterval(1000);
+    connect(&m_reconnectWait, &QTimer::timeout, this, [this] {
+        if (m_state.reconnectState == 2 && m_media->URL() == m_state.CurrentStation.streamUrl) {
+            m_media->setURL(m_state.CurrentStation.streamUrl);
+        }
+    });
     Timer1->onTick([this] { statusTick(); });
     Timer2->onTick([this] { chooserClosingTick(); });
     Timer6->onTick([this] { bannerCloseTick(); });
@@ -42,12 +48,14 @@ void PlayerWindow::connectPlayback() {
 
 void PlayerWindow::playClicked() {
     m_keeper->cancel();
+    m_reconnectWait.stop();
     m_media->play();
     Image2->setPixmap(Image13);
 }
 
 void PlayerWindow::stopClicked() {
     m_keeper->cancel();
+    m_reconnectWait.stop();
     m_media->stop();
     Image1->setPixmap(Image10);
 }
@@ -156,12 +164,10 @@ void PlayerWindow::statusTick() {
             Label1->setText(QStringLiteral("Failed to Connect"));
             m_state.streamReached = 0;
         } else {
+            // One more try, a second later; another station or a stop meanwhile wins.
             m_state.reconnectState = 2;
             m_media->stop();
-            yieldToEventLoop();
-            sleepMilliseconds(1000);
-            yieldToEventLoop();
-            m_media->setURL(m_state.CurrentStation.streamUrl);
+            m_reconnectWait.start();
         }
         break;
     default:
@@ -220,12 +226,10 @@ void PlayerWindow::bannerCloseTick() {
 }
 
 void PlayerWindow::UPVOL() {
-    yieldToEventLoop();
-    sleepMilliseconds(100);
-    yieldToEventLoop();
     if (m_knobTopTwips <= kKnobTopLoudest) {
         return;
     }
+    m_lastVolumeStep.start();
     m_knobTopTwips -= kKnobStepTwips;
     placeVolumeKnob();
     m_state.volumeLevel = static_cast<std::int16_t>(std::min(m_state.volumeLevel + 10, 100));
@@ -234,12 +238,10 @@ void PlayerWindow::UPVOL() {
 }
 
 void PlayerWindow::DOWNVOL() {
-    yieldToEventLoop();
-    sleepMilliseconds(100);
-    yieldToEventLoop();
     if (m_knobTopTwips >= kKnobTopSilent) {
         return;
     }
+    m_lastVolumeStep.start();
     m_state.volumeDragAnchorY = static_cast<std::int16_t>(m_state.volumeDragAnchorY + 10);
     m_knobTopTwips += kKnobStepTwips;
     placeVolumeKnob();
@@ -262,10 +264,7 @@ void PlayerWindow::openStationWebPage() {
 }
 
 void PlayerWindow::returnToDefaultStation() {
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    yieldToEventLoop();
     m_fileIO->ReturnToDefaultStation();
-    QApplication::restoreOverrideCursor();
 }
 
 } // namespace lumo

@@ -4,19 +4,20 @@
 #include "app/LiveFeed.h"
 #include "app/MouseMove1.h"
 #include "app/PlayerWindow.h"
+#include "app/StreamKeeper.h"
 #include "app/Twips.h"
-#include "app/UpdateSite.h"
+#include "update/UpdateSite.h"
 #include "banner/Advert1.h"
 #include "chooser/Stations.h"
 #include "desktop/FileModified.h"
 #include "desktop/Mpris.h"
 #include "info/InfoWindow.h"
+#include "media/MediaPlayer.h"
+#include "media/VideoWidget.h"
 #include "platform/ClickLabel.h"
-#include "platform/EventLoop.h"
-#include "platform/MediaPlayer.h"
 #include "platform/PlainText.h"
-#include "platform/VideoWidget.h"
 #include "update/Ftp.h"
+#include "update/StationListUpdate.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -47,10 +48,11 @@ void PlayerWindow::load() {
     m_fileIO->LoadViewerPreference();
     m_fileIO->LoadDefaultStation();
     show();
-    mftp =
-        std::make_unique<cFTP>(m_state, m_services.messages, [this] { Timer5->setInterval(100); });
+    mftp = std::make_unique<cFTP>(m_state, m_services.messages, m_services.network,
+                                  [this] { Timer5->setInterval(100); });
     mftp->SetModeActive();
     mftp->SetTransferBinary();
+    m_update = std::make_unique<StationListUpdate>(m_state, m_folder, *mftp, *this);
     statusTickCount = 11;
     Timer1->setInterval(500);
     if (m_state.useDefaultViewer == 1) {
@@ -116,16 +118,10 @@ void PlayerWindow::connectControls() {
 
     // Information and help: pressed and normal pictures; their windows open on release.
     auto pressRelease = [this](ClickLabel* button, const QPixmap& down, const QPixmap& up) {
-        connect(button, &ClickLabel::pressed, this, [this, button, &down] {
-            yieldToEventLoop();
-            pressPicture(button, down);
-            yieldToEventLoop();
-        });
-        connect(button, &ClickLabel::released, this, [this, button, &up] {
-            yieldToEventLoop();
-            pressPicture(button, up);
-            yieldToEventLoop();
-        });
+        connect(button, &ClickLabel::pressed, this,
+                [this, button, &down] { pressPicture(button, down); });
+        connect(button, &ClickLabel::released, this,
+                [this, button, &up] { pressPicture(button, up); });
     };
     pressRelease(Image38, Image37, Image36);
     pressRelease(Image39, Image41, Image40);
@@ -164,7 +160,8 @@ std::string PlayerWindow::mprisNowPlaying() const {
     return m_media->nowPlaying();
 }
 
-// The knob's steps, one after another, to the level asked for.
+// The knob's steps, one after another, to the level asked for: all at once, so a request that
+// comes after another always has the last word.
 void PlayerWindow::mprisSetVolume(int level) {
     while (m_state.volumeLevel < level && m_knobTopTwips > 2280) {
         UPVOL();
@@ -235,13 +232,12 @@ void PlayerWindow::focusOutEvent(QFocusEvent* event) {
     minimise();
 }
 
+// Everything under way stops before anything else happens: a tick due meanwhile starts nothing.
 void PlayerWindow::shutdown() {
-    QApplication::setOverrideCursor(Qt::WaitCursor);
+    stopEverything();
     hide();
-    yieldToEventLoop();
     m_media->stop();
     deleteAdverts();
-    QApplication::restoreOverrideCursor();
     endProgram();
 }
 
@@ -252,11 +248,31 @@ void PlayerWindow::closeEvent(QCloseEvent* event) {
     endProgram();
 }
 
-void PlayerWindow::endProgram() {
-    // A fetch that waits further down the stack ends at once and its result is dropped.
+void PlayerWindow::showPlayerWindow() {
+    if (!m_ending) {
+        show();
+    }
+}
+
+// The program is ending: no timer ticks again, and every transfer and decode under way is
+// called off (its connection closed) rather than waited for.
+void PlayerWindow::stopEverything() {
     m_ending = true;
+    for (Timer* timer : {Timer1, Timer2, Timer4, Timer5, Timer6, Timer7, Timer8, Timer9, Timer10,
+                         Timer11}) {
+        timer->setInterval(0);
+    }
+    m_reconnectWait.stop();
     m_liveFeed->abandon();
     m_adverts->abandon();
+    m_keeper->cancel();
+    if (m_update) {
+        m_update->cancel();
+    }
+}
+
+void PlayerWindow::endProgram() {
+    stopEverything();
     if (m_services.endProgram) {
         m_services.endProgram();
     } else {

@@ -1,125 +1,58 @@
-// The station list update: the update-stations button fetches "Lumo.csv" from the update
-// site over FTP and replaces the station list with it.
+// The player window's side of the station list update: the update-stations button, and the
+// progress window that stands in for the player window while the list arrives.
 #include "app/PlayerWindow.h"
 #include "app/UpdateProgressWindow.h"
-#include "catalogue/FieldReader.h"
-#include "catalogue/StationRecord.h"
-#include "platform/EventLoop.h"
-#include "platform/MessageBoxes.h"
 #include "update/Ftp.h"
+#include "update/StationListUpdate.h"
 
 #include <QApplication>
-#include <filesystem>
 
 namespace lumo {
 
-namespace {
-
-// A downloaded list is only installed when it holds at least one whole record.
-bool holdsAStation(const std::filesystem::path& file) {
-    const auto bytes = readWholeFile(file);
-    if (!bytes) {
-        return false;
+void PlayerWindow::updateStationList(std::function<void()> finished) {
+    if (m_ending || !m_update || m_update->running()) {
+        return; // one update at a time
     }
-    FieldReader reader(*bytes);
-    return readStationRecord(reader).has_value();
+    m_update->start(m_updateSite, std::move(finished));
 }
 
-} // namespace
+bool PlayerWindow::updating() const {
+    return m_update && m_update->running();
+}
 
-// The update-stations button (the chooser's too). While it runs, a small window in the player
-// window's place shows the transfer's progress and lets the user call the update off: the old
-// list stays, the usual windows come back, and nothing more is said.
-void PlayerWindow::updateStationList() {
-    if (m_updateProgress) {
-        return; // one update at a time: the window's events run while it waits
-    }
-    const QRect place = geometry();
-    hide();
-    UpdateProgressWindow progress(place);
-    bool cancelled = false;
-    connect(&progress, &UpdateProgressWindow::cancelRequested, &progress,
-            [&cancelled] { cancelled = true; });
-    m_updateProgress = &progress;
-    progress.show();
-    yieldToEventLoop();
-    if (mftp) {
-        mftp->SetCancelCheck([&cancelled] { return cancelled; });
-        auto listener = mftp->FileTransferProgress;
-        mftp->FileTransferProgress = [&progress, listener](std::int32_t current,
-                                                           std::int32_t total) {
-            progress.showProgress(current, total);
-            if (listener) {
-                listener(current, total);
+void PlayerWindow::showUpdateProgress() {
+    if (!m_updateProgress) {
+        m_updateProgress = new UpdateProgressWindow(geometry());
+        connect(m_updateProgress, &UpdateProgressWindow::cancelRequested, this, [this] {
+            if (m_update) {
+                m_update->cancel();
             }
-        };
-        ConnectUpdateSite();
-        yieldToEventLoop();
-        if (m_state.updateStatus == "True" && !cancelled) {
-            DownloadStationList();
-        }
-        if (cancelled) {
-            EndUpdateSession();
-        }
-        mftp->SetCancelCheck({});
-        mftp->FileTransferProgress = listener;
+        });
     }
-    m_updateProgress = nullptr;
-    progress.hide();
-    getMOD();
-    show();
+    m_updateProgress->show();
 }
 
-void PlayerWindow::ConnectUpdateSite() {
-    if (!mftp->OpenConnection(m_updateSite.host, m_updateSite.user, m_updateSite.password)) {
-        return;
-    }
-    mftp->SetFTPDirectory(kUpdateSiteFolder);
-    if (m_state.updateStatus == "True" || mftp->Cancelled()) {
-        return;
-    }
-    EndUpdateSession();
-    hide();
-    m_services.messages.show(" Failed to Connect Update Website", MessageBoxes::Icon::Stop);
-    yieldToEventLoop();
-    show();
-}
-
-// The list is fetched beside the station list and takes its place only when it arrived whole
-// and holds stations: a failed, cut-off or empty download leaves the old list byte for byte.
-void PlayerWindow::DownloadStationList() {
-    const std::filesystem::path list = m_folder.resolve("\\Lumo.csv");
-    const std::filesystem::path fetched = list.parent_path() / ".Lumo.csv.download";
-    bool ok = mftp->FTPDownloadFile(fetched.string(), "Lumo.csv") && holdsAStation(fetched);
-    std::error_code ec;
-    if (ok) {
-        std::filesystem::rename(fetched, list, ec);
-        ok = !ec;
-    }
-    std::filesystem::remove(fetched, ec);
-    EndUpdateSession();
-    if (mftp->Cancelled()) {
-        return;
-    }
-    hide();
-    if (ok) {
-        m_services.messages.show("Station Update Complete", MessageBoxes::Icon::None);
-    } else {
-        m_services.messages.show("Station Update Not Found, Try again later",
-                                 MessageBoxes::Icon::Stop);
-    }
-    yieldToEventLoop();
-    show();
-}
-
-void PlayerWindow::EndUpdateSession() {
+void PlayerWindow::updateProgressFigures(std::int32_t current, std::int32_t total) {
     if (m_updateProgress) {
-        m_updateProgress->hide(); // the outcome takes its place
+        m_updateProgress->showProgress(current, total);
     }
-    setCursor(Qt::WaitCursor);
-    mftp->CloseConnection();
-    unsetCursor();
-    show();
+}
+
+// Its own Cancel may be what ended the update: it goes once the event loop is back.
+void PlayerWindow::hideUpdateProgress() {
+    if (m_updateProgress) {
+        m_updateProgress->hide();
+        m_updateProgress->deleteLater();
+        m_updateProgress = nullptr;
+    }
+}
+
+void PlayerWindow::setBusyCursor(bool busy) {
+    if (busy) {
+        setCursor(Qt::WaitCursor);
+    } else {
+        unsetCursor();
+    }
 }
 
 } // namespace lumo

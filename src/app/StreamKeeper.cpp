@@ -1,23 +1,14 @@
 #include "app/StreamKeeper.h"
 
-#include "platform/MediaPlayer.h"
-#include "platform/StationCheck.h"
+#include "media/MediaPlayer.h"
 
 #include <algorithm>
 #include <chrono>
 
 namespace lumo {
 
-StreamKeeper::StreamKeeper(MediaPlayer& media, QObject* parent, Clock clock, Check check)
+StreamKeeper::StreamKeeper(MediaPlayer& media, Check check, QObject* parent, Clock clock)
     : QObject(parent), m_media(media), m_clock(std::move(clock)), m_answers(std::move(check)) {
-    if (!m_answers) {
-        m_answers = [](const std::string& address) -> std::optional<bool> {
-            if (!canLookAt(address)) {
-                return std::nullopt;
-            }
-            return stationAnswers(address, 2000);
-        };
-    }
     // Precise: a coarse timer may fire 5 % early, and the station is asked on these.
     m_check.setTimerType(Qt::PreciseTimer);
     m_retry.setTimerType(Qt::PreciseTimer);
@@ -41,7 +32,7 @@ int StreamKeeper::delayBefore(int attempt) {
 
 bool StreamKeeper::streamDropped(const std::string& address) {
     m_playingSince.reset();
-    if (m_retry.isActive()) {
+    if (waiting()) {
         return true;
     }
     if (address != m_address) {
@@ -74,6 +65,7 @@ void StreamKeeper::streamPlaying() {
 }
 
 void StreamKeeper::cancel() {
+    m_look.reset();
     m_retry.stop();
     m_check.stop();
     m_attempts = 0;
@@ -87,16 +79,21 @@ void StreamKeeper::checkNow() {
     }
     // Only when the next attempt is far off, and the station was not just asked.
     const std::int64_t now = m_clock();
-    if (m_retry.remainingTime() <= kCheckMilliseconds ||
+    if (looking() || m_retry.remainingTime() <= kCheckMilliseconds ||
         (m_lastAsked && now - *m_lastAsked < kCheckMilliseconds - 100)) {
         return;
     }
     m_lastAsked = now;
-    if (m_media.URL() == m_address && m_answers(m_address).value_or(false) && m_retry.isActive()) {
-        m_retry.stop();
-        m_check.stop();
-        giveToPlayer();
+    if (m_media.URL() != m_address) {
+        return;
     }
+    look([this](std::optional<bool> answer) {
+        if (answer.value_or(false) && m_retry.isActive()) {
+            m_retry.stop();
+            m_check.stop();
+            giveToPlayer();
+        }
+    });
 }
 
 void StreamKeeper::attemptNow() {
@@ -108,12 +105,24 @@ void StreamKeeper::attemptNow() {
         return;
     }
     m_lastAsked = m_clock();
-    if (m_answers(m_address).value_or(true)) {
-        giveToPlayer();
-    } else if (m_attempts < kMaxAttempts) {
-        ++m_attempts; // still away: this attempt is spent on the look
-        scheduleAttempt();
-    }
+    look([this](std::optional<bool> answer) {
+        if (answer.value_or(true)) {
+            giveToPlayer();
+        } else if (m_attempts < kMaxAttempts) {
+            ++m_attempts; // still away: this attempt is spent on the look
+            scheduleAttempt();
+        }
+    });
+}
+
+// The answer counts only while the station it was asked about is still the player's.
+void StreamKeeper::look(std::function<void(std::optional<bool>)> then) {
+    m_look = m_answers(m_address, [this, then](std::optional<bool> answer) {
+        m_look.reset();
+        if (m_media.URL() == m_address) {
+            then(answer);
+        }
+    });
 }
 
 void StreamKeeper::giveToPlayer() {

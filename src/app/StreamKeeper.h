@@ -1,5 +1,7 @@
 #pragma once
 
+#include "net/Pending.h"
+
 #include <QObject>
 #include <QTimer>
 #include <cstdint>
@@ -29,12 +31,14 @@ public:
     static constexpr int kCheckMilliseconds = 3000;
     // Milliseconds on a steady clock.
     using Clock = std::function<std::int64_t()>;
-    // Whether the station at an address answers again (see stationAnswers); nothing when it
-    // cannot be looked at that way (other schemes than http and https).
-    using Check = std::function<std::optional<bool>(const std::string& address)>;
+    // Looks whether the station at an address answers again (see lookAtStation): `answered`
+    // comes later, from the event loop, with the answer, or with nothing when the station
+    // cannot be looked at that way (other schemes than http and https). Dropping the handle
+    // calls the look off.
+    using Answered = std::function<void(std::optional<bool>)>;
+    using Check = std::function<PendingPtr(const std::string& address, Answered answered)>;
 
-    explicit StreamKeeper(MediaPlayer& media, QObject* parent = nullptr, Clock clock = {},
-                          Check check = {});
+    StreamKeeper(MediaPlayer& media, Check check, QObject* parent = nullptr, Clock clock = {});
 
     // The stream at `address` has stopped unexpectedly. Schedules the next attempt unless one
     // is already waiting; returns false once every attempt has been used.
@@ -42,6 +46,7 @@ public:
     // The stream plays (called on every status tick while it does); once it has played for
     // kSteadyMilliseconds, the next drop starts over with the shortest wait.
     void streamPlaying();
+    // Stops waiting; a look under way is called off.
     void cancel();
 
     // Makes the waiting attempt now (the timer does this when the wait is over): the address
@@ -50,7 +55,9 @@ public:
     // One look at the station while waiting (the check timer does this every few seconds).
     void checkNow();
 
-    bool waiting() const { return m_retry.isActive(); }
+    bool waiting() const { return m_retry.isActive() || looking(); }
+    // A look at the station is under way.
+    bool looking() const { return static_cast<bool>(m_look); }
     // Milliseconds until the waiting attempt; -1 when none waits.
     int untilNextAttempt() const { return m_retry.remainingTime(); }
     int attempts() const { return m_attempts; }
@@ -61,12 +68,14 @@ private:
     // Waits for attempt m_attempts, never less than kCheckMilliseconds after the last ask.
     void scheduleAttempt();
     void giveToPlayer();
+    void look(std::function<void(std::optional<bool>)> then);
 
     MediaPlayer& m_media;
     QTimer m_retry;
     QTimer m_check;
     Clock m_clock;
     Check m_answers;
+    PendingPtr m_look;
     std::optional<std::int64_t> m_lastAsked; // when the station was last asked (attempt or look)
     std::string m_address;
     int m_attempts = 0;

@@ -4,7 +4,7 @@
 #include "catalogue/FieldReader.h"
 #include "catalogue/FieldWriter.h"
 #include "catalogue/PlayerWindowLink.h"
-#include "platform/MediaPlayer.h"
+#include "media/MediaPlayer.h"
 #include "platform/MessageBoxes.h"
 #include "platform/UrlOpener.h"
 
@@ -84,9 +84,9 @@ void FILEIO::SaveDefaultStation() {
         return;
     }
     m_window.hidePlayerWindow();
-    m_messages.show("Default Station Set", MessageBoxes::Icon::None);
-    m_window.showPlayerWindow();
     m_state.defaultStationName = s.name;
+    m_messages.show("Default Station Set", MessageBoxes::Icon::None,
+                    [this] { m_window.showPlayerWindow(); });
 }
 
 void FILEIO::LoadViewerPreference() {

@@ -6,7 +6,7 @@
 #include "catalogue/FileIO.h"
 #include "catalogue/PlayerWindowLink.h"
 #include "catalogue/StationRecord.h"
-#include "platform/MediaPlayer.h"
+#include "media/MediaPlayer.h"
 #include "platform/MessageBoxes.h"
 
 #include <filesystem>
@@ -28,9 +28,10 @@ void FILEIO::FillGenreList(ChooserView& chooser) {
     const auto length = std::filesystem::file_size(m_folder.resolve(kStationListFile), ec);
     if (ec || length == 0) {
         m_messages.show("No Station file, download the station file first",
-                        MessageBoxes::Icon::Stop);
-        m_window.showPlayerWindow();
-        m_window.startChooserClosing(1000);
+                        MessageBoxes::Icon::Stop, [this] {
+                            m_window.showPlayerWindow();
+                            m_window.startChooserClosing(1000);
+                        });
         return;
     }
     if (const auto text = readStationList()) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QPoint>
+#include <functional>
 
 namespace lumo {
 
@@ -22,8 +23,9 @@ public:
     // Live feed: wait for the new station's picture; or hold the feed while choosing.
     virtual void AwaitLiveFeed() = 0;
     virtual void PauseLiveFeed() = 0;
-    // The player window's station list update (its update-stations button).
-    virtual void updateStationList() = 0;
+    // The player window's station list update (its update-stations button); `finished` runs
+    // once it has ended.
+    virtual void updateStationList(std::function<void()> finished) = 0;
     virtual void endProgram() = 0;
 
     virtual MediaPlayer& media() = 0;

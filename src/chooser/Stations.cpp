@@ -3,13 +3,13 @@
 #include "catalogue/FileIO.h"
 #include "chooser/ChooserHost.h"
 #include "platform/ClickLabel.h"
-#include "platform/EventLoop.h"
-#include "platform/MediaPlayer.h"
+#include "media/MediaPlayer.h"
 #include "platform/MessageBoxes.h"
 #include "platform/OnTop.h"
 #include "platform/PlainText.h"
 
 #include <QApplication>
+#include <QPointer>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -193,34 +193,19 @@ bool Stations::eventFilter(QObject* watched, QEvent* event) {
     return QWidget::eventFilter(watched, event);
 }
 
-void Stations::setBusy(bool busy) {
-    for (QWidget* control : {static_cast<QWidget*>(Check1), static_cast<QWidget*>(Check2),
-                             static_cast<QWidget*>(Combo1), static_cast<QWidget*>(List1),
-                             static_cast<QWidget*>(this)}) {
-        control->setEnabled(!busy);
-    }
-}
-
 void Stations::stationDoubleClicked() {
     const QListWidgetItem* item = List1->currentItem();
     if (item == nullptr || item->text().isEmpty()) {
         return;
     }
-    setBusy(true);
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    yieldToEventLoop();
     m_state.chosenStationName = item->text().toStdString();
     m_host.fileIO().LoadChosenStation();
     m_state.reconnectState = 1;
     m_state.streamReached = 0;
-    setBusy(false);
-    QApplication::restoreOverrideCursor();
     if (m_state.useDefaultViewer == 1) {
         return;
     }
     m_host.AwaitLiveFeed();
-    yieldToEventLoop();
-    setBusy(false);
     m_host.media().setStretchToFit(true);
     m_host.startChooserClosing(10);
 }
@@ -238,9 +223,12 @@ void Stations::setDefaultClicked() {
 
 void Stations::updateClicked() {
     hide();
-    m_host.updateStationList();
-    m_host.hidePlayerWindow();
-    show();
+    m_host.updateStationList([self = QPointer<Stations>(this)] {
+        if (self) {
+            self->m_host.hidePlayerWindow();
+            self->show();
+        }
+    });
 }
 
 void Stations::closeEvent(QCloseEvent* event) {

@@ -61,7 +61,6 @@ protected:
 private:
     void buildControls();
     void resetBoxes();
-    void setBusy(bool busy);
     void alignKindWithCurrentStation();
 
     ProgramState& m_state;

@@ -1,6 +1,7 @@
 #include "platform/ClickLabel.h"
 
 #include <QMouseEvent>
+#include <utility>
 
 namespace lumo {
 
@@ -24,7 +25,9 @@ void ClickLabel::mouseReleaseEvent(QMouseEvent* event) {
     }
     m_down = false;
     emit released();
-    if (rect().contains(event->position().toPoint())) {
+    // The release that ends a double click is not a second click: a double click is one
+    // activation (a toggle stays toggled, an address opens once).
+    if (rect().contains(event->position().toPoint()) && !std::exchange(m_secondPress, false)) {
         emit clicked();
     }
 }
@@ -32,6 +35,7 @@ void ClickLabel::mouseReleaseEvent(QMouseEvent* event) {
 void ClickLabel::mouseDoubleClickEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton) {
         m_down = true;
+        m_secondPress = true;
         emit pressed();
         emit doubleClicked();
     }

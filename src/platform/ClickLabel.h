@@ -5,7 +5,7 @@
 namespace lumo {
 
 // A picture or caption that acts as a button: it reports presses, releases, clicks (a press
-// and release over it) and double clicks.
+// and release over it) and double clicks. A double click is one click and one double click.
 class ClickLabel : public QLabel {
     Q_OBJECT
 public:
@@ -24,6 +24,7 @@ protected:
 
 private:
     bool m_down = false;
+    bool m_secondPress = false; // the press of a double click, until its release
 };
 
 } // namespace lumo

@@ -1,17 +1,19 @@
 #pragma once
 
+#include <functional>
 #include <string>
 
 namespace lumo {
 
-// Modal message boxes: always titled "Lumo", always an OK button only.
+// Message boxes: always titled "Lumo", always an OK button only. A box keeps the user's input
+// to itself while it is up, but nothing waits for it: `closed` runs once the user has
+// dismissed it, and what the box's caller does after the box goes there.
 class MessageBoxes {
 public:
     enum class Icon { None, Stop };
 
     virtual ~MessageBoxes() = default;
-    // Returns once the user has dismissed the box.
-    virtual void show(const std::string& text, Icon icon) = 0;
+    virtual void show(const std::string& text, Icon icon, std::function<void()> closed = {}) = 0;
 };
 
 } // namespace lumo

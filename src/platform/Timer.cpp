@@ -17,11 +17,8 @@ void Timer::setInterval(int milliseconds) {
 }
 
 void Timer::tick() {
-    // A handler that yields to the event loop must not be re-entered by its own next tick.
-    if (m_handler && !m_inTick) {
-        m_inTick = true;
+    if (m_handler) {
         m_handler();
-        m_inTick = false;
     }
 }
 

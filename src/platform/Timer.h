@@ -9,8 +9,7 @@ namespace lumo {
 // A window timer as the program uses them: the interval is in milliseconds, 0 means stopped
 // and any other value (re)starts it. Ticks call the handler, which checks the interval itself
 // first, because a handler may stop its own or another timer while a tick is already queued.
-// A tick that comes due while the handler is still running (it yielded to the event loop) is
-// skipped rather than nested.
+// Handlers never wait: what a tick starts (a fetch) ends as an event of its own.
 class Timer : public QObject {
     Q_OBJECT
 public:
@@ -27,7 +26,6 @@ public:
 private:
     QTimer m_timer;
     int m_interval = 0;
-    bool m_inTick = false;
     std::function<void()> m_handler;
 };
 

@@ -1,7 +1,5 @@
 #include "update/DirList.h"
 
-#include "platform/EventLoop.h"
-
 #include <algorithm>
 #include <cctype>
 #include <stdexcept>
@@ -19,7 +17,6 @@ bool sameKey(const std::string& a, const std::string& b) {
 
 void cDirList::Add(std::int32_t lAttrib, double, double, double, std::int32_t,
                    const std::string& sFilename) {
-    yieldToEventLoop();
     if (sFilename == "password") {
         return;
     }

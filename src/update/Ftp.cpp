@@ -1,13 +1,12 @@
 #include "update/Ftp.h"
 
+#include "net/NetEngine.h"
 #include "platform/AppFolder.h"
-#include "platform/EventLoop.h"
 #include "platform/MessageBoxes.h"
 
 #include <algorithm>
-#include <cstdio>
-#include <filesystem>
-#include <fstream>
+#include <climits>
+#include <cstring>
 #include <stdexcept>
 
 namespace lumo {
@@ -22,10 +21,39 @@ std::string trimmedSpaces(const std::string& text) {
     return text.substr(first, text.find_last_not_of(' ') - first + 1);
 }
 
+std::int32_t figure(std::int64_t value) {
+    return static_cast<std::int32_t>(std::clamp<std::int64_t>(value, 0, INT32_MAX));
+}
+
 } // namespace
 
-cFTP::cFTP(ProgramState& state, MessageBoxes& messages, std::function<void()> armReshowTimer)
-    : m_state(state), m_messages(messages), m_armReshowTimer(std::move(armReshowTimer)) {}
+// One block-wise transfer: what has moved so far, and the file on this side.
+struct cFTP::BlockTransfer {
+    static std::unique_ptr<BlockTransfer> download(const std::string& local) {
+        auto transfer = std::make_unique<BlockTransfer>();
+        transfer->file.emplace(local);
+        return transfer;
+    }
+    static std::unique_ptr<BlockTransfer> upload(std::string bytes) {
+        auto transfer = std::make_unique<BlockTransfer>();
+        transfer->bytes = std::move(bytes);
+        return transfer;
+    }
+
+    // A download's file: it replaces the local file only once it arrived whole.
+    std::optional<FileReplacement> file;
+    std::string bytes;    // an upload: the local file's content
+    std::int64_t current = 0;
+    std::int64_t total = 0;
+    bool refused = false; // a download past the cap, or a local file that cannot be written
+};
+
+cFTP::cFTP(ProgramState& state, MessageBoxes& messages, NetEngine& engine,
+           std::function<void()> armReshowTimer)
+    : m_state(state), m_messages(messages), m_armReshowTimer(std::move(armReshowTimer)),
+      m_session(engine) {}
+
+cFTP::~cFTP() = default;
 
 bool cFTP::RecordFTPError(const std::string& name) {
     const int code = m_session.lastErrorCode();
@@ -38,9 +66,38 @@ bool cFTP::RecordFTPError(const std::string& name) {
     return false;
 }
 
+void cFTP::answerLater(Done done, bool result) {
+    QMetaObject::invokeMethod(
+        &m_context,
+        [this, done = std::move(done), result, round = m_round] {
+            if (round == m_round) {
+                done(result);
+            }
+        },
+        Qt::QueuedConnection);
+}
+
 void cFTP::progress(std::int32_t current, std::int32_t total) const {
     if (FileTransferProgress) {
         FileTransferProgress(current, total);
+    }
+}
+
+// Called inside the transfer: the events wait in a list and go out together, as an event.
+void cFTP::queueProgress(std::int64_t current, std::int64_t total) {
+    m_progress.emplace_back(figure(current), figure(std::max(current, total)));
+    if (!m_flushQueued) {
+        m_flushQueued = true;
+        QMetaObject::invokeMethod(
+            &m_context, [this] { flushProgress(); }, Qt::QueuedConnection);
+    }
+}
+
+void cFTP::flushProgress() {
+    m_flushQueued = false;
+    const auto events = std::exchange(m_progress, {});
+    for (const auto& [current, total] : events) {
+        progress(current, total);
     }
 }
 
@@ -51,65 +108,73 @@ cDirList& cFTP::Directory() {
     return *m_dirList;
 }
 
-void cFTP::SetCancelCheck(std::function<bool()> cancelled) {
-    m_cancelled = cancelled;
-    m_session.setCancelCheck(std::move(cancelled));
-}
-
 void cFTP::CloseConnection() {
+    ++m_round;
     m_session.close();
+    m_transfer.reset();
+    m_progress.clear();
 }
 
-bool cFTP::SimpleFTPPutFile(const std::string& sLocal, const std::string& sRemote) {
-    return m_session.putFile(sLocal, sRemote, binary()) || RecordFTPError("SimpleFtpPutFile");
+void cFTP::SimpleFTPPutFile(const std::string& sLocal, const std::string& sRemote, Done done) {
+    m_session.putFile(sLocal, sRemote, binary(), [this, done](bool ok) {
+        done(ok || RecordFTPError("SimpleFtpPutFile"));
+    });
 }
 
-bool cFTP::RenameFTPFile(const std::string& sExisting, const std::string& sNewName) {
-    return m_session.rename(sExisting, sNewName) || RecordFTPError("RenameFTPFile");
+void cFTP::RenameFTPFile(const std::string& sExisting, const std::string& sNewName, Done done) {
+    m_session.rename(sExisting, sNewName,
+                     [this, done](bool ok) { done(ok || RecordFTPError("RenameFTPFile")); });
 }
 
-bool cFTP::CreateFTPDirectory(const std::string& sDirectory) {
-    return m_session.makeDirectory(sDirectory) || RecordFTPError("CreateFTPDirectory");
+void cFTP::CreateFTPDirectory(const std::string& sDirectory, Done done) {
+    m_session.makeDirectory(
+        sDirectory, [this, done](bool ok) { done(ok || RecordFTPError("CreateFTPDirectory")); });
 }
 
-bool cFTP::RemoveFTPDirectory(const std::string& sDirectory) {
-    return m_session.removeDirectory(sDirectory) || RecordFTPError("RemoveFTPDirectory");
+void cFTP::RemoveFTPDirectory(const std::string& sDirectory, Done done) {
+    m_session.removeDirectory(
+        sDirectory, [this, done](bool ok) { done(ok || RecordFTPError("RemoveFTPDirectory")); });
 }
 
-bool cFTP::DeleteFTPFile(const std::string& sRemote) {
-    return m_session.removeFile(sRemote) || RecordFTPError("DeleteFTPFile");
+void cFTP::DeleteFTPFile(const std::string& sRemote, Done done) {
+    m_session.removeFile(sRemote,
+                         [this, done](bool ok) { done(ok || RecordFTPError("DeleteFTPFile")); });
 }
 
-bool cFTP::OpenConnection(const std::string& sServer, const std::string& sUser,
-                          const std::string& sPassword) {
+void cFTP::OpenConnection(const std::string& sServer, const std::string& sUser,
+                          const std::string& sPassword, Done done) {
     if (m_session.connected()) {
-        m_session.close();
+        CloseConnection();
     }
-    if (m_session.connect(sServer, sUser, sPassword, m_connectFlags == kPassive)) {
-        return true;
-    }
-    RecordFTPError("InternetConnect");
-    m_state.updateStatus = "false";
-    if (Cancelled()) {
-        return false;
-    }
-    m_messages.show(
-        "Could not Establish Connection to the Update Site, Check your Internet Access and Retry",
-        MessageBoxes::Icon::None);
-    if (m_armReshowTimer) {
-        m_armReshowTimer();
-    }
-    return false;
+    m_session.connect(sServer, sUser, sPassword, m_connectFlags == kPassive, [this, done](bool ok) {
+        if (ok) {
+            done(true);
+            return;
+        }
+        RecordFTPError("InternetConnect");
+        m_state.updateStatus = "false";
+        m_messages.show(
+            "Could not Establish Connection to the Update Site, Check your Internet Access and "
+            "Retry",
+            MessageBoxes::Icon::None, [this, done] {
+                if (m_armReshowTimer) {
+                    m_armReshowTimer();
+                }
+                done(false);
+            });
+    });
 }
 
-bool cFTP::SetFTPDirectory(const std::string& sDir) {
-    if (m_session.setCurrentDirectory(sDir)) {
-        m_state.updateStatus = "True";
-        return true;
-    }
-    RecordFTPError("FtpSetCurrentDirectory");
-    m_state.updateStatus = "False";
-    return false;
+void cFTP::SetFTPDirectory(const std::string& sDir, Done done) {
+    m_session.setCurrentDirectory(sDir, [this, done](bool ok) {
+        if (ok) {
+            m_state.updateStatus = "True";
+        } else {
+            RecordFTPError("FtpSetCurrentDirectory");
+            m_state.updateStatus = "False";
+        }
+        done(ok);
+    });
 }
 
 std::string cFTP::GetFTPDirectory() {
@@ -120,40 +185,50 @@ std::string cFTP::GetFTPDirectory() {
     return {};
 }
 
-std::int64_t cFTP::GetFTPFileSize(const std::string& sFile) {
-    const auto entries = m_session.find(sFile);
-    if (!entries) {
-        RecordFTPError("FtpFindFirstFile");
-        return -2;
-    }
-    if (entries->empty()) {
-        return -1;
-    }
-    return entries->front().size;
+void cFTP::GetFTPFileSize(const std::string& sFile, std::function<void(std::int64_t)> done) {
+    m_session.find(sFile, [this, done](std::optional<std::vector<FtpSession::Entry>> entries) {
+        if (!entries) {
+            RecordFTPError("FtpFindFirstFile");
+            done(-2);
+        } else if (entries->empty()) {
+            done(-1);
+        } else {
+            done(entries->front().size);
+        }
+    });
 }
 
-cDirList* cFTP::GetDirectoryListing(const std::string& sFilter) {
+void cFTP::GetDirectoryListing(const std::string& sFilter, std::function<void(cDirList*)> done) {
     m_dirList.reset();
-    yieldToEventLoop();
-    const auto entries = m_session.find(sFilter);
-    if (!entries) {
-        RecordFTPError("FtpFindFirstFile");
-        return nullptr;
-    }
-    if (entries->empty()) {
-        return nullptr;
-    }
-    for (const auto& entry : *entries) {
-        Directory().Add(entry.directory ? cDirList::kDirectoryAttribute : 0x80, 0, 0, 0,
-                        static_cast<std::int32_t>(std::min<std::int64_t>(entry.size, INT32_MAX)),
-                        entry.name);
-        yieldToEventLoop();
-    }
-    return &Directory();
+    m_session.find(sFilter, [this, done](std::optional<std::vector<FtpSession::Entry>> entries) {
+        if (!entries) {
+            RecordFTPError("FtpFindFirstFile");
+            done(nullptr);
+            return;
+        }
+        if (entries->empty()) {
+            done(nullptr);
+            return;
+        }
+        try {
+            for (const auto& entry : *entries) {
+                Directory().Add(entry.directory ? cDirList::kDirectoryAttribute : 0x80, 0, 0, 0,
+                                figure(entry.size), entry.name);
+            }
+        } catch (const std::invalid_argument& twice) {
+            // The entries read so far stay readable through Directory().
+            m_lastError = twice.what();
+            done(nullptr);
+            return;
+        }
+        done(&Directory());
+    });
 }
 
-bool cFTP::SimpleFTPGetFile(const std::string& sLocal, const std::string& sRemote) {
-    return m_session.getFile(sRemote, sLocal, binary()) || RecordFTPError("SimpleFtpGetFile");
+void cFTP::SimpleFTPGetFile(const std::string& sLocal, const std::string& sRemote, Done done) {
+    m_session.getFile(sRemote, sLocal, binary(), [this, done](bool ok) {
+        done(ok || RecordFTPError("SimpleFtpGetFile"));
+    });
 }
 
 // The download goes to a temporary file beside the local one and replaces it only once the
@@ -161,97 +236,88 @@ bool cFTP::SimpleFTPGetFile(const std::string& sLocal, const std::string& sRemot
 // was. The listed size is only a guide for the progress figures: a listing gives a symbolic
 // link's own length, and a file may change between listing and transfer, so the data is read
 // to its end, whatever its length, up to kMaxDownloadBytes.
-bool cFTP::FTPDownloadFile(const std::string& sLocal, const std::string& sRemote) {
+void cFTP::FTPDownloadFile(const std::string& sLocal, const std::string& sRemote, Done done) {
     const std::string local = trimmedSpaces(sLocal);
     const std::string remote = trimmedSpaces(sRemote);
     if (local.empty() || remote.empty()) {
-        return false;
+        answerLater(std::move(done), false);
+        return;
     }
-    const std::int64_t listed = GetFTPFileSize(remote);
-    if (listed <= 0) {
-        return false; // no such file, or nothing in it
-    }
-    if (!m_session.openForReading(remote, binary())) {
-        return RecordFTPError("FtpOpenFile:GetFile");
-    }
-    FileReplacement file(local);
-    PacedYield yield;
-    char block[kBlock];
-    std::int64_t current = 0;
-    auto stop = [this](const char* name) {
-        RecordFTPError(name);
-        m_session.closeFile();
-        return false;
-    };
-    while (true) {
-        std::size_t got = 0;
-        if (!m_session.read(block, kBlock, got)) {
-            return stop("InternetReadFile");
+    GetFTPFileSize(remote, [this, local, remote, done](std::int64_t listed) {
+        if (listed <= 0) {
+            done(false); // no such file, or nothing in it
+            return;
         }
-        current += static_cast<std::int64_t>(got);
-        if (current > kMaxDownloadBytes) {
-            return stop("InternetReadFile");
-        }
-        if (!file.append(std::string_view(block, got))) {
-            m_session.closeFile();
-            return false;
-        }
-        if (got < static_cast<std::size_t>(kBlock)) {
-            break; // the server ended the transfer
-        }
-        yield();
-        if (Cancelled()) {
-            m_session.closeFile();
-            return false;
-        }
-        // The figures stay within the events' 32 bits (a download is far smaller anyway).
-        progress(static_cast<std::int32_t>(current),
-                 static_cast<std::int32_t>(
-                     std::min<std::int64_t>(std::max<std::int64_t>(current, listed), INT32_MAX)));
-    }
-    const auto received = static_cast<std::int32_t>(current);
-    progress(received, received);
-    if (!m_session.closeFile()) {
-        return RecordFTPError("InternetReadFile2");
-    }
-    return received > 0 && file.commit();
+        m_transfer = BlockTransfer::download(local);
+        m_transfer->total = listed;
+        auto sink = [this](std::string_view piece) {
+            BlockTransfer& t = *m_transfer;
+            const std::int64_t before = t.current;
+            t.current += static_cast<std::int64_t>(piece.size());
+            if (t.current > kMaxDownloadBytes || !t.file->append(piece)) {
+                t.refused = true;
+                return false;
+            }
+            for (std::int64_t block = (before / kBlock + 1) * kBlock; block <= t.current;
+                 block += kBlock) {
+                queueProgress(block, t.total);
+            }
+            return true;
+        };
+        m_session.download(remote, binary(), sink, [this, done](bool ok) {
+            flushProgress();
+            const auto transfer = std::move(m_transfer);
+            if (!ok) {
+                if (!transfer->refused || transfer->current > kMaxDownloadBytes) {
+                    RecordFTPError(transfer->current == 0 ? "FtpOpenFile:GetFile"
+                                                          : "InternetReadFile");
+                }
+                done(false);
+                return;
+            }
+            progress(figure(transfer->current), figure(transfer->current));
+            done(transfer->current > 0 && transfer->file->commit());
+        });
+    });
 }
 
-bool cFTP::FTPUploadFile(const std::string& sLocal, const std::string& sRemote) {
+void cFTP::FTPUploadFile(const std::string& sLocal, const std::string& sRemote, Done done) {
     const std::string local = trimmedSpaces(sLocal);
     const std::string remote = trimmedSpaces(sRemote);
     if (local.empty() || remote.empty()) {
-        return false;
+        answerLater(std::move(done), false);
+        return;
     }
-    if (!m_session.openForWriting(remote, binary())) {
-        return RecordFTPError("FtpOpenFile:PutFile");
-    }
-    const auto bytes = readWholeFile(local);
+    auto bytes = readWholeFile(local);
     if (!bytes) {
-        m_session.closeFile();
         throw std::runtime_error("cannot read " + local);
     }
-    const auto length = static_cast<std::int32_t>(bytes->size());
-    std::int32_t current = 0;
-    for (std::int32_t i = 0; i < length / kBlock; ++i) {
-        if (!m_session.write(bytes->data() + current, kBlock)) {
-            RecordFTPError("InternetWriteFile");
-            m_session.closeFile();
-            return false;
+    m_transfer = BlockTransfer::upload(std::move(*bytes));
+    m_transfer->total = static_cast<std::int64_t>(m_transfer->bytes.size());
+    auto source = [this](char* buffer, std::size_t room) {
+        BlockTransfer& t = *m_transfer;
+        const std::size_t given =
+            std::min(room, t.bytes.size() - static_cast<std::size_t>(t.current));
+        std::memcpy(buffer, t.bytes.data() + t.current, given);
+        const std::int64_t before = t.current;
+        t.current += static_cast<std::int64_t>(given);
+        for (std::int64_t block = (before / kBlock + 1) * kBlock; block <= t.current;
+             block += kBlock) {
+            queueProgress(block, t.total);
         }
-        yieldToEventLoop();
-        current += kBlock;
-        progress(current, length);
-    }
-    const std::int32_t rest = length % kBlock;
-    if (rest != 0 && !m_session.write(bytes->data() + current, static_cast<std::size_t>(rest))) {
-        RecordFTPError("InternetWriteFile2");
-        m_session.closeFile();
-        return false;
-    }
-    current += rest;
-    progress(current, current);
-    return m_session.closeFile() || RecordFTPError("InternetWriteFile2");
+        return given;
+    };
+    m_session.upload(remote, binary(), source, [this, done](bool ok) {
+        flushProgress();
+        const auto transfer = std::move(m_transfer);
+        if (!ok) {
+            done(RecordFTPError(transfer->current == 0 ? "FtpOpenFile:PutFile"
+                                                       : "InternetWriteFile"));
+            return;
+        }
+        progress(figure(transfer->current), figure(transfer->current));
+        done(true);
+    });
 }
 
 } // namespace lumo

@@ -1,22 +1,28 @@
 #pragma once
 
-#include "platform/FtpSession.h"
+#include "net/FtpSession.h"
 #include "state/ProgramState.h"
 #include "update/DirList.h"
 
+#include <QObject>
 #include <cstdint>
 #include <functional>
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace lumo {
 
 class MessageBoxes;
+class NetEngine;
 
 // The program's FTP client: one session with at most one connection, whole-file and 255-byte
 // block transfers with progress events, remote file and folder operations and listings.
-// Failures are reported through results; the text of the last one is kept.
+// Operations that reach the server end later, as events: each calls its `done` with its result
+// (what the described operation returns). One runs at a time. Failures are reported through
+// results; the text of the last one is kept.
 class cFTP {
 public:
     static constexpr std::int32_t kBlock = 255;
@@ -26,46 +32,60 @@ public:
     // A download that grows past this is refused: no station list is anywhere near it.
     static constexpr std::int64_t kMaxDownloadBytes = 64 * 1024 * 1024;
 
+    using Done = std::function<void(bool)>;
+
     // `armReshowTimer` starts the player window's re-show timer after a failed connection.
-    cFTP(ProgramState& state, MessageBoxes& messages, std::function<void()> armReshowTimer);
+    cFTP(ProgramState& state, MessageBoxes& messages, NetEngine& engine,
+         std::function<void()> armReshowTimer);
+    ~cFTP();
+    cFTP(const cFTP&) = delete;
+    cFTP& operator=(const cFTP&) = delete;
 
     cDirList& Directory();
     std::string GetLastErrorMessage() const { return m_lastError; }
+    // Closes the connection; an operation under way ends with it, and its `done` never comes.
     void CloseConnection();
-    bool SimpleFTPPutFile(const std::string& sLocal, const std::string& sRemote);
-    bool RenameFTPFile(const std::string& sExisting, const std::string& sNewName);
-    bool CreateFTPDirectory(const std::string& sDirectory);
-    bool RemoveFTPDirectory(const std::string& sDirectory);
-    bool DeleteFTPFile(const std::string& sRemote);
-    bool OpenConnection(const std::string& sServer, const std::string& sUser,
-                        const std::string& sPassword);
-    // Throws std::runtime_error when the local file cannot be read.
-    bool FTPUploadFile(const std::string& sLocal, const std::string& sRemote);
-    bool FTPDownloadFile(const std::string& sLocal, const std::string& sRemote);
-    bool SimpleFTPGetFile(const std::string& sLocal, const std::string& sRemote);
+    void SimpleFTPPutFile(const std::string& sLocal, const std::string& sRemote, Done done);
+    void RenameFTPFile(const std::string& sExisting, const std::string& sNewName, Done done);
+    void CreateFTPDirectory(const std::string& sDirectory, Done done);
+    void RemoveFTPDirectory(const std::string& sDirectory, Done done);
+    void DeleteFTPFile(const std::string& sRemote, Done done);
+    // A failed connection says so in a message box, and `done` comes once it is closed.
+    void OpenConnection(const std::string& sServer, const std::string& sUser,
+                        const std::string& sPassword, Done done);
+    // Throws std::runtime_error, before anything is sent, when the local file cannot be read.
+    void FTPUploadFile(const std::string& sLocal, const std::string& sRemote, Done done);
+    void FTPDownloadFile(const std::string& sLocal, const std::string& sRemote, Done done);
+    void SimpleFTPGetFile(const std::string& sLocal, const std::string& sRemote, Done done);
+    // The session's current folder, as the server named it on entering (no call to make).
     std::string GetFTPDirectory();
-    bool SetFTPDirectory(const std::string& sDir);
+    void SetFTPDirectory(const std::string& sDir, Done done);
     // The remote file's size (64 bits: files of 2 GiB and more exist); -1 when there is no
     // such file, -2 on failure.
-    std::int64_t GetFTPFileSize(const std::string& sFile);
-    // The entries matching the filter, or nothing (also when nothing matched).
-    cDirList* GetDirectoryListing(const std::string& sFilter);
+    void GetFTPFileSize(const std::string& sFile, std::function<void(std::int64_t)> done);
+    // The entries matching the filter, or nothing (also when nothing matched, and when the
+    // listing names one entry twice: no caller waits to be told otherwise).
+    void GetDirectoryListing(const std::string& sFilter, std::function<void(cDirList*)> done);
     void SetTransferASCII() { m_transferType = kTransferAscii; }
     void SetTransferBinary() { m_transferType = kTransferBinary; }
     void SetModeActive() { m_connectFlags = 0; }
     void SetModePassive() { m_connectFlags = kPassive; }
+    // An operation is under way.
+    bool busy() const { return m_session.busy() || m_transfer != nullptr; }
 
-    // Lets the user call off the session's calls while they wait (empty: never). A call
-    // called off fails quietly: no message box, no re-show.
-    void SetCancelCheck(std::function<bool()> cancelled);
-    bool Cancelled() const { return m_cancelled && m_cancelled(); }
-
-    // FileTransferProgress (lCurrentBytes, lTotalBytes), once per block and once at the end.
+    // FileTransferProgress (lCurrentBytes, lTotalBytes), once per block and once at the end,
+    // each as an event.
     std::function<void(std::int32_t, std::int32_t)> FileTransferProgress;
 
 private:
+    struct BlockTransfer;
+
     bool RecordFTPError(const std::string& name);
     bool binary() const { return m_transferType == kTransferBinary; }
+    void answerLater(Done done, bool result);
+    // Block events gathered inside the transfer go out as an event.
+    void queueProgress(std::int64_t current, std::int64_t total);
+    void flushProgress();
     void progress(std::int32_t current, std::int32_t total) const;
 
     ProgramState& m_state;
@@ -76,7 +96,11 @@ private:
     std::int32_t m_connectFlags = 0;
     std::string m_lastError;
     std::optional<cDirList> m_dirList;
-    std::function<bool()> m_cancelled;
+    std::unique_ptr<BlockTransfer> m_transfer; // the block-wise transfer under way
+    std::vector<std::pair<std::int32_t, std::int32_t>> m_progress; // not yet raised
+    bool m_flushQueued = false;
+    QObject m_context; // results and progress events arrive through it
+    std::uint64_t m_round = 0; // CloseConnection drops what was still queued
 };
 
 } // namespace lumo

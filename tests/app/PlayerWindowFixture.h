@@ -4,7 +4,7 @@
 #include "LoopbackHttpServer.h"
 #include "TempFolder.h"
 #include "app/PlayerWindow.h"
-#include "platform/VlcMediaPlayer.h"
+#include "media/VlcMediaPlayer.h"
 
 #include <memory>
 

@@ -6,8 +6,8 @@
 #include "chooser/Stations.h"
 #include "platform/ClickLabel.h"
 #include "platform/QtMessageBoxes.h"
-#include "platform/VideoWidget.h"
-#include "platform/VlcMediaPlayer.h"
+#include "media/VideoWidget.h"
+#include "media/VlcMediaPlayer.h"
 
 #include <QApplication>
 #include <QGuiApplication>

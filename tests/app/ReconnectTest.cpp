@@ -8,7 +8,7 @@
 #include "app/PlayerWindow.h"
 #include "app/StreamKeeper.h"
 #include "platform/ClickLabel.h"
-#include "platform/VlcMediaPlayer.h"
+#include "media/VlcMediaPlayer.h"
 
 #include <QTest>
 #include <gtest/gtest.h>

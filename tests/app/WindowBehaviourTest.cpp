@@ -7,7 +7,7 @@
 
 #include "platform/ClickLabel.h"
 #include "platform/OnTop.h"
-#include "platform/VideoWidget.h"
+#include "media/VideoWidget.h"
 #include <QListWidget>
 
 #include <QTest>

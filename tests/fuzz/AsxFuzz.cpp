@@ -1,7 +1,7 @@
 // The ASX reader on any document, and on a document written around an address taken from the
 // input (with its special characters written as entities): that address comes back as it was.
 #include "FuzzCheck.h"
-#include "platform/PlaylistProbe.h"
+#include "net/PlaylistProbe.h"
 
 #include <string>
 

@@ -1,7 +1,7 @@
 // The FTP reply reader on any server talk, and a 257 reply written around a folder name from
 // the input (quotes doubled, as FTP writes them): the folder comes back as it was.
 #include "FuzzCheck.h"
-#include "platform/FtpReplies.h"
+#include "net/FtpReplies.h"
 
 #include <string>
 

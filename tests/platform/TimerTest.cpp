@@ -1,8 +1,6 @@
 #include "platform/Timer.h"
 #include "EventWait.h"
-#include "platform/EventLoop.h"
 
-#include <QTimer>
 #include <gtest/gtest.h>
 
 namespace lumo {
@@ -42,13 +40,6 @@ TEST(Timer, AOneShotHandlerStopsItselfAtTheStartOfItsTick) {
     // A tick that arrives after the interval was cleared does nothing.
     timer.tick();
     EXPECT_EQ(ticks, 1);
-}
-
-TEST(EventLoop, YieldRunsPendingEvents) {
-    bool ran = false;
-    QTimer::singleShot(0, [&] { ran = true; });
-    yieldToEventLoop();
-    EXPECT_TRUE(ran);
 }
 
 } // namespace

@@ -1,6 +1,6 @@
-#include "platform/MediaPlayer.h"
+#include "media/MediaPlayer.h"
 #include "platform/UrlOpener.h"
-#include "platform/VlcStateMap.h"
+#include "media/VlcStateMap.h"
 
 #include <gtest/gtest.h>
 

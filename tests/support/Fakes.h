@@ -2,7 +2,7 @@
 
 #include "catalogue/ChooserView.h"
 #include "catalogue/PlayerWindowLink.h"
-#include "platform/MediaPlayer.h"
+#include "media/MediaPlayer.h"
 #include "platform/MessageBoxes.h"
 #include "platform/ScreenCursor.h"
 #include "platform/UrlOpener.h"

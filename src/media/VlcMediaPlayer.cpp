@@ -1,0 +1,483 @@
+#include "media/VlcMediaPlayer.h"
+
+#include "media/VideoWidget.h"
+#include "media/VlcStateMap.h"
+#include "net/UserAgent.h"
+#include "platform/UrlOpener.h"
+
+#include <QGuiApplication>
+#include <QLoggingCategory>
+#include <algorithm>
+#include <cctype>
+
+namespace lumo {
+
+namespace {
+
+// Off unless asked for (QT_LOGGING_RULES="lumo.media.info=true"); the start-up benchmark reads it.
+Q_LOGGING_CATEGORY(lcMedia, "lumo.media", QtWarningMsg)
+
+constexpr libvlc_event_type_t kPlayerEvents[] = {
+    libvlc_MediaPlayerOpening,          libvlc_MediaPlayerBuffering,
+    libvlc_MediaPlayerPlaying,          libvlc_MediaPlayerPaused,
+    libvlc_MediaPlayerStopped,          libvlc_MediaPlayerEndReached,
+    libvlc_MediaPlayerEncounteredError, libvlc_MediaPlayerLengthChanged,
+    libvlc_MediaPlayerTimeChanged,      libvlc_MediaPlayerSeekableChanged};
+
+// How far a clock may run past a length before the length is taken for a live window.
+constexpr long long kLengthTolerance = 2000;
+// Longer than this, an unseekable stream's length is a placeholder, not a programme.
+constexpr long long kLongestClipMs = 12LL * 3600 * 1000;
+
+std::string trimmed(const std::string& text) {
+    const auto first = text.find_first_not_of(" \t\r\n");
+    if (first == std::string::npos) {
+        return {};
+    }
+    return text.substr(first, text.find_last_not_of(" \t\r\n") - first + 1);
+}
+
+} // namespace
+
+VlcMediaPlayer::VlcMediaPlayer(VideoWidget* video, NetEngine& network, Options options)
+    : m_video(video), m_network(network), m_options(std::move(options)) {
+    // Statistics stay on: they tell whether a stream's data still arrives.
+    const std::string readAhead = "--prefetch-buffer-size=" + std::to_string(kNetworkReadAheadKiB);
+    const std::string readSize = "--prefetch-read-size=" + std::to_string(kNetworkReadBytes);
+    std::vector<const char*> argv{"--no-video-title-show", "--no-snapshot-preview", "--quiet",
+                                  readAhead.c_str(), readSize.c_str()};
+    for (const auto& arg : m_options.vlcArguments) {
+        argv.push_back(arg.c_str());
+    }
+    m_instance.reset(libvlc_new(static_cast<int>(argv.size()), argv.data()));
+    if (!m_instance) {
+        m_status = "Media player unavailable";
+        return;
+    }
+    libvlc_set_user_agent(m_instance.get(), kProductName, kUserAgent);
+    m_player.reset(libvlc_media_player_new(m_instance.get()));
+    if (!m_player) {
+        m_status = "Media player unavailable";
+        return;
+    }
+    libvlc_event_manager_t* events = libvlc_media_player_event_manager(m_player.get());
+    for (auto type : kPlayerEvents) {
+        libvlc_event_attach(events, type, &VlcMediaPlayer::onPlayerEvent, this);
+    }
+    // Clicks and keys go to our widget, not to libVLC's own handlers.
+    libvlc_video_set_mouse_input(m_player.get(), 0);
+    libvlc_video_set_key_input(m_player.get(), 0);
+    if (m_video && QGuiApplication::platformName() == QLatin1String("xcb")) {
+        libvlc_media_player_set_xwindow(m_player.get(), static_cast<uint32_t>(m_video->winId()));
+    }
+    if (m_video) {
+        connect(m_video, &VideoWidget::clicked, this, [this] { notifyClick(); });
+        connect(m_video, &VideoWidget::doubleClicked, this, [this] { notifyDoubleClick(); });
+        // Full screen and back change the rectangle: the stretched picture follows it.
+        connect(m_video, &VideoWidget::resized, this, [this] { applyStretch(); });
+    }
+    m_stallCheck.setInterval(1000);
+    connect(&m_stallCheck, &QTimer::timeout, this, &VlcMediaPlayer::checkForStall);
+    m_watchdog.setSingleShot(true);
+    connect(&m_watchdog, &QTimer::timeout, this, [this] {
+        if (m_state != PlayState::Playing && m_state != PlayState::Paused) {
+            openFailed("No answer from the station");
+        }
+    });
+}
+
+VlcMediaPlayer::~VlcMediaPlayer() {
+    m_watchdog.stop();
+    if (m_player) {
+        libvlc_event_manager_t* events = libvlc_media_player_event_manager(m_player.get());
+        for (auto type : kPlayerEvents) {
+            libvlc_event_detach(events, type, &VlcMediaPlayer::onPlayerEvent, this);
+        }
+        libvlc_media_player_stop(m_player.get());
+    }
+    detachCurrentMedia();
+}
+
+void VlcMediaPlayer::onPlayerEvent(const libvlc_event_t* event, void* self) {
+    float value = 0;
+    if (event->type == libvlc_MediaPlayerBuffering) {
+        value = event->u.media_player_buffering.new_cache;
+    } else if (event->type == libvlc_MediaPlayerTimeChanged) {
+        value = static_cast<float>(event->u.media_player_time_changed.new_time) / 1000.0f;
+    } else if (event->type == libvlc_MediaPlayerSeekableChanged) {
+        value = static_cast<float>(event->u.media_player_seekable_changed.new_seekable);
+    } else if (event->type == libvlc_MediaPlayerLengthChanged) {
+        // Kept in seconds, so a float carries any real length.
+        value = static_cast<float>(event->u.media_player_length_changed.new_length) / 1000.0f;
+    }
+    static_cast<VlcMediaPlayer*>(self)->post(event->type, value);
+}
+
+void VlcMediaPlayer::onMediaEvent(const libvlc_event_t* event, void* self) {
+    if (event->type != libvlc_MediaMetaChanged) {
+        return;
+    }
+    const libvlc_meta_t type = event->u.media_meta_changed.meta_type;
+    if (type == libvlc_meta_NowPlaying || type == libvlc_meta_Title || type == libvlc_meta_Artist) {
+        static_cast<VlcMediaPlayer*>(self)->post(event->type, 0);
+    }
+}
+
+// A stream whose clock or data has not moved for the stall time has stopped, whatever its
+// format: an Ogg decoder, say, keeps its clock going for a while after the data has stopped.
+// Demultiplexed bytes are the measure: a clip is read at the pace it plays, a live stream as
+// it arrives.
+void VlcMediaPlayer::checkForStall() {
+    if (m_state != PlayState::Playing) {
+        return;
+    }
+    // libVLC does not report every change of a stream's artist and title: look each second.
+    m_nowPlaying = streamTitle();
+    m_status = m_nowPlaying.empty() ? "Playing" : m_nowPlaying;
+    libvlc_media_stats_t stats{};
+    if (m_current && libvlc_media_get_stats(m_current.get(), &stats) &&
+        stats.i_demux_read_bytes != m_demuxedBytes) {
+        m_demuxedBytes = stats.i_demux_read_bytes;
+        m_dataArrived.start();
+    }
+    const qint64 limit = m_options.stallTimeoutMilliseconds;
+    if (m_clockAdvanced.elapsed() > limit || m_dataArrived.elapsed() > limit) {
+        openFailed("The stream stalled");
+    }
+}
+
+// Runs on a libVLC thread: only posts. Calling libVLC from here can deadlock.
+void VlcMediaPlayer::post(int type, float value) {
+    const Report report{m_generation.load(), type, value};
+    QMetaObject::invokeMethod(
+        this, [this, report] { handle(report); }, Qt::QueuedConnection);
+}
+
+void VlcMediaPlayer::handle(const Report& report) {
+    if (report.generation != m_generation.load()) {
+        return;
+    }
+    switch (report.type) {
+    case libvlc_MediaPlayerOpening:
+        m_state = playStateFor(libvlc_Opening);
+        m_status = "Connecting...";
+        break;
+    case libvlc_MediaPlayerBuffering:
+        if (report.value >= 100) {
+            m_buffered = true;
+            if (m_libvlcPlaying) {
+                confirmPlaying();
+            }
+        } else if (m_state != PlayState::Playing && m_state != PlayState::Paused) {
+            m_status = "Buffering " + std::to_string(static_cast<int>(report.value)) + "%";
+        }
+        break;
+    case libvlc_MediaPlayerPlaying:
+        // A playlist "plays" too, for as long as it takes to read it; only media that has
+        // filled its buffers once counts as playing.
+        m_libvlcPlaying = true;
+        if (m_buffered || m_everPlayed) {
+            confirmPlaying();
+        }
+        break;
+    case libvlc_MediaPlayerPaused:
+        m_libvlcPlaying = false;
+        m_watchdog.stop();
+        m_stallCheck.stop();
+        m_state = playStateFor(libvlc_Paused);
+        m_status = "Paused";
+        break;
+    case libvlc_MediaPlayerStopped:
+        if (m_ended) {
+            break; // libVLC reports "stopped" after an end as well; the end stands
+        }
+        m_watchdog.stop();
+        m_state = playStateFor(libvlc_Stopped);
+        m_status = "Stopped";
+        break;
+    case libvlc_MediaPlayerTimeChanged:
+        if (report.value > 0) {
+            m_clockAdvanced.start();
+            m_positionMs = static_cast<long long>(report.value * 1000.0f);
+            // A live HLS stream gives its playlist's window as its length; its clock runs past.
+            if (m_lengthMs > 0 && m_positionMs > m_lengthMs + kLengthTolerance) {
+                m_clockPastLength = true;
+            }
+            // The clock runs: media is playing even if its buffers never reported full.
+            if (m_libvlcPlaying && m_state != PlayState::Playing) {
+                confirmPlaying();
+            }
+        }
+        break;
+    case libvlc_MediaPlayerSeekableChanged:
+        m_seekable = report.value != 0;
+        break;
+    case libvlc_MediaPlayerEndReached:
+    case libvlc_MediaPlayerEncounteredError:
+        m_watchdog.stop();
+        m_stallCheck.stop();
+        if (m_everPlayed) {
+            m_state = playStateFor(libvlc_Ended);
+            m_status = "Finished";
+            m_ended = true;
+        } else {
+            endedWithoutPlaying(report.type == libvlc_MediaPlayerEncounteredError
+                                    ? "Could not connect"
+                                    : "Nothing to play");
+        }
+        break;
+    case libvlc_MediaPlayerLengthChanged:
+        m_lengthMs = static_cast<long long>(report.value * 1000.0f);
+        break;
+    case libvlc_MediaMetaChanged:
+        m_nowPlaying = streamTitle();
+        if (m_state == PlayState::Playing) {
+            m_status = m_nowPlaying.empty() ? "Playing" : m_nowPlaying;
+        }
+        break;
+    default:
+        break;
+    }
+}
+
+// What the station says is playing: its ICY title, or else the artist and title that Ogg and
+// other containers carry. A title that is only the media's own name (from its address or a
+// playlist entry) is not one.
+std::string VlcMediaPlayer::streamTitle() const {
+    if (!m_current) {
+        return {};
+    }
+    auto meta = [this](libvlc_meta_t type) {
+        std::string text;
+        if (char* value = libvlc_media_get_meta(m_current.get(), type)) {
+            text = trimmed(value);
+            libvlc_free(value);
+        }
+        return text;
+    };
+    if (std::string icy = meta(libvlc_meta_NowPlaying); !icy.empty()) {
+        return icy;
+    }
+    std::string title = meta(libvlc_meta_Title);
+    if (title == m_mediaName) {
+        title.clear();
+    }
+    const std::string artist = meta(libvlc_meta_Artist);
+    if (title.empty()) {
+        return {};
+    }
+    return artist.empty() ? title : artist + " - " + title;
+}
+
+void VlcMediaPlayer::confirmPlaying() {
+    m_watchdog.stop();
+    m_clockAdvanced.start();
+    m_dataArrived.start();
+    m_stallCheck.start();
+    m_state = playStateFor(libvlc_Playing);
+    m_everPlayed = true;
+    m_status = m_nowPlaying.empty() ? "Playing" : m_nowPlaying;
+    qCInfo(lcMedia, "playing %s", m_url.c_str());
+    applyAudioSettings();
+    applyStretch();
+}
+
+void VlcMediaPlayer::haltPlayback() {
+    m_probe.reset();
+    m_watchdog.stop();
+    m_stallCheck.stop();
+    m_pausedByStopping = false;
+    m_libvlcPlaying = false;
+    m_buffered = false;
+    m_ended = false;
+    if (m_player) {
+        libvlc_media_player_stop(m_player.get());
+    }
+    // Whatever the stopped playback still had in flight is now stale.
+    ++m_generation;
+}
+
+void VlcMediaPlayer::detachCurrentMedia() {
+    if (m_current) {
+        libvlc_event_detach(libvlc_media_event_manager(m_current.get()), libvlc_MediaMetaChanged,
+                            &VlcMediaPlayer::onMediaEvent, this);
+    }
+}
+
+void VlcMediaPlayer::startMedia(VlcMedia media) {
+    haltPlayback();
+    detachCurrentMedia();
+    m_current = std::move(media);
+    m_nowPlaying.clear();
+    m_lengthMs = 0;
+    m_positionMs = 0;
+    m_clockPastLength = false;
+    m_demuxedBytes = 0;
+    m_seekable = false;
+    if (char* name = libvlc_media_get_meta(m_current.get(), libvlc_meta_Title)) {
+        m_mediaName = trimmed(name);
+        libvlc_free(name);
+    } else {
+        m_mediaName.clear();
+    }
+    m_state = PlayState::Transitioning;
+    m_status = "Connecting...";
+    libvlc_event_attach(libvlc_media_event_manager(m_current.get()), libvlc_MediaMetaChanged,
+                        &VlcMediaPlayer::onMediaEvent, this);
+    libvlc_media_player_set_media(m_player.get(), m_current.get());
+    if (libvlc_media_player_play(m_player.get()) != 0) {
+        openFailed("Could not open");
+        return;
+    }
+    m_watchdog.start(m_options.openTimeoutMilliseconds);
+}
+
+void VlcMediaPlayer::openFailed(const std::string& why) {
+    haltPlayback();
+    m_candidates.clear();
+    m_state = PlayState::Ready;
+    m_status = why;
+}
+
+void VlcMediaPlayer::setURL(const std::string& address) {
+    if (!m_player) {
+        m_url = address;
+        m_state = PlayState::Ready;
+        return;
+    }
+    haltPlayback();
+    detachCurrentMedia();
+    m_current.reset();
+    m_candidates.clear();
+    m_url = address;
+    m_everPlayed = false;
+    m_probed = false;
+    m_hops = 0;
+    m_lengthMs = 0;
+    m_nowPlaying.clear();
+    const std::string target = trimmed(address);
+    if (target.empty()) {
+        libvlc_media_player_set_media(m_player.get(), nullptr);
+        m_state = PlayState::Undefined;
+        m_status.clear();
+        return;
+    }
+    // Stations and playlists come from outside: only network streams are opened, never a local
+    // file, a device (camera, microphone, screen) or one of libVLC's own schemes.
+    if (!isNetworkAddress(target)) {
+        openFailed("Failed to Connect");
+        return;
+    }
+    VlcMedia media(libvlc_media_new_location(m_instance.get(), target.c_str()));
+    if (!media) {
+        openFailed("Could not open");
+        return;
+    }
+    startMedia(std::move(media));
+}
+
+void VlcMediaPlayer::play() {
+    if (!m_player || !m_current) {
+        return;
+    }
+    if (m_state == PlayState::Paused && !m_pausedByStopping) {
+        libvlc_media_player_set_pause(m_player.get(), 0);
+        return;
+    }
+    if (m_state == PlayState::Playing || m_state == PlayState::Transitioning) {
+        return;
+    }
+    if (!m_everPlayed) {
+        setURL(m_url); // start over, playlist and all
+        return;
+    }
+    VlcMedia again(libvlc_media_duplicate(m_current.get()));
+    startMedia(std::move(again));
+}
+
+void VlcMediaPlayer::stop() {
+    if (!m_player) {
+        return;
+    }
+    haltPlayback();
+    m_candidates.clear();
+    m_state = PlayState::Stopped;
+    m_status = "Stopped";
+}
+
+void VlcMediaPlayer::pause() {
+    if (!m_player || m_state != PlayState::Playing) {
+        return;
+    }
+    if (m_seekable && libvlc_media_player_can_pause(m_player.get()) != 0) {
+        libvlc_media_player_set_pause(m_player.get(), 1);
+        return;
+    }
+    // A live stream cannot hold still (its server may drop a connection that stops reading):
+    // let go of it, and connect afresh on play.
+    haltPlayback();
+    m_pausedByStopping = true;
+    m_state = PlayState::Paused;
+    m_status = "Paused";
+}
+
+void VlcMediaPlayer::setVolume(int volume) {
+    m_volume = std::clamp(volume, 0, 100);
+    applyAudioSettings();
+}
+
+void VlcMediaPlayer::setMute(bool mute) {
+    m_mute = mute;
+    applyAudioSettings();
+}
+
+// libVLC only takes these once audio is running, so they are given again when playing starts.
+void VlcMediaPlayer::applyAudioSettings() {
+    if (m_player) {
+        libvlc_audio_set_volume(m_player.get(), m_volume);
+        libvlc_audio_set_mute(m_player.get(), m_mute ? 1 : 0);
+    }
+}
+
+// A clip has a programme length, whether or not its server lets it be sought. A live stream has
+// none: its clock runs past what it gives as its length (an HLS window), or it cannot be
+// sought and gives a length no programme has (an endless WAV header's 4 GiB).
+double VlcMediaPlayer::duration() const {
+    if (m_lengthMs <= 0 || m_clockPastLength || (!m_seekable && m_lengthMs > kLongestClipMs)) {
+        return 0.0;
+    }
+    return static_cast<double>(m_lengthMs) / 1000.0;
+}
+
+bool VlcMediaPlayer::fullScreen() const {
+    return m_video && m_video->isFullScreen();
+}
+
+void VlcMediaPlayer::setFullScreen(bool on) {
+    if (m_video) {
+        m_video->setFullScreen(on);
+    }
+}
+
+void VlcMediaPlayer::setStretchToFit(bool on) {
+    if (on != m_stretch) {
+        m_stretch = on;
+        applyStretch();
+    }
+}
+
+void VlcMediaPlayer::applyStretch() {
+    if (!m_player) {
+        return;
+    }
+    libvlc_video_set_scale(m_player.get(), 0);
+    if (m_stretch && m_video && m_video->width() > 0 && m_video->height() > 0) {
+        const std::string ratio =
+            std::to_string(m_video->width()) + ":" + std::to_string(m_video->height());
+        libvlc_video_set_aspect_ratio(m_player.get(), ratio.c_str());
+    } else {
+        libvlc_video_set_aspect_ratio(m_player.get(), nullptr);
+    }
+}
+
+} // namespace lumo

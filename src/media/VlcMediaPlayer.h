@@ -1,0 +1,146 @@
+#pragma once
+
+#include "media/MediaPlayer.h"
+#include "net/Pending.h"
+
+#include <QElapsedTimer>
+#include <QObject>
+#include <QPointer>
+#include <QTimer>
+#include <atomic>
+#include <cstdint>
+#include <deque>
+#include <memory>
+#include <string>
+#include <vector>
+#include <vlc/vlc.h>
+
+namespace lumo {
+
+class NetEngine;
+class VideoWidget;
+
+struct VlcInstanceDeleter {
+    void operator()(libvlc_instance_t* p) const { libvlc_release(p); }
+};
+struct VlcPlayerDeleter {
+    void operator()(libvlc_media_player_t* p) const { libvlc_media_player_release(p); }
+};
+struct VlcMediaDeleter {
+    void operator()(libvlc_media_t* p) const { libvlc_media_release(p); }
+};
+using VlcMedia = std::unique_ptr<libvlc_media_t, VlcMediaDeleter>;
+
+// The media player over libVLC. libVLC reports from its own threads; those callbacks only
+// post to this object's thread, where every libVLC call is made. Each new address (or playlist
+// entry) starts a new generation, and reports of an older generation are dropped. The look at
+// an address that ended without playing (is it an ASX playlist?) is a transfer on the network
+// engine: the player goes on when its answer arrives.
+class VlcMediaPlayer final : public QObject, public MediaPlayer {
+    Q_OBJECT
+public:
+    struct Options {
+        std::vector<std::string> vlcArguments;
+        // An open that has not reached playing by then is reported as failed (Ready).
+        int openTimeoutMilliseconds = 20000;
+        // Bounded look at an address that ended without playing, to spot ASX playlists.
+        int playlistProbeMilliseconds = 4000;
+        // A stream whose clock has not moved for this long while playing is reported as ended.
+        int stallTimeoutMilliseconds = 10000;
+    };
+
+    // How much of a network stream libVLC reads ahead and keeps, and how much it asks for at a
+    // time. Its defaults (16 MiB for both) fill up on a live stream and are kept: ten minutes
+    // of 320 kbps added 15 MB.
+    static constexpr int kNetworkReadAheadKiB = 512;
+    static constexpr int kNetworkReadBytes = 64 * 1024;
+
+    // `video` may be null (no picture); when given, and the display is X11, video is drawn into it.
+    VlcMediaPlayer(VideoWidget* video, NetEngine& network, Options options);
+    ~VlcMediaPlayer() override;
+
+    bool isValid() const { return m_player != nullptr; }
+
+    void setURL(const std::string& address) override;
+    std::string URL() const override { return m_url; }
+    void play() override;
+    void stop() override;
+    void pause() override;
+    void setVolume(int volume) override;
+    int volume() const override { return m_volume; }
+    void setMute(bool mute) override;
+    bool mute() const override { return m_mute; }
+    int playState() const override { return m_state; }
+    double duration() const override;
+    std::string durationString() const override { return formatDuration(duration()); }
+    std::string status() const override { return m_status; }
+    std::string nowPlaying() const override { return m_nowPlaying; }
+    bool fullScreen() const override;
+    void setFullScreen(bool on) override;
+    void setStretchToFit(bool on) override;
+    bool stretchToFit() const override { return m_stretch; }
+
+private:
+    struct Report {
+        std::uint64_t generation;
+        int type;
+        float value;
+    };
+    static void onPlayerEvent(const libvlc_event_t* event, void* self);
+    static void onMediaEvent(const libvlc_event_t* event, void* self);
+    void post(int type, float value);
+    void handle(const Report& report);
+
+    void startMedia(VlcMedia media);
+    void checkForStall();
+    std::string streamTitle() const;
+    void confirmPlaying();
+    void haltPlayback();
+    void openFailed(const std::string& why);
+    // What an address that ended without playing leads to: its playlist's entries, or an ASX
+    // playlist found by a look at its first bytes; else it failed.
+    void endedWithoutPlaying(const std::string& why);
+    bool playNextCandidate();
+    void queueSubItems();
+    void queueAsxReferences(const std::string& head);
+    void applyAudioSettings();
+    void applyStretch();
+    void detachCurrentMedia();
+
+    QPointer<VideoWidget> m_video;
+    NetEngine& m_network;
+    Options m_options;
+    std::unique_ptr<libvlc_instance_t, VlcInstanceDeleter> m_instance;
+    std::unique_ptr<libvlc_media_player_t, VlcPlayerDeleter> m_player;
+    VlcMedia m_current;
+    std::deque<VlcMedia> m_candidates;
+    std::atomic<std::uint64_t> m_generation{0};
+    QTimer m_watchdog;
+    QTimer m_stallCheck;
+    QElapsedTimer m_clockAdvanced;
+    QElapsedTimer m_dataArrived;
+    std::int64_t m_demuxedBytes = 0;
+
+    std::string m_url;
+    std::string m_status;
+    std::string m_nowPlaying;
+    std::string m_mediaName; // the media's title before it played: its address or list entry
+    int m_state = PlayState::Undefined;
+    int m_volume = 50;
+    bool m_mute = false;
+    bool m_stretch = true;
+    bool m_everPlayed = false;
+    bool m_libvlcPlaying = false; // libVLC's word, before buffers have filled
+    bool m_buffered = false;
+    bool m_seekable = false;
+    bool m_ended = false;            // the current media reached its end (or failed) after playing
+    bool m_pausedByStopping = false; // paused a stream that cannot pause: play reconnects
+    bool m_probed = false;
+    PendingPtr m_probe; // the look at the first bytes, while it runs
+    int m_hops = 0;
+    long long m_lengthMs = 0;
+    long long m_positionMs = 0;
+    bool m_clockPastLength = false; // a live window, not a programme
+};
+
+} // namespace lumo

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "net/Pending.h"
+
+#include <cstddef>
+#include <curl/curl.h>
+#include <functional>
+#include <string>
+
+namespace lumo {
+
+class NetEngine;
+
+// One http(s) request on the engine, set up as every request of the program is: http and https
+// only (redirects too, at most `maxRedirects`), the program's User-Agent, a connect and a total
+// time limit, and a cap on the body. An HTTP error status ends it as failed.
+struct HttpReadOptions {
+    long connectMilliseconds = 10000;
+    long totalMilliseconds = 20000;
+    long maxRedirects = 5;
+    std::size_t maxBytes = 8 * 1024 * 1024;
+    // A body that reaches the cap: the request fails, or it ends there with what it has.
+    enum class AtCap { Fail, Stop } atCap = AtCap::Fail;
+};
+
+struct HttpReadResult {
+    CURLcode code = CURLE_OK;
+    long status = 0;   // the last response's HTTP status
+    std::string body;  // what arrived, at most the cap
+    bool capped = false;
+    // The body arrived whole: no failure, and no cut at the cap.
+    bool complete() const { return code == CURLE_OK && !capped; }
+};
+
+// Starts the request for `address` (a full http(s) address); `done` comes later from the event
+// loop. Dropping the handle calls the request off: its connection closes and `done` never comes.
+[[nodiscard]] PendingPtr httpRead(NetEngine& engine, const std::string& address,
+                                  const HttpReadOptions& options,
+                                  std::function<void(HttpReadResult)> done);
+
+} // namespace lumo

@@ -1,0 +1,25 @@
+#include "net/Pending.h"
+
+#include <QObject>
+
+namespace lumo {
+
+namespace {
+
+class Later final : public Pending {
+public:
+    explicit Later(std::function<void()> work) {
+        QMetaObject::invokeMethod(&m_context, std::move(work), Qt::QueuedConnection);
+    }
+
+private:
+    QObject m_context; // the queued call goes with it
+};
+
+} // namespace
+
+PendingPtr later(std::function<void()> work) {
+    return std::make_unique<Later>(std::move(work));
+}
+
+} // namespace lumo

@@ -1,0 +1,29 @@
+#include "net/StationCheck.h"
+
+#include "net/HttpRead.h"
+#include "net/HttpTransfer.h"
+#include "net/NetEngine.h"
+
+namespace lumo {
+
+bool canLookAt(const std::string& address) {
+    return address.find("://") != std::string::npos && httpAddressFor(address).has_value();
+}
+
+PendingPtr lookAtStation(NetEngine& engine, const std::string& address, long timeoutMilliseconds,
+                         std::function<void(bool)> done) {
+    HttpReadOptions options;
+    options.connectMilliseconds = timeoutMilliseconds;
+    options.totalMilliseconds = timeoutMilliseconds;
+    options.maxBytes = 1; // the first byte of the stream is enough: the transfer ends there
+    options.atCap = HttpReadOptions::AtCap::Stop;
+    if (!canLookAt(address)) {
+        return later([done = std::move(done)] { done(false); });
+    }
+    return httpRead(engine, *httpAddressFor(address), options, [done = std::move(done)](HttpReadResult result) {
+        const bool started = result.code == CURLE_OK || (result.capped && result.code == CURLE_WRITE_ERROR);
+        done(started && result.status >= 200 && result.status < 300);
+    });
+}
+
+} // namespace lumo

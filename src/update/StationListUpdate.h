@@ -1,0 +1,46 @@
+#pragma once
+
+#include "platform/AppFolder.h"
+#include "state/ProgramState.h"
+#include "update/UpdateSite.h"
+
+#include <cstdint>
+#include <functional>
+
+namespace lumo {
+
+class UpdateHost;
+class cFTP;
+
+// The station list update (the update-stations button, the chooser's too): "Lumo.csv" comes
+// from the update site over FTP and replaces the station list. Its steps follow one another
+// as their results arrive; the window goes on working meanwhile. Cancel ends it at once: the
+// old list stays, the usual windows come back, and nothing more is said.
+class StationListUpdate {
+public:
+    StationListUpdate(ProgramState& state, const AppFolder& folder, cFTP& ftp, UpdateHost& host);
+
+    // Image5_Click. `finished` runs once the update has ended, however it ended. One update
+    // at a time: a second start while one runs is ignored.
+    void start(const UpdateSiteAccount& site, std::function<void()> finished = {});
+    void cancel();
+    bool running() const { return m_running; }
+
+private:
+    void ConnectUpdateSite(const UpdateSiteAccount& site, std::function<void()> next);
+    void DownloadStationList(std::function<void()> next);
+    void EndUpdateSession();
+    // Says `text`, with the player window hidden behind the box, then goes on.
+    void report(const char* text, bool failure, std::function<void()> next);
+    void end();
+
+    ProgramState& m_state;
+    const AppFolder& m_folder;
+    cFTP& m_ftp;
+    UpdateHost& m_host;
+    bool m_running = false;
+    std::function<void()> m_finished;
+    std::function<void(std::int32_t, std::int32_t)> m_listener; // the session's own, kept
+};
+
+} // namespace lumo
