@@ -299,7 +299,8 @@ private:
     std::unique_ptr<StationListUpdate> m_update;
     UpdateSiteAccount m_updateSite;
     QPointer<UpdateProgressWindow> m_updateProgress; // while an update runs
-    QTimer m_reconnectWait;       // the second before a station loaded from the chooser is retried
+    QTimer m_reconnectWait; // the second before a station loaded from the chooser is retried
+    std::string m_reconnectUrl;
     QElapsedTimer m_lastVolumeStep;
     int m_knobTopTwips = 2280;
     QPoint m_dragOffset;

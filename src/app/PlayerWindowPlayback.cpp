@@ -28,8 +28,8 @@ void PlayerWindow::connectPlayback() {
     m_reconnectWait.setSingleShot(true);
     m_reconnectWait.setInterval(1000);
     connect(&m_reconnectWait, &QTimer::timeout, this, [this] {
-        if (m_state.reconnectState == 2 && m_media->URL() == m_state.CurrentStation.streamUrl) {
-            m_media->setURL(m_state.CurrentStation.streamUrl);
+        if (m_state.reconnectState == 2 && m_reconnectUrl == m_state.CurrentStation.streamUrl) {
+            m_media->setURL(m_reconnectUrl);
         }
     });
     Timer1->onTick([this] { statusTick(); });
@@ -167,6 +167,7 @@ void PlayerWindow::statusTick() {
             // One more try, a second later; another station or a stop meanwhile wins.
             m_state.reconnectState = 2;
             m_media->stop();
+            m_reconnectUrl = m_state.CurrentStation.streamUrl;
             m_reconnectWait.start();
         }
         break;

@@ -112,6 +112,7 @@ CURL* FtpSession::Impl::begin(const std::string& address) {
     call = std::make_unique<Transfer>(engine);
     replies = FtpReplies{};
     quote.reset();
+    call->setNudged(true);
     CURL* easy = call->handle();
     if (easy == nullptr) {
         return nullptr;

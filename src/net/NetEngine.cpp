@@ -1,3 +1,5 @@
+// curl_multi_socket_all is marked deprecated; the engine needs it for its nudge (NetEngine.h).
+#define CURL_DISABLE_DEPRECATION
 #include "net/NetEngine.h"
 
 #include <QSocketNotifier>
@@ -7,6 +9,8 @@
 namespace lumo {
 
 namespace {
+
+constexpr int kNudgeMilliseconds = 25;
 
 // A notifier may be the one whose signal is being handled: it is switched off now and goes
 // once the event loop is back.
@@ -24,6 +28,8 @@ NetEngine::NetEngine(QObject* parent) : QObject(parent), m_multi(curl_multi_init
     m_timer.setSingleShot(true);
     m_timer.setTimerType(Qt::PreciseTimer);
     connect(&m_timer, &QTimer::timeout, this, [this] { act(CURL_SOCKET_TIMEOUT, 0); });
+    m_nudge.setInterval(kNudgeMilliseconds);
+    connect(&m_nudge, &QTimer::timeout, this, &NetEngine::nudge);
     if (m_multi != nullptr) {
         curl_multi_setopt(m_multi, CURLMOPT_SOCKETFUNCTION, &NetEngine::onSocket);
         curl_multi_setopt(m_multi, CURLMOPT_SOCKETDATA, this);
@@ -58,6 +64,9 @@ bool NetEngine::add(Transfer& transfer) {
         return false;
     }
     m_transfers.insert(&transfer);
+    if (transfer.m_nudged && !m_nudge.isActive()) {
+        m_nudge.start();
+    }
     return true;
 }
 
@@ -115,6 +124,21 @@ void NetEngine::act(curl_socket_t socket, int events) {
     }
     int running = 0;
     curl_multi_socket_action(m_multi, socket, events, &running);
+    collectFinished();
+}
+
+int NetEngine::nudgedRunning() const {
+    return static_cast<int>(std::count_if(m_transfers.begin(), m_transfers.end(),
+                                          [](const Transfer* t) { return t->m_nudged; }));
+}
+
+void NetEngine::nudge() {
+    if (m_multi == nullptr || nudgedRunning() == 0) {
+        m_nudge.stop();
+        return;
+    }
+    int running = 0;
+    curl_multi_socket_all(m_multi, &running);
     collectFinished();
 }
 

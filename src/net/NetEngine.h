@@ -51,10 +51,13 @@ private:
     static int onTimer(CURLM* multi, long milliseconds, void* engine);
     void watch(curl_socket_t socket, int what);
     void act(curl_socket_t socket, int events);
+    void nudge();
     void collectFinished();
+    int nudgedRunning() const;
 
     CURLM* m_multi = nullptr;
     QTimer m_timer;
+    QTimer m_nudge;
     std::unordered_map<curl_socket_t, Watch> m_sockets;
     std::unordered_set<Transfer*> m_transfers;
 };
@@ -81,6 +84,10 @@ public:
     // cannot even start. The result still comes as an event.
     void fail(CURLcode result, Finished finished);
     bool running() const { return m_running; }
+    // libcurl 7.88 does not always name the socket of a passive FTP data connection while it
+    // connects, and the transfer would sit until its connect time-out. While a nudged transfer
+    // runs, the engine has libcurl look at all its transfers every few milliseconds as well.
+    void setNudged(bool nudged) { m_nudged = nudged; }
     // The last response's status (HTTP) or reply code (FTP); 0 before one.
     long responseCode() const;
 
@@ -92,6 +99,7 @@ private:
     CURL* m_easy;
     Finished m_finished;
     bool m_running = false;
+    bool m_nudged = false;
     std::uint64_t m_round = 0; // which start a queued result belongs to
 };
 

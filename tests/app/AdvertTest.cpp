@@ -1,13 +1,14 @@
 // The advert rotation through the player window, against a served site folder.
+#include "EventWait.h"
 #include "LoopbackHttpServer.h"
+#include "Pictures.h"
 #include "PlayerWindowFixture.h"
 #include "PythonHttpServer.h"
 #include "app/AdvertRotation.h"
+#include "app/LiveFeed.h"
 #include "platform/ClickLabel.h"
 
-#include <QBuffer>
 #include <QImage>
-#include <QRandomGenerator>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -16,18 +17,31 @@ namespace {
 
 // An advert picture of at least 1000 bytes: noise does not compress.
 std::string advertPicture(int seed) {
-    QImage image(120, 40, QImage::Format_RGB32);
-    QRandomGenerator random(static_cast<quint32>(seed));
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) {
-            image.setPixel(x, y, random.generate() | 0xff000000u);
+    return test::noisyPng(seed);
+}
+
+// What the advert image shows now: the advert's number, 0 for the default picture, -1 else.
+int shownAdvert(const PlayerWindow& window, const std::map<int, std::string>& adverts) {
+    const QImage shown = window.Image14->pixmap().toImage();
+    if (shown == window.Image24.toImage()) {
+        return 0;
+    }
+    for (const auto& [n, bytes] : adverts) {
+        const QImage advert = QImage::fromData(QByteArray::fromStdString(bytes))
+                                  .scaled(shown.size(), Qt::IgnoreAspectRatio,
+                                          Qt::SmoothTransformation);
+        if (shown.convertToFormat(QImage::Format_RGB32) ==
+            advert.convertToFormat(QImage::Format_RGB32)) {
+            return n;
         }
     }
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "PNG"); // any picture format the image loader knows
-    return bytes.toStdString();
+    return -1;
+}
+
+// One advert tick, and the step it started run to its end.
+void advertTick(PlayerWindow& window) {
+    window.Timer4->tick();
+    EXPECT_TRUE(test::waitUntil([&] { return !window.adverts().stepping(); }, 15000));
 }
 
 class AdvertTest : public ::testing::Test, protected test::PlayerWindowFixture {
@@ -49,17 +63,8 @@ protected:
 
     // What the advert image shows after one more tick: 0 for the default picture.
     int tick() {
-        window->Timer4->tick();
-        const QImage shown = window->Image14->pixmap().toImage();
-        if (shown == window->Image24.toImage()) {
-            return 0;
-        }
-        for (const auto& [n, bytes] : adverts) {
-            if (shown == QImage::fromData(QByteArray::fromStdString(bytes))) {
-                return n;
-            }
-        }
-        return -1;
+        advertTick(*window);
+        return shownAdvert(*window, adverts);
     }
 
     test::TempFolder site;
@@ -107,6 +112,66 @@ TEST_F(AdvertTest, WithoutANetworkTheDefaultPictureStaysAndNothingIsSaid) {
     EXPECT_TRUE(messages.shown.empty());
     EXPECT_EQ(state.advertListComplete, 1);
     EXPECT_EQ(state.advertLink, "");
+}
+
+// The studio camera and the adverts fetch at the same time, each on its own clocks: a silent
+// camera does not end the advert rotation, and silent adverts do not fail the camera.
+class OverlappingFetchesTest : public ::testing::Test, protected test::PlayerWindowFixture {
+protected:
+    void SetUp() override {
+        httpLimits = HttpLimits{1000, 1200, 1024 * 1024, 5};
+        dir.write("DEFAULT", "\"RADIO\",\"Cam FM\",\"http://p\",\"http://127.0.0.1:9/s\",\"" +
+                                 site.url("/cam.jpg") + "\"\r\n");
+        for (int n = 2; n <= 3; ++n) {
+            adverts[n] = advertPicture(n);
+        }
+        window = makeWindow();
+        window->load();
+        window->updateSiteHttpBase = site.url("/downloads/LUMO/").substr(7);
+        QTest::mouseClick(window->Image32, Qt::LeftButton); // the feed on
+    }
+    test::LoopbackHttpServer::Resource late(const std::string& body) const {
+        test::LoopbackHttpServer::Resource resource{"image/png", body};
+        resource.answerAfterMilliseconds = 500;
+        return resource;
+    }
+    // Both ticks at once, then the event loop until both steps have ended.
+    void bothTick() {
+        window->Timer8->tick();
+        window->Timer4->tick();
+        ASSERT_TRUE(test::waitUntil(
+            [&] { return !window->liveFeed().refreshing() && !window->adverts().stepping(); },
+            15000));
+    }
+
+    test::LoopbackHttpServer site;
+    std::unique_ptr<PlayerWindow> window;
+    std::map<int, std::string> adverts;
+};
+
+TEST_F(OverlappingFetchesTest, ASilentCameraLeavesTheAdvertsRotating) {
+    site.serve("/cam.jpg", {"image/jpeg", "", true});
+    site.serve("/downloads/LUMO/AD2.jpg", late(adverts[2]));
+    site.serve("/downloads/LUMO/AD3.jpg", late(adverts[3]));
+    advertTick(*window); // the first tick shows nothing new
+    bothTick();
+    EXPECT_EQ(window->Label3->text(), "Live Feed Failed ... ");
+    EXPECT_EQ(shownAdvert(*window, adverts), 2);
+    EXPECT_EQ(state.advertListComplete, 0) << "the rotation goes on";
+    advertTick(*window);
+    EXPECT_EQ(shownAdvert(*window, adverts), 3);
+}
+
+TEST_F(OverlappingFetchesTest, SilentAdvertsLeaveTheCameraWorking) {
+    site.serve("/cam.jpg", late(test::jpegOf(Qt::red)));
+    site.serve("/downloads/LUMO/AD2.jpg", {"image/png", "", true});
+    advertTick(*window);
+    window->Timer4->tick(); // the advert first, this time
+    window->Timer8->tick();
+    ASSERT_TRUE(test::waitUntil(
+        [&] { return !window->liveFeed().refreshing() && !window->adverts().stepping(); }, 15000));
+    EXPECT_EQ(window->Label3->text(), "Live Feed Updated");
+    EXPECT_EQ(shownAdvert(*window, adverts), 0) << "advert 2 never came: the default picture";
 }
 
 } // namespace

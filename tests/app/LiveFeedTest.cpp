@@ -1,35 +1,24 @@
 // The live feed through the player window, its pictures served on 127.0.0.1. The timers are
-// driven by hand: no test waits for a real minute.
+// driven by hand (no test waits for a real minute); what a tick starts ends as an event.
 #include "app/LiveFeed.h"
+#include "EventWait.h"
 #include "LoopbackHttpServer.h"
+#include "Pictures.h"
 #include "PlayerWindowFixture.h"
+#include "app/AdvertRotation.h"
+#include "chooser/Stations.h"
 #include "platform/ClickLabel.h"
 
-#include <QBuffer>
-#include <QElapsedTimer>
-#include <QImage>
 #include <QTest>
-#include <QTimer>
 #include <gtest/gtest.h>
 
 namespace lumo {
 namespace {
 
-// A small JPEG from the studio camera.
-std::string cameraStill(Qt::GlobalColor colour) {
-    QImage image(64, 48, QImage::Format_RGB32);
-    image.fill(colour);
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "JPG");
-    return bytes.toStdString();
-}
-
 class LiveFeedTest : public ::testing::Test, protected test::PlayerWindowFixture {
 protected:
     void SetUp() override {
-        httpLimits = HttpLimits{1000, 800, 1024 * 1024, 5};
+        httpLimits = HttpLimits{1000, 1500, 1024 * 1024, 5};
         dir.write("DEFAULT", "\"RADIO\",\"Cam FM\",\"http://p\",\"http://127.0.0.1:9/s\",\"" +
                                  server.url("/cam.jpg") + "\"\r\n");
         window = makeWindow();
@@ -43,10 +32,15 @@ protected:
         ASSERT_EQ(caption(), "Waiting for Live Feed ....");
         ASSERT_EQ(window->Timer8->interval(), 5000);
     }
+    // Runs the tick, then the event loop until the refresh it started has ended.
+    void refreshBy(Timer* timer) {
+        timer->tick();
+        ASSERT_TRUE(test::waitUntil([&] { return !window->liveFeed().refreshing(); }, 10000));
+    }
 
     test::LoopbackHttpServer server;
     std::unique_ptr<PlayerWindow> window;
-    const std::string still = cameraStill(Qt::red);
+    const std::string still = test::jpegOf(Qt::red);
 };
 
 TEST_F(LiveFeedTest, AFetchedPictureIsShownAndFetchedAgainAfterTheCountdown) {
@@ -54,18 +48,21 @@ TEST_F(LiveFeedTest, AFetchedPictureIsShownAndFetchedAgainAfterTheCountdown) {
     switchOn();
     EXPECT_TRUE(window->Image35->isVisible());
     EXPECT_TRUE(window->Label3->isVisible());
-    window->Timer8->tick();
+    refreshBy(window->Timer8);
     EXPECT_EQ(caption(), "Live Feed Updated");
     EXPECT_TRUE(dir.read("DJCAM.jpg") == still);
-    const QColor shown = window->Image35->pixmap().toImage().pixelColor(10, 10);
-    EXPECT_TRUE(shown.red() > 200 && shown.green() < 60) << "the frame shows the red still";
+    const QImage shown = window->Image35->pixmap().toImage();
+    EXPECT_EQ(shown.size(), window->Image35->size()) << "decoded at the size it is shown";
+    const QColor centre = shown.pixelColor(10, 10);
+    EXPECT_TRUE(centre.red() > 200 && centre.green() < 60) << "the frame shows the red still";
     EXPECT_EQ(window->Timer10->interval(), 1000);
     for (int left = 59; left >= 1; --left) {
         window->Timer10->tick();
         ASSERT_EQ(caption(), "Next Update : " + std::to_string(left) + " Secs");
     }
     window->Timer10->tick(); // fetches again
-    EXPECT_EQ(caption(), "Live Feed Updated");
+    EXPECT_EQ(caption(), "Waiting for Live Feed");
+    ASSERT_TRUE(test::waitUntil([&] { return caption() == "Live Feed Updated"; }, 10000));
     EXPECT_EQ(server.requestCount("/cam.jpg"), 2);
     EXPECT_EQ(state.liveFeedCountdown, 60);
 
@@ -77,9 +74,11 @@ TEST_F(LiveFeedTest, AFetchedPictureIsShownAndFetchedAgainAfterTheCountdown) {
     EXPECT_EQ(window->Timer10->interval(), 0);
 }
 
+// A failure (no picture served, an empty body, a body that is no picture) shows the placeholder
+// and "Live Feed Failed ... ", leaves no picture file, and tries again ten seconds later.
 TEST_F(LiveFeedTest, AFailedFetchRetriesAfterTenSecondsAndLeavesNoPicture) {
     switchOn();
-    window->Timer8->tick(); // nothing served yet: a 404, which is no picture
+    refreshBy(window->Timer8); // nothing served yet: a 404
     EXPECT_EQ(caption(), "Live Feed Failed ... ");
     EXPECT_FALSE(djcamExists());
     for (int left = 9; left >= 1; --left) {
@@ -87,18 +86,22 @@ TEST_F(LiveFeedTest, AFailedFetchRetriesAfterTenSecondsAndLeavesNoPicture) {
         ASSERT_EQ(caption(), "Next Update : " + std::to_string(left) + " Secs");
     }
     server.serve("/cam.jpg", {"image/jpeg", still});
-    window->Timer10->tick();
+    refreshBy(window->Timer10);
     EXPECT_EQ(caption(), "Live Feed Updated");
     EXPECT_TRUE(djcamExists());
     EXPECT_EQ(state.liveFeedCountdown, 60);
 
-    // An empty body is a failed fetch too: the feed does not stand still.
-    server.serve("/cam.jpg", {"image/jpeg", ""});
-    state.liveFeedCountdown = 1;
-    window->Timer10->tick();
-    EXPECT_EQ(caption(), "Live Feed Failed ... ");
-    EXPECT_FALSE(djcamExists());
-    EXPECT_EQ(window->Timer10->interval(), 1000);
+    for (const std::string& body : {std::string(), std::string("<html>Camera offline</html>"),
+                                    std::string(4000, 'x')}) {
+        server.serve("/cam.jpg", {"image/jpeg", body});
+        state.liveFeedCountdown = 1;
+        refreshBy(window->Timer10);
+        EXPECT_EQ(caption(), "Live Feed Failed ... ") << body.substr(0, 20);
+        EXPECT_FALSE(djcamExists());
+        EXPECT_EQ(state.liveFeedCountdown, 10);
+        EXPECT_EQ(window->Timer10->interval(), 1000);
+        EXPECT_EQ(window->Image35->pixmap().toImage(), window->Image42.toImage());
+    }
 }
 
 TEST_F(LiveFeedTest, TelevisionHasNoFeedAndAStationWithoutOneSwitchesItOff) {
@@ -120,28 +123,73 @@ TEST_F(LiveFeedTest, TelevisionHasNoFeedAndAStationWithoutOneSwitchesItOff) {
     EXPECT_FALSE(window->Label3->isVisible());
 }
 
-// A camera that takes the connection and never answers: what the user does meanwhile wins.
-TEST_F(LiveFeedTest, SwitchingOffOrShuttingDownDuringASlowFetchWins) {
+// A camera that takes the connection and never answers: switching the feed off, the default
+// station button and another station each close that connection at once, and the next fetch
+// starts when its own wait is over.
+TEST_F(LiveFeedTest, WhatEndsAFetchsReasonClosesItsConnection) {
     server.serve("/cam.jpg", {"image/jpeg", "", true});
     switchOn();
-    QTimer::singleShot(100, [&] { QTest::mouseClick(window->Image32, Qt::LeftButton); });
-    window->Timer8->tick(); // the click runs while the fetch waits, until its time limit
-    EXPECT_EQ(state.liveFeedOn, 0);
+    auto silentFetchStarts = [&](int nth) {
+        window->Timer8->tick();
+        return test::waitUntil(
+            [&] {
+                return server.requestCount("/cam.jpg") == nth &&
+                       server.openConnections("/cam.jpg") == 1;
+            },
+            5000);
+    };
+    auto closed = [&] {
+        return test::waitUntil([&] { return server.openConnections("/cam.jpg") == 0; }, 5000);
+    };
+    ASSERT_TRUE(silentFetchStarts(1));
+    QTest::mouseClick(window->Image32, Qt::LeftButton); // off
+    EXPECT_TRUE(closed());
+    EXPECT_FALSE(window->liveFeed().refreshing());
     EXPECT_EQ(caption(), "");
-    EXPECT_EQ(window->Timer10->interval(), 0) << "a dropped fetch starts no countdown";
-    EXPECT_FALSE(djcamExists());
 
-    httpLimits = HttpLimits{}; // the real limits: twenty seconds for the whole transfer
+    switchOn(); // on again: a fresh five-second wait, then a fetch of its own
+    ASSERT_TRUE(silentFetchStarts(2));
+    QTest::mousePress(window->Image7, Qt::LeftButton); // the default station button
+    EXPECT_TRUE(closed());
+    EXPECT_EQ(window->Timer8->interval(), 5000);
+    QTest::mouseRelease(window->Image7, Qt::LeftButton);
+
+    ASSERT_TRUE(silentFetchStarts(3));
+    window->loadChooser(); // choosing another station pauses the feed
+    EXPECT_TRUE(closed());
+    EXPECT_EQ(window->Timer10->interval(), 0);
+    test::runFor(1700); // past the fetch's own time limit: nothing of it comes back
+    EXPECT_EQ(caption(), "Waiting for Live Feed ....");
+    EXPECT_EQ(window->Timer10->interval(), 0);
+}
+
+// The shutdown button ends the program at once, whatever is under way: the fetch's connection
+// closes, and a picture still being decoded never reaches the window.
+TEST_F(LiveFeedTest, ShutdownDuringAFetchOrADecodeEndsAtOnce) {
+    server.serve("/cam.jpg", {"image/jpeg", "", true});
+    switchOn();
+    window->Timer8->tick();
+    ASSERT_TRUE(test::waitUntil([&] { return server.openConnections("/cam.jpg") == 1; }, 5000));
+    QTest::mouseClick(window->Image4, Qt::LeftButton);
+    EXPECT_EQ(endRequests, 1);
+    EXPECT_TRUE(test::waitUntil([&] { return server.openConnections("/cam.jpg") == 0; }, 5000));
+    EXPECT_EQ(window->Timer4->interval(), 0) << "no advert tick starts a fetch after it";
+
+    // A picture that takes a good while to decode, for a studio camera.
+    server.serve("/cam.jpg", {"image/png", test::noisyPng(9, 3000, 3000)});
+    state.liveFeedOn = 0; // a program of its own
+    httpLimits.maxBytes = 32 * 1024 * 1024;
     window = makeWindow();
     window->load();
     switchOn();
-    QTimer::singleShot(100, [&] { QTest::mouseClick(window->Image4, Qt::LeftButton); });
-    QElapsedTimer clock;
-    clock.start();
     window->Timer8->tick();
-    EXPECT_EQ(endRequests, 1);
-    EXPECT_LT(clock.elapsed(), 10000) << "the fetch was abandoned, not waited out";
-    EXPECT_EQ(window->Timer10->interval(), 0);
+    ASSERT_TRUE(test::waitUntil([&] { return djcamExists(); }, 10000)) << "fetched: decoding";
+    QTest::mouseClick(window->Image4, Qt::LeftButton);
+    EXPECT_EQ(endRequests, 2);
+    EXPECT_FALSE(window->liveFeed().refreshing());
+    test::runFor(500);
+    EXPECT_EQ(window->Image35->pixmap().toImage(), window->Image42.toImage());
+    window.reset(); // as the program ends: the decode's worker is let go, not waited out
 }
 
 } // namespace

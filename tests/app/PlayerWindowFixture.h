@@ -5,6 +5,7 @@
 #include "TempFolder.h"
 #include "app/PlayerWindow.h"
 #include "media/VlcMediaPlayer.h"
+#include "net/NetEngine.h"
 
 #include <memory>
 
@@ -26,6 +27,7 @@ protected:
             PlayerWindowServices{shell,
                                  messages,
                                  cursor,
+                                 network,
                                  [this](VideoWidget*) -> std::unique_ptr<MediaPlayer> {
                                      auto fake = std::make_unique<FakeMediaPlayer>();
                                      media = fake.get();
@@ -34,7 +36,8 @@ protected:
                                  [this] { ++endRequests; },
                                  httpLimits,
                                  {},
-                                 desktopBus}));
+                                 desktopBus,
+                                 pictureLimits}));
     }
 
     // The same window over the real libVLC, with its dummy outputs.
@@ -45,15 +48,19 @@ protected:
             PlayerWindowServices{shell,
                                  messages,
                                  cursor,
-                                 [options](VideoWidget* video) -> std::unique_ptr<MediaPlayer> {
-                                     return std::make_unique<VlcMediaPlayer>(video, options);
+                                 network,
+                                 [this, options](VideoWidget* video) -> std::unique_ptr<MediaPlayer> {
+                                     return std::make_unique<VlcMediaPlayer>(video, network,
+                                                                             options);
                                  },
                                  [this] { ++endRequests; },
                                  httpLimits,
                                  {},
-                                 desktopBus}));
+                                 desktopBus,
+                                 pictureLimits}));
     }
 
+    NetEngine network; // outlives every window of a test
     TempFolder dir;
     AppFolder folder{dir.path()};
     ProgramState state;
@@ -63,6 +70,7 @@ protected:
     FakeMediaPlayer* media = nullptr;
     int endRequests = 0;
     HttpLimits httpLimits{}; // the window's fetches
+    PictureLimits pictureLimits{};
     bool desktopBus = false; // MPRIS on the session bus
 };
 

@@ -5,11 +5,14 @@
 #include "EventWait.h"
 #include "LoopbackHttpServer.h"
 #include "PlayerWindowFixture.h"
+#include "app/AdvertRotation.h"
+#include "app/LiveFeed.h"
 #include "platform/ClickLabel.h"
 
 #include <QBuffer>
 #include <QDir>
 #include <QGuiApplication>
+#include <QImageReader>
 #include <QProcess>
 #include <QScreen>
 #include <QTest>
@@ -77,19 +80,27 @@ protected:
 
 TEST_F(SiteTest, TheUpdateInstallsTheSitesListAndItsAdvertsRotate) {
     QTest::mouseClick(window->Image5, Qt::LeftButton);
+    ASSERT_TRUE(test::waitUntil([&] { return !window->updating(); }, 20000));
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(messages.shown[0].first, "Station Update Complete");
     EXPECT_EQ(dir.read("Lumo.csv"), readWholeFile(LUMO_SOURCE_DIR "/site/downloads/LUMO/Lumo.csv"));
 
     window->Timer4->tick(); // the first ten seconds keep the default picture
     window->Timer4->tick();
-    const QImage ad2(QStringLiteral(LUMO_SOURCE_DIR "/site/downloads/LUMO/AD2.jpg"));
+    ASSERT_TRUE(test::waitUntil([&] { return !window->adverts().stepping(); }, 20000));
+    // Decoded once, at the size the advert image shows it.
+    QImageReader reader(QStringLiteral(LUMO_SOURCE_DIR "/site/downloads/LUMO/AD2.jpg"));
+    reader.setScaledSize(window->Image14->size() * window->Image14->devicePixelRatioF());
+    const QImage ad2 = reader.read();
     const QImage shown = window->Image14->pixmap().toImage();
     EXPECT_EQ(shown, ad2.convertToFormat(shown.format()));
     EXPECT_EQ(state.advertLink, "https://somafm.com/groovesalad/");
     screenshot("player-advert");
 }
 
+// The caption lies over the video's native window, which paints nothing behind it: what the
+// screen shows there after two changes of text must be the caption as it draws itself, not
+// the new text over the old.
 TEST_F(SiteTest, TheLiveFeedShowsTheServedStillWithItsCountdown) {
     QImage still(232, 146, QImage::Format_RGB32);
     still.fill(QColor(0x2c, 0x8f, 0xb8));
@@ -100,13 +111,34 @@ TEST_F(SiteTest, TheLiveFeedShowsTheServedStillWithItsCountdown) {
     camera.serve("/cam.jpg", {"image/jpeg", jpeg.toStdString()});
     QTest::mouseClick(window->Image32, Qt::LeftButton);
     window->Timer8->tick();
+    ASSERT_TRUE(test::waitUntil([&] { return !window->liveFeed().refreshing(); }, 10000));
     window->Timer10->tick();
+    test::runFor(150);
     window->Timer10->tick();
     EXPECT_EQ(window->Label3->text(), "Next Update : 58 Secs");
     const QImage shown = window->grab().toImage();
     const QColor centre = shown.pixelColor(window->Image35->geometry().center());
     EXPECT_TRUE(centre.blue() > 150 && centre.red() < 90) << "the served still fills the frame";
     screenshot("player-live-feed");
+
+    test::runFor(300); // the X server has drawn what it was sent
+    const QRect caption(window->Label3->mapToGlobal(QPoint(0, 0)), window->Label3->size());
+    const QImage onScreen = QGuiApplication::primaryScreen()
+                                ->grabWindow(0, caption.x(), caption.y(), caption.width(),
+                                             caption.height())
+                                .toImage()
+                                .convertToFormat(QImage::Format_RGB32);
+    const QImage reference = window->Label3->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    onScreen.save(QStringLiteral(LUMO_SCREENSHOT_DIR "/live-feed-caption.png"));
+    reference.save(QStringLiteral(LUMO_SCREENSHOT_DIR "/live-feed-caption-reference.png"));
+    ASSERT_EQ(onScreen.size(), reference.size());
+    int differing = 0;
+    for (int y = 0; y < reference.height(); ++y) {
+        for (int x = 0; x < reference.width(); ++x) {
+            differing += onScreen.pixel(x, y) != reference.pixel(x, y) ? 1 : 0;
+        }
+    }
+    EXPECT_EQ(differing, 0) << "pixels of the caption's crop that are not the caption's own";
 }
 
 // The About and help windows as they look on a real display.

@@ -1,4 +1,5 @@
 // The status tick driven by hand against a fake media player.
+#include "EventWait.h"
 #include "PlayerWindowFixture.h"
 #include "app/StreamKeeper.h"
 #include "platform/ClickLabel.h"
@@ -116,6 +117,8 @@ TEST_F(StatusTickTest, AChooserStationGetsOneReconnectThenFails) {
     tick();
     EXPECT_EQ(state.reconnectState, 2);
     EXPECT_EQ(media->calls, std::vector<std::string>{"stop"});
+    EXPECT_TRUE(media->urlsGiven.empty()) << "a second later, without waiting for it";
+    ASSERT_TRUE(test::waitUntil([&] { return !media->urlsGiven.empty(); }, 5000));
     EXPECT_EQ(media->urlsGiven, std::vector<std::string>{"http://127.0.0.1:9/chosen"});
     EXPECT_EQ(tick(), "Failed to Connect");
     EXPECT_EQ(state.streamReached, 0);

@@ -1,4 +1,5 @@
 // The station list update through the player window against a real FTP server.
+#include "EventWait.h"
 #include "FtpTestServer.h"
 #include "LoopbackHttpServer.h"
 #include "PlayerWindowFixture.h"
@@ -44,7 +45,12 @@ protected:
             {server.address(), test::FtpTestServer::kUser, test::FtpTestServer::kPassword});
         window->load();
     }
-    void update() { QTest::mouseClick(window->Image5, Qt::LeftButton); }
+    // The update-stations button, and the event loop until the update has ended.
+    void update() {
+        QTest::mouseClick(window->Image5, Qt::LeftButton);
+        EXPECT_TRUE(window->updating() || !messages.shown.empty());
+        ASSERT_TRUE(test::waitUntil([&] { return !window->updating(); }, 60000));
+    }
     // The window that stands in for the player window while an update runs.
     static UpdateProgressWindow* progressWindow() {
         for (QWidget* top : QApplication::topLevelWidgets()) {

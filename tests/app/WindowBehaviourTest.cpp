@@ -1,3 +1,4 @@
+#include "EventWait.h"
 #include "Fakes.h"
 #include "PlayerWindowFixture.h"
 #include "app/MouseMove1.h"
@@ -104,24 +105,27 @@ TEST(VolumeDragStep, BandsAroundTheAnchor) {
     }
 }
 
+// Under the pointer means over the banner itself, wherever the screen's width has put it: at
+// the top centre of a 1920-pixel screen it lies beyond the band a 1280-pixel screen gives.
 TEST(BannerCursorCheck, StepsAsideUnderThePointerOnly) {
     ProgramState state;
     test::FakeScreenCursor cursor;
     QWidget banner;
+    banner.setGeometry(826, 0, 267, 57);
     banner.show();
-    cursor.at = {500, 10};
+    cursor.at = {900, 10};
     MOUSEMOVE1::BannerCursorCheck(state, cursor, banner);
     EXPECT_FALSE(banner.isVisible());
-    EXPECT_EQ(state.lastBannerCursor.x, 500);
+    EXPECT_EQ(state.lastBannerCursor.x, 900);
 
-    cursor.at = {500, 60};
+    cursor.at = {900, 60};
     MOUSEMOVE1::BannerCursorCheck(state, cursor, banner);
     EXPECT_TRUE(banner.isVisible());
     EXPECT_TRUE(banner.windowFlags() & Qt::WindowStaysOnTopHint);
 
-    cursor.at = {500, 10};
-    MOUSEMOVE1::BannerCursorCheck(state, cursor, banner);
     cursor.at = {900, 10};
+    MOUSEMOVE1::BannerCursorCheck(state, cursor, banner);
+    cursor.at = {500, 10}; // inside the old fixed band, beside the banner
     MOUSEMOVE1::BannerCursorCheck(state, cursor, banner);
     EXPECT_TRUE(banner.isVisible());
 
@@ -156,27 +160,38 @@ TEST(StreamKeeperDelays, GrowToThirtySecondsAndGiveUpInTheEnd) {
     EXPECT_EQ(StreamKeeper::delayBefore(20), 30000);
 }
 
-// A keeper on a fake player and a fake clock, whose looks at the station answer as told.
+// A keeper on a fake player and a fake clock, whose looks at the station answer as told (as
+// events, as real looks do). attempt() and check() run the keeper's step and its look's answer.
 class StreamKeeperTest : public ::testing::Test {
 protected:
     StreamKeeperTest() { media.url = "http://127.0.0.1:9/live"; }
+    void settle() { ASSERT_TRUE(test::waitUntil([&] { return !keeper.looking(); }, 5000)); }
+    void attempt() {
+        keeper.attemptNow();
+        settle();
+    }
+    void check() {
+        keeper.checkNow();
+        settle();
+    }
 
     test::FakeMediaPlayer media;
     std::int64_t now = 0;
     std::vector<std::string> asked;
     std::optional<bool> answers = true;
-    StreamKeeper keeper{media, nullptr, [this] { return now; },
-                        [this](const std::string& address) {
+    StreamKeeper keeper{media,
+                        [this](const std::string& address, StreamKeeper::Answered answered) {
                             asked.push_back(address);
-                            return answers;
-                        }};
+                            return later([answered, answer = answers] { answered(answer); });
+                        },
+                        nullptr, [this] { return now; }};
 };
 
 TEST_F(StreamKeeperTest, GivesUpAfterItsAttemptsAndLeavesAnotherStationAlone) {
-    for (int attempt = 1; attempt <= StreamKeeper::kMaxAttempts; ++attempt) {
+    for (int n = 1; n <= StreamKeeper::kMaxAttempts; ++n) {
         ASSERT_TRUE(keeper.streamDropped(media.url));
         EXPECT_TRUE(keeper.streamDropped(media.url)); // already waiting: not another attempt
-        keeper.attemptNow();
+        attempt();
     }
     EXPECT_EQ(media.urlsGiven.size(), static_cast<size_t>(StreamKeeper::kMaxAttempts));
     EXPECT_FALSE(keeper.streamDropped(media.url));
@@ -193,7 +208,7 @@ TEST_F(StreamKeeperTest, GivesUpAfterItsAttemptsAndLeavesAnotherStationAlone) {
     ASSERT_TRUE(keeper.streamDropped(media.url));
     EXPECT_EQ(keeper.attempts(), 1);
     media.url = "http://127.0.0.1:9/another-station";
-    keeper.attemptNow();
+    attempt();
     EXPECT_EQ(media.urlsGiven.size(), static_cast<size_t>(StreamKeeper::kMaxAttempts));
     EXPECT_FALSE(keeper.waiting());
 }
@@ -201,25 +216,25 @@ TEST_F(StreamKeeperTest, GivesUpAfterItsAttemptsAndLeavesAnotherStationAlone) {
 TEST_F(StreamKeeperTest, AStationThatIsAwayIsOnlyLookedAtAndAtMostEveryThreeSeconds) {
     answers = false;
     ASSERT_TRUE(keeper.streamDropped(media.url));
-    keeper.attemptNow(); // the first attempt finds it away: a look, nothing for the player
+    attempt(); // the first attempt finds it away: a look, nothing for the player
     EXPECT_EQ(asked.size(), 1u);
     EXPECT_TRUE(media.urlsGiven.empty());
     EXPECT_EQ(keeper.attempts(), 2) << "the look spent the first attempt";
     EXPECT_GT(keeper.untilNextAttempt(), StreamKeeper::kCheckMilliseconds - 100)
         << "the next attempt is due in 2 s, but not sooner than 3 s after the look";
-    for (int attempt = 2; attempt <= 4; ++attempt) { // the next wait is 16 s
-        now += StreamKeeper::delayBefore(attempt);
-        keeper.attemptNow();
+    for (int n = 2; n <= 4; ++n) { // the next wait is 16 s
+        now += StreamKeeper::delayBefore(n);
+        attempt();
     }
     ASSERT_EQ(keeper.attempts(), 5);
     now += 3000;
-    keeper.checkNow(); // not there yet
-    keeper.checkNow(); // too soon to ask again
+    check(); // not there yet
+    check(); // too soon to ask again
     EXPECT_EQ(asked.size(), 5u);
     EXPECT_TRUE(keeper.waiting());
     now += 3000;
     answers = true;
-    keeper.checkNow(); // back: the attempt is made at once
+    check(); // back: the attempt is made at once
     EXPECT_EQ(media.urlsGiven, std::vector<std::string>{media.url});
     EXPECT_FALSE(keeper.waiting());
     EXPECT_EQ(keeper.attempts(), 5) << "a look between attempts is not an attempt";
@@ -228,7 +243,7 @@ TEST_F(StreamKeeperTest, AStationThatIsAwayIsOnlyLookedAtAndAtMostEveryThreeSeco
     ASSERT_TRUE(keeper.streamDropped(media.url));
     while (keeper.waiting()) {
         now += 30000;
-        keeper.attemptNow();
+        attempt();
     }
     EXPECT_EQ(keeper.attempts(), StreamKeeper::kMaxAttempts);
     EXPECT_FALSE(keeper.streamDropped(media.url));
@@ -240,9 +255,9 @@ TEST_F(StreamKeeperTest, StationsThatCannotBeLookedAtAreGivenToThePlayer) {
     answers = std::nullopt;
     ASSERT_TRUE(keeper.streamDropped(media.url));
     now += 3000;
-    keeper.checkNow(); // between attempts nothing is known: no early attempt
+    check(); // between attempts nothing is known: no early attempt
     EXPECT_TRUE(media.urlsGiven.empty());
-    keeper.attemptNow();
+    attempt();
     EXPECT_EQ(media.urlsGiven, std::vector<std::string>{media.url});
 }
 

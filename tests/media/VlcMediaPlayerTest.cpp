@@ -5,6 +5,7 @@
 #include "LoopbackHttpServer.h"
 #include "TempFolder.h"
 #include "Wav.h"
+#include "net/NetEngine.h"
 
 #include <QElapsedTimer>
 #include <gtest/gtest.h>
@@ -24,11 +25,11 @@ protected:
         ASSERT_TRUE(player->isValid());
     }
 
-    static std::unique_ptr<VlcMediaPlayer> makePlayer(int openTimeout) {
+    std::unique_ptr<VlcMediaPlayer> makePlayer(int openTimeout) {
         VlcMediaPlayer::Options options;
         options.vlcArguments = {"--aout=dummy", "--vout=dummy"};
         options.openTimeoutMilliseconds = openTimeout;
-        return std::make_unique<VlcMediaPlayer>(nullptr, options);
+        return std::make_unique<VlcMediaPlayer>(nullptr, network, options);
     }
 
     bool reaches(int state, int timeout = kPatience) {
@@ -60,6 +61,7 @@ protected:
     }
 
     test::LoopbackHttpServer server;
+    NetEngine network; // the players' playlist looks run on it
     std::unique_ptr<VlcMediaPlayer> player;
 };
 
@@ -232,7 +234,7 @@ TEST_F(LiveFormatsTest, AnOggSourceThatGoesQuietIsReportedEnded) {
     VlcMediaPlayer::Options options;
     options.vlcArguments = {"--aout=dummy", "--vout=dummy", "--network-caching=500"};
     options.stallTimeoutMilliseconds = 3000;
-    player = std::make_unique<VlcMediaPlayer>(nullptr, options);
+    player = std::make_unique<VlcMediaPlayer>(nullptr, network, options);
     ASSERT_TRUE(plays(server.url("/quiet"))) << player->status();
     // The data stops three seconds in; the stall shows a few seconds after that, not when an
     // Ogg decoder's clock finally stops.

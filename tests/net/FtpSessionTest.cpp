@@ -1,63 +1,84 @@
 // The FTP layer against a real FTP server on 127.0.0.1, in passive and active mode.
 #include "net/FtpSession.h"
 #include "BytePattern.h"
+#include "EventWait.h"
 #include "FtpTestServer.h"
 #include "LoopbackHttpServer.h"
 #include "TempFolder.h"
+#include "net/NetEngine.h"
 
 #include <gtest/gtest.h>
 
 namespace lumo {
 namespace {
 
+using Entries = std::optional<std::vector<FtpSession::Entry>>;
+
+// Runs one call of the session to its end: its result, or false when none came.
+template <class Call>
+bool ok(Call call) {
+    return test::resultOf<bool>([&](auto done) { call(FtpSession::Done(done)); }).value_or(false);
+}
+
 class FtpSessionTest : public ::testing::TestWithParam<bool> {
 protected:
     void SetUp() override {
         ASSERT_TRUE(server.running()) << "the test FTP server did not start";
-        ASSERT_TRUE(ftp.connect(server.address(), test::FtpTestServer::kUser,
-                                test::FtpTestServer::kPassword, GetParam()))
-            << ftp.lastErrorCode() << " " << ftp.lastResponse();
+        ASSERT_TRUE(ok([&](auto done) {
+            ftp.connect(server.address(), test::FtpTestServer::kUser,
+                        test::FtpTestServer::kPassword, GetParam(), done);
+        })) << ftp.lastErrorCode() << " " << ftp.lastResponse();
     }
 
-    std::string download(const std::string& name, std::size_t block = 255) {
+    std::string download(const std::string& name) {
         std::string bytes;
-        EXPECT_TRUE(ftp.openForReading(name, true));
-        std::vector<char> buffer(block);
-        std::size_t got = 0;
-        do {
-            EXPECT_TRUE(ftp.read(buffer.data(), block, got));
-            bytes.append(buffer.data(), got);
-        } while (got == block);
-        EXPECT_TRUE(ftp.closeFile());
+        EXPECT_TRUE(ok([&](auto done) {
+            ftp.download(
+                name, true,
+                [&](std::string_view piece) {
+                    bytes.append(piece);
+                    return true;
+                },
+                done);
+        })) << name;
         return bytes;
+    }
+    // Given in pieces of at most 255 bytes, as the block-wise upload does.
+    bool upload(const std::string& name, const std::string& bytes) {
+        std::size_t at = 0;
+        return ok([&](auto done) {
+            ftp.upload(
+                name, true,
+                [&](char* buffer, std::size_t room) {
+                    const std::size_t n = std::min({room, bytes.size() - at, std::size_t{255}});
+                    std::copy_n(bytes.data() + at, n, buffer);
+                    at += n;
+                    return n;
+                },
+                done);
+        });
+    }
+    Entries find(const std::string& filter) {
+        return test::resultOf<Entries>([&](auto done) { ftp.find(filter, done); })
+            .value_or(std::nullopt);
     }
 
     test::TempFolder root;
     test::FtpTestServer server{root.path()};
-    FtpSession ftp;
+    NetEngine engine;
+    FtpSession ftp{engine};
 };
 
 INSTANTIATE_TEST_SUITE_P(Modes, FtpSessionTest, ::testing::Values(true, false),
                          [](const auto& mode) { return mode.param ? "Passive" : "Active"; });
 
-TEST_P(FtpSessionTest, BlockReadsAreByteExact) {
+TEST_P(FtpSessionTest, TransfersAreByteExactBothWays) {
     for (std::size_t size : {0u, 100u, 255u, 510u, 600u, 5u * 1024 * 1024}) {
         const std::string name = "file" + std::to_string(size) + ".bin";
         root.write(name, test::bytePattern(size));
         EXPECT_EQ(download(name), test::bytePattern(size)) << size;
-    }
-}
-
-TEST_P(FtpSessionTest, BlockWritesAreByteExact) {
-    for (std::size_t size : {0u, 100u, 510u, 600u, 5u * 1024 * 1024}) {
-        const std::string bytes = test::bytePattern(size);
-        const std::string name = "up" + std::to_string(size) + ".bin";
-        ASSERT_TRUE(ftp.openForWriting(name, true));
-        for (std::size_t at = 0; at < size; at += 255) {
-            ASSERT_TRUE(ftp.write(bytes.data() + at, std::min<std::size_t>(255, size - at)));
-        }
-        ASSERT_TRUE(ftp.closeFile());
-        EXPECT_EQ(root.read(name), bytes) << size;
+        ASSERT_TRUE(upload("up" + name, test::bytePattern(size))) << ftp.lastErrorCode();
+        EXPECT_EQ(root.read("up" + name), test::bytePattern(size)) << size;
     }
 }
 
@@ -66,65 +87,113 @@ TEST_P(FtpSessionTest, FoldersListingsAndFileCommands) {
     root.write("downloads/LUMO/Lumo.csv", "abc");
     root.write("downloads/LUMO/other file.txt", "12345");
     EXPECT_EQ(ftp.currentDirectory(), "/");
-    ASSERT_TRUE(ftp.setCurrentDirectory("downloads/LUMO/"));
+    ASSERT_TRUE(ok([&](auto done) { ftp.setCurrentDirectory("downloads/LUMO/", done); }));
     EXPECT_EQ(ftp.currentDirectory(), "/downloads/LUMO");
 
-    const auto csv = ftp.find("*.csv");
+    const auto csv = find("*.csv");
     ASSERT_TRUE(csv.has_value());
     ASSERT_EQ(csv->size(), 1u);
     EXPECT_EQ(csv->front().name, "Lumo.csv");
     EXPECT_EQ(csv->front().size, 3);
-    const auto spaced = ftp.find("other file.txt");
+    const auto spaced = find("other file.txt");
     ASSERT_TRUE(spaced && spaced->size() == 1u);
-    const auto none = ftp.find("missing.csv");
+    const auto none = find("missing.csv");
     ASSERT_TRUE(none.has_value());
     EXPECT_TRUE(none->empty());
     EXPECT_EQ(ftp.lastErrorCode(), FtpSession::kNoMoreFiles);
 
-    EXPECT_TRUE(ftp.makeDirectory("sub"));
-    EXPECT_TRUE(ftp.rename("Lumo.csv", "sub/Renamed.csv"));
+    EXPECT_TRUE(ok([&](auto done) { ftp.makeDirectory("sub", done); }));
+    EXPECT_TRUE(ok([&](auto done) { ftp.rename("Lumo.csv", "sub/Renamed.csv", done); }));
     EXPECT_EQ(root.read("downloads/LUMO/sub/Renamed.csv"), "abc");
-    EXPECT_TRUE(ftp.removeFile("sub/Renamed.csv"));
-    EXPECT_TRUE(ftp.removeDirectory("sub"));
+    EXPECT_TRUE(ok([&](auto done) { ftp.removeFile("sub/Renamed.csv", done); }));
+    EXPECT_TRUE(ok([&](auto done) { ftp.removeDirectory("sub", done); }));
     EXPECT_FALSE(std::filesystem::exists(root.path() / "downloads/LUMO/sub"));
 
     const auto local = root.path() / "copy.txt";
-    EXPECT_TRUE(ftp.getFile("other file.txt", local.string(), true));
+    EXPECT_TRUE(ok([&](auto done) { ftp.getFile("other file.txt", local.string(), true, done); }));
     EXPECT_EQ(root.read("copy.txt"), "12345");
-    EXPECT_TRUE(ftp.putFile(local.string(), "back.txt", true));
+    EXPECT_TRUE(ok([&](auto done) { ftp.putFile(local.string(), "back.txt", true, done); }));
     EXPECT_EQ(root.read("downloads/LUMO/back.txt"), "12345");
 }
 
 TEST_P(FtpSessionTest, ARefusedCommandLeavesTheServersResponse) {
-    EXPECT_FALSE(ftp.removeFile("no-such-file"));
+    EXPECT_FALSE(ok([&](auto done) { ftp.removeFile("no-such-file", done); }));
     EXPECT_EQ(ftp.lastErrorCode(), FtpSession::kServerRefused);
     EXPECT_EQ(ftp.lastResponse().substr(0, 4), "550 ");
     EXPECT_EQ(ftp.lastResponse().find('\n'), std::string::npos);
-    EXPECT_FALSE(ftp.setCurrentDirectory("/not/there"));
+    EXPECT_FALSE(ok([&](auto done) { ftp.setCurrentDirectory("/not/there", done); }));
     EXPECT_EQ(ftp.lastErrorCode(), FtpSession::kServerRefused);
     EXPECT_EQ(ftp.currentDirectory(), "/");
-    EXPECT_FALSE(ftp.openForReading("missing.bin", true));
+    EXPECT_FALSE(ok([&](auto done) {
+        ftp.download("missing.bin", true, [](std::string_view) { return true; }, done);
+    }));
     EXPECT_EQ(ftp.lastErrorCode(), FtpSession::kServerRefused);
     // and the session goes on
     root.write("ok.bin", "ok");
     EXPECT_EQ(download("ok.bin"), "ok");
 }
 
+// One call at a time; close() ends the one under way at once, its result never comes, and
+// the session can log in again.
+TEST(FtpSessionClose, CallsOffTheCallUnderWay) {
+    test::TempFolder root;
+    test::FtpTestServer server(root.path(), 0, 256 * 1024); // a download that takes seconds
+    ASSERT_TRUE(server.running());
+    root.write("big.bin", test::bytePattern(1024 * 1024));
+    NetEngine engine;
+    FtpSession ftp(engine);
+    auto connect = [&] {
+        return ok([&](auto done) {
+            ftp.connect(server.address(), test::FtpTestServer::kUser,
+                        test::FtpTestServer::kPassword, true, done);
+        });
+    };
+    ASSERT_TRUE(connect());
+    bool ended = false;
+    std::size_t received = 0;
+    ftp.download(
+        "big.bin", true,
+        [&](std::string_view piece) {
+            received += piece.size();
+            return true;
+        },
+        [&](bool) { ended = true; });
+    EXPECT_TRUE(ftp.busy());
+    EXPECT_FALSE(ok([&](auto done) { ftp.removeFile("big.bin", done); }));
+    EXPECT_EQ(ftp.lastErrorCode(), FtpSession::kTransferInProgress);
+    ASSERT_TRUE(test::waitUntil([&] { return received > 0; }, 10000));
+    ftp.close();
+    EXPECT_FALSE(ftp.connected());
+    EXPECT_FALSE(ftp.busy());
+    test::runFor(300);
+    EXPECT_FALSE(ended);
+    EXPECT_LT(received, 1024u * 1024);
+    EXPECT_EQ(engine.running(), 0);
+    EXPECT_TRUE(std::filesystem::exists(root.path() / "big.bin"));
+    ASSERT_TRUE(connect());
+    EXPECT_TRUE(ok([&](auto done) { ftp.removeFile("big.bin", done); }));
+}
+
 TEST(FtpSessionConnect, FailuresHaveTheirCodes) {
     test::TempFolder root;
     test::FtpTestServer server(root.path());
     ASSERT_TRUE(server.running());
-    FtpSession ftp;
-    EXPECT_FALSE(ftp.connect(server.address(), "lumo", "wrong", true));
+    NetEngine engine;
+    FtpSession ftp(engine);
+    auto connect = [&](const std::string& where, const std::string& password) {
+        return ok([&](auto done) { ftp.connect(where, "lumo", password, true, done); });
+    };
+    EXPECT_FALSE(connect(server.address(), "wrong"));
     EXPECT_EQ(ftp.lastErrorCode(), FtpSession::kServerRefused);
     EXPECT_EQ(ftp.lastResponse().substr(0, 3), "530");
     EXPECT_FALSE(ftp.connected());
-    EXPECT_FALSE(
-        ftp.connect("127.0.0.1:" + std::to_string(test::closedLoopbackPort()), "u", "p", true));
+    EXPECT_FALSE(connect("127.0.0.1:" + std::to_string(test::closedLoopbackPort()), "p"));
     EXPECT_EQ(ftp.lastErrorCode(), FtpSession::kCannotConnect);
-    EXPECT_FALSE(ftp.connect("no-such-host.invalid", "u", "p", true));
+    EXPECT_FALSE(connect("no-such-host.invalid", "p"));
     EXPECT_EQ(ftp.lastErrorCode(), FtpSession::kNameNotResolved);
     EXPECT_FALSE(ftp.currentDirectory().has_value());
+    EXPECT_EQ(ftp.lastErrorCode(), FtpSession::kNotConnected);
+    EXPECT_FALSE(ok([&](auto done) { ftp.removeFile("x", done); }));
     EXPECT_EQ(ftp.lastErrorCode(), FtpSession::kNotConnected);
     for (int code : {6, 18, 12002, 12003, 12004, 12007, 12029, 12030, 12110}) {
         EXPECT_FALSE(FtpSession::messageFor(code).empty()) << code;

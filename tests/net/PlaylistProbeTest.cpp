@@ -1,5 +1,7 @@
 #include "net/PlaylistProbe.h"
+#include "EventWait.h"
 #include "LoopbackHttpServer.h"
+#include "net/NetEngine.h"
 
 #include <gtest/gtest.h>
 
@@ -33,24 +35,28 @@ TEST(AsxDetection, ReferencesComeInOrderWithEntitiesDecoded) {
     EXPECT_EQ(refs[2], "http://c.example.org/more.asx");
 }
 
-TEST(FetchHead, ReadsAtMostTheAskedBytesFromALoopbackServer) {
+using Head = std::optional<std::string>;
+
+Head head(NetEngine& engine, const std::string& address, std::size_t bytes, long timeout) {
+    return test::resultOf<Head>([&](auto done) {
+               return fetchHead(engine, address, bytes, timeout, done);
+           }).value_or(std::nullopt);
+}
+
+TEST(FetchHead, ReadsAtMostTheAskedBytesAndIsBounded) {
+    NetEngine engine;
     test::LoopbackHttpServer server;
     server.serve("/big", {"text/plain", std::string(100000, 'a')});
     server.serve("/small", {"text/plain", "<asx>"});
-    EXPECT_EQ(fetchHead(server.url("/small"), 1024, 3000), "<asx>");
-    const auto head = fetchHead(server.url("/big"), 1000, 3000);
-    ASSERT_TRUE(head.has_value());
-    EXPECT_EQ(head->size(), 1000u);
-}
-
-TEST(FetchHead, FailsForAClosedPortAndIsBoundedForASilentServer) {
-    EXPECT_FALSE(
-        fetchHead("http://127.0.0.1:" + std::to_string(test::closedLoopbackPort()) + "/", 100, 2000)
-            .has_value());
-    test::LoopbackHttpServer server;
     server.serve("/silent", {"text/plain", "", true});
-    EXPECT_FALSE(fetchHead(server.url("/silent"), 100, 300).has_value());
-    EXPECT_FALSE(fetchHead("file:///etc/passwd", 100, 300).has_value());
+    EXPECT_EQ(head(engine, server.url("/small"), 1024, 3000), "<asx>");
+    EXPECT_EQ(head(engine, server.url("/big"), 1000, 3000).value_or("").size(), 1000u);
+    EXPECT_FALSE(head(engine, "http://127.0.0.1:" + std::to_string(test::closedLoopbackPort()) +
+                                  "/",
+                      100, 2000)
+                     .has_value());
+    EXPECT_FALSE(head(engine, server.url("/silent"), 100, 300).has_value());
+    EXPECT_FALSE(head(engine, "file:///etc/passwd", 100, 300).has_value());
 }
 
 } // namespace

@@ -51,18 +51,24 @@ struct ShownBox {
     bool okOnly = false;
 };
 
+// Shows a box, reads it while it is up, then presses its OK button.
 ShownBox showAndDismiss(MessageBoxes::Icon icon, const std::string& text) {
     ShownBox seen;
-    QTimer::singleShot(50, [&] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (box == nullptr) {
-            return;
-        }
-        seen = {box->windowTitle(), box->text(), box->icon(),
-                static_cast<int>(box->buttons().size()), box->standardButtons() == QMessageBox::Ok};
-        box->button(QMessageBox::Ok)->click();
-    });
-    QtMessageBoxes().show(text, icon);
+    QtMessageBoxes boxes;
+    int closed = 0;
+    boxes.show(text, icon, [&] { ++closed; });
+    QMessageBox* box = nullptr;
+    EXPECT_TRUE(test::waitUntil(
+        [&] { return (box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())); },
+        5000));
+    if (box == nullptr) {
+        return seen;
+    }
+    seen = {box->windowTitle(), box->text(), box->icon(), static_cast<int>(box->buttons().size()),
+            box->standardButtons() == QMessageBox::Ok};
+    EXPECT_EQ(closed, 0) << "nothing follows the box while it is up";
+    box->button(QMessageBox::Ok)->click();
+    EXPECT_TRUE(test::waitUntil([&] { return closed == 1; }, 5000));
     return seen;
 }
 
@@ -74,10 +80,30 @@ TEST(QtMessageBoxes, TitledLumoWithOkOnlyAndTheAskedIcon) {
     EXPECT_EQ(failure.buttons, 1);
     EXPECT_TRUE(failure.okOnly);
 
-    const ShownBox info = showAndDismiss(MessageBoxes::Icon::None, "Default Station Set");
+    const ShownBox info = showAndDismiss(MessageBoxes::Icon::None, "<b>Default</b> Station Set");
     EXPECT_EQ(info.title, "Lumo");
+    EXPECT_EQ(info.text, "<b>Default</b> Station Set");
     EXPECT_EQ(info.icon, QMessageBox::NoIcon);
     EXPECT_TRUE(info.okOnly);
+}
+
+// The box is up without a loop of its own: timers go on meanwhile. Boxes still up when the
+// program ends go without running what was to follow them.
+TEST(QtMessageBoxes, EventsGoOnWhileABoxIsUp) {
+    int ticks = 0;
+    bool followed = false;
+    QTimer timer;
+    QObject::connect(&timer, &QTimer::timeout, [&] { ++ticks; });
+    timer.start(5);
+    {
+        QtMessageBoxes boxes;
+        boxes.show("Station Update Complete", MessageBoxes::Icon::None, [&] { followed = true; });
+        EXPECT_TRUE(test::waitUntil([&] { return ticks >= 5; }, 5000));
+        EXPECT_NE(QApplication::activeModalWidget(), nullptr);
+    }
+    test::runFor(50);
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    EXPECT_FALSE(followed);
 }
 
 TEST(QtScreenCursor, ReadsWhereThePointerIs) {

@@ -7,6 +7,7 @@
 #include "platform/ScreenCursor.h"
 #include "platform/UrlOpener.h"
 
+#include <functional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -54,10 +55,30 @@ public:
     bool stretch = false;
 };
 
+// Message boxes that the user closes at once, unless the test keeps them up (then close()
+// closes the oldest).
 class RecordingMessageBoxes : public MessageBoxes {
 public:
-    void show(const std::string& text, Icon icon) override { shown.emplace_back(text, icon); }
+    void show(const std::string& text, Icon icon, std::function<void()> closed) override {
+        shown.emplace_back(text, icon);
+        if (!keepOpen) {
+            if (closed) {
+                closed();
+            }
+            return;
+        }
+        open.push_back(std::move(closed));
+    }
+    void close() {
+        auto closed = std::move(open.front());
+        open.erase(open.begin());
+        if (closed) {
+            closed();
+        }
+    }
     std::vector<std::pair<std::string, Icon>> shown;
+    bool keepOpen = false;
+    std::vector<std::function<void()>> open;
 };
 
 class RecordingUrlOpener : public UrlOpener {

@@ -2,11 +2,13 @@
 
 namespace lumo::test {
 
-FtpTestServer::FtpTestServer(const std::filesystem::path& root, std::uint16_t port) {
+FtpTestServer::FtpTestServer(const std::filesystem::path& root, std::uint16_t port,
+                             int bytesPerSecond) {
     m_process.setProgram(QStringLiteral("/usr/bin/python3")); // sees Debian's packages
     m_process.setArguments({QStringLiteral(LUMO_FTP_SERVER_SCRIPT),
                             QString::fromStdString(root.string()), QString::fromLatin1(kUser),
-                            QString::fromLatin1(kPassword), QString::number(port)});
+                            QString::fromLatin1(kPassword), QString::number(port),
+                            QString::number(bytesPerSecond)});
     m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     m_process.start();
     if (!m_process.waitForStarted(10000)) {

@@ -101,6 +101,12 @@ std::vector<std::string> LoopbackHttpServer::requests(const std::string& path) c
     return it == m_requestTexts.end() ? std::vector<std::string>() : it->second;
 }
 
+int LoopbackHttpServer::openConnections(const std::string& path) const {
+    std::lock_guard lock(m_mutex);
+    const auto it = m_open.find(path);
+    return it == m_open.end() ? 0 : it->second;
+}
+
 int LoopbackHttpServer::requestCount(const std::string& path) const {
     std::lock_guard lock(m_mutex);
     const auto it = m_requests.find(path);
@@ -170,6 +176,7 @@ void LoopbackHttpServer::handle(int client) {
     {
         std::lock_guard lock(m_mutex);
         ++m_requests[path];
+        ++m_open[path];
         m_requestTexts[path].push_back(request);
         const auto it = m_resources.find(path);
         if (it != m_resources.end()) {
@@ -180,16 +187,25 @@ void LoopbackHttpServer::handle(int client) {
     if (found && resource.makeBody) {
         resource.body = resource.makeBody();
     }
-    if (found && resource.neverAnswer) {
-        while (!m_stopping) {
-            pollfd idle{client, POLLIN, 0};
-            ::poll(&idle, 1, 50);
-            if (idle.revents & (POLLHUP | POLLERR)) {
-                break;
-            }
-            if (idle.revents & POLLIN && ::recv(client, buffer, sizeof buffer, 0) <= 0) {
-                break;
-            }
+    // A slow server, or a silent one: either way the client may give up and close.
+    auto clientLeft = [&] {
+        pollfd idle{client, POLLIN, 0};
+        ::poll(&idle, 1, 50);
+        return (idle.revents & (POLLHUP | POLLERR)) != 0 ||
+               ((idle.revents & POLLIN) != 0 && ::recv(client, buffer, sizeof buffer, 0) <= 0);
+    };
+    bool left = false;
+    if (found && resource.answerAfterMilliseconds > 0) {
+        const auto until = std::chrono::steady_clock::now() +
+                           std::chrono::milliseconds(resource.answerAfterMilliseconds);
+        while (!m_stopping && !left && std::chrono::steady_clock::now() < until) {
+            left = clientLeft();
+        }
+    }
+    if (left) {
+        // nothing more to say
+    } else if (found && resource.neverAnswer) {
+        while (!m_stopping && !clientLeft()) {
         }
     } else if (found && resource.bytesPerSecond > 0 && !request.empty()) {
         sendLive(client, resource, asksForMetadata(request));
@@ -225,6 +241,7 @@ void LoopbackHttpServer::handle(int client) {
     }
     {
         std::lock_guard lock(m_mutex);
+        --m_open[path];
         std::erase(m_clients, client);
         ::close(client);
     }

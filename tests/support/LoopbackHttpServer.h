@@ -46,6 +46,8 @@ public:
         std::string redirectTo;
         // Documents: made afresh for each request when set (a live playlist that slides).
         std::function<std::string()> makeBody;
+        // Documents: the answer comes this many milliseconds after the request.
+        int answerAfterMilliseconds = 0;
     };
 
     // Listens on `port`, or on a free port when 0.
@@ -60,6 +62,8 @@ public:
     int requestCount(const std::string& path) const;
     // Every request for `path` so far, headers and all.
     std::vector<std::string> requests(const std::string& path) const;
+    // Connections asking for `path` that the client has not closed yet.
+    int openConnections(const std::string& path) const;
     void stop();
 
 private:
@@ -74,6 +78,7 @@ private:
     std::map<std::string, Resource> m_resources;
     std::map<std::string, int> m_requests;
     std::map<std::string, std::vector<std::string>> m_requestTexts;
+    std::map<std::string, int> m_open;
     std::vector<std::thread> m_workers;
     std::vector<int> m_clients;
     std::thread m_acceptor;
