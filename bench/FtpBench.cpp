@@ -2,10 +2,12 @@
 // the curl command fetching the same file from the same local FTP server, twice: into
 // /dev/null, and as cFTP does, into a file in the same folder made durable (curl, then `sync`
 // on that file: cFTP writes a temporary file, flushes it to disk and renames it).
+#include "EventWait.h"
 #include "Fakes.h"
 #include "FtpTestServer.h"
 #include "Median.h"
 #include "TempFolder.h"
+#include "net/NetEngine.h"
 #include "update/Ftp.h"
 
 #include <QCoreApplication>
@@ -16,7 +18,16 @@
 #include <functional>
 #include <vector>
 
-namespace {} // namespace
+namespace {
+
+// Runs one of the session's operations to its end, the event loop turning meanwhile.
+template <class Call>
+bool finished(Call call) {
+    return lumo::test::resultOf<bool>([&](auto done) { call(lumo::cFTP::Done(done)); })
+        .value_or(false);
+}
+
+} // namespace
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
@@ -29,10 +40,13 @@ int main(int argc, char** argv) {
     }
     lumo::ProgramState state;
     lumo::test::RecordingMessageBoxes messages;
-    lumo::cFTP ftp(state, messages, [] {});
+    lumo::NetEngine engine;
+    lumo::cFTP ftp(state, messages, engine, [] {});
     ftp.SetModePassive();
-    if (!ftp.OpenConnection(server.address(), lumo::test::FtpTestServer::kUser,
-                            lumo::test::FtpTestServer::kPassword)) {
+    if (!finished([&](auto done) {
+            ftp.OpenConnection(server.address(), lumo::test::FtpTestServer::kUser,
+                               lumo::test::FtpTestServer::kPassword, done);
+        })) {
         std::fprintf(stderr, "%s\n", ftp.GetLastErrorMessage().c_str());
         return 1;
     }
@@ -40,8 +54,9 @@ int main(int argc, char** argv) {
         const std::string name = "Lumo" + std::to_string(mebibytes) + ".csv";
         site.write(name, std::string(static_cast<std::size_t>(mebibytes) << 20, 'x'));
         const std::string local = (here.path() / name).string();
-        const double ours =
-            lumo::bench::medianMs(5, [&] { return ftp.FTPDownloadFile(local, name); });
+        const double ours = lumo::bench::medianMs(5, [&] {
+            return finished([&](auto done) { ftp.FTPDownloadFile(local, name, done); });
+        });
         const QString url =
             QStringLiteral("ftp://%1:%2@%3/%4")
                 .arg(lumo::test::FtpTestServer::kUser, lumo::test::FtpTestServer::kPassword,

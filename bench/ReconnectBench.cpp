@@ -8,6 +8,7 @@
 #include "TempFolder.h"
 #include "Wav.h"
 #include "app/PlayerWindow.h"
+#include "net/NetEngine.h"
 #include "media/VlcMediaPlayer.h"
 
 #include <QApplication>
@@ -31,12 +32,13 @@ int main(int argc, char** argv) {
     test::RecordingUrlOpener shell;
     test::RecordingMessageBoxes messages;
     test::FakeScreenCursor cursor;
+    NetEngine network;
     PlayerWindow window(state, folder,
-                        {shell, messages, cursor,
-                         [](VideoWidget* video) -> std::unique_ptr<MediaPlayer> {
+                        {shell, messages, cursor, network,
+                         [&network](VideoWidget* video) -> std::unique_ptr<MediaPlayer> {
                              VlcMediaPlayer::Options options;
                              options.vlcArguments = {"--aout=dummy", "--vout=dummy"};
-                             return std::make_unique<VlcMediaPlayer>(video, options);
+                             return std::make_unique<VlcMediaPlayer>(video, network, options);
                          },
                          [] {}});
     window.load();

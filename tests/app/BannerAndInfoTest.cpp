@@ -134,5 +134,42 @@ TEST_F(InfoWindowTest, EveryWayOfClosingAboutOrHelpShowsThePlayerAgain) {
     }
 }
 
+// The program ending while About is open: the windows that go with the player do not bring it
+// back on their way out.
+TEST_F(InfoWindowTest, EndingTheProgramWithAboutOpenShowsNothingOnTheWayOut) {
+    ASSERT_NE(open(window->Image38), nullptr);
+    struct ShowCounter : QObject {
+        int shows = 0;
+        bool eventFilter(QObject*, QEvent* event) override {
+            shows += event->type() == QEvent::Show ? 1 : 0;
+            return false;
+        }
+    } counter;
+    window->installEventFilter(&counter);
+    window->mprisQuit();
+    EXPECT_EQ(endRequests, 1);
+    window.reset();
+    EXPECT_EQ(counter.shows, 0);
+}
+
+// A double click is one click and one double click, not two clicks: DJ CAM and TOP stay
+// toggled, and an advert's address opens once.
+TEST_F(InfoWindowTest, ADoubleClickOnAButtonIsOneActivation) {
+    int clicks = 0;
+    int doubles = 0;
+    QObject::connect(window->Image29, &ClickLabel::clicked, [&] { ++clicks; });
+    QObject::connect(window->Image29, &ClickLabel::doubleClicked, [&] { ++doubles; });
+    // What the pointer sends for a double click: press, release, double click, release.
+    QTest::mouseClick(window->Image29, Qt::LeftButton);
+    QTest::mouseDClick(window->Image29, Qt::LeftButton);
+    QTest::mouseRelease(window->Image29, Qt::LeftButton);
+    EXPECT_EQ(clicks, 1);
+    EXPECT_EQ(doubles, 1);
+    EXPECT_EQ(state.stayOnTopMode, 2) << "on top, and left on top";
+    QTest::mouseClick(window->Image29, Qt::LeftButton);
+    EXPECT_EQ(clicks, 2);
+    EXPECT_EQ(state.stayOnTopMode, 1);
+}
+
 } // namespace
 } // namespace lumo

@@ -113,6 +113,32 @@ TEST_F(MprisTest, ClientsSeeTheStateAndTitleAndDriveThePlayer) {
     EXPECT_EQ(state.volumeLevel, 50);
     EXPECT_EQ(window->volumeKnobTopTwips(), 2780);
     EXPECT_NE(player("Volume").find("double 0.5"), std::string::npos);
+
+    // Two clients a moment apart (playerctl volume 0.0 & sleep 0.2; playerctl volume 1.0): the
+    // request that came last has the last word.
+    auto setVolume = [](QProcess& client, const char* value) {
+        client.start(QStringLiteral("dbus-send"),
+                     {QStringLiteral("--session"), QStringLiteral("--print-reply"),
+                      QStringLiteral("--dest=org.mpris.MediaPlayer2.lumo"),
+                      QStringLiteral("/org/mpris/MediaPlayer2"),
+                      QStringLiteral("org.freedesktop.DBus.Properties.Set"),
+                      QStringLiteral("string:org.mpris.MediaPlayer2.Player"),
+                      QStringLiteral("string:Volume"),
+                      QStringLiteral("variant:double:%1").arg(QLatin1String(value))});
+    };
+    QProcess first;
+    QProcess second;
+    setVolume(first, "0.0");
+    test::runFor(200);
+    setVolume(second, "1.0");
+    ASSERT_TRUE(test::waitUntil(
+        [&] {
+            return first.state() == QProcess::NotRunning && second.state() == QProcess::NotRunning;
+        },
+        10000));
+    test::runFor(1500); // longer than ten paced steps would take
+    EXPECT_EQ(state.volumeLevel, 100);
+    EXPECT_EQ(window->volumeKnobTopTwips(), 2280);
     QDBusConnection::disconnectFromBus(QStringLiteral("observer"));
 }
 

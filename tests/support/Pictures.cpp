@@ -45,23 +45,29 @@ std::string plainPng(int width, int height) {
 }
 
 std::string repeatedScanJpeg(int repeats, int width, int height) {
+    // One colour: every refinement scan is a run of empty blocks, a handful of bytes however
+    // large the picture.
     QImage image(width, height, QImage::Format_RGB32);
-    QRandomGenerator random(7);
-    for (int y = 0; y < height; ++y) {
-        for (int x = 0; x < width; ++x) {
-            image.setPixel(x, y, random.generate() | 0xff000000u);
-        }
-    }
+    image.fill(QColor(0x2c, 0x8f, 0xb8));
     std::string jpeg = encoded(image, "jpeg", true);
-    // The last scan runs from its start-of-scan marker to the end-of-image marker.
-    const auto lastScan = jpeg.rfind("\xFF\xDA");
-    const auto end = jpeg.rfind("\xFF\xD9");
-    const std::string scan = jpeg.substr(lastScan, end - lastScan);
+    // The shortest scan (a refinement pass of a few bytes, with any table that follows it) runs
+    // from its start-of-scan marker to the next one or to the end; it is repeated before the
+    // end of the image.
+    std::string shortest;
+    for (auto at = jpeg.find("\xFF\xDA"); at != std::string::npos;) {
+        auto next = jpeg.find("\xFF\xDA", at + 2);
+        const auto end = std::min(next, jpeg.rfind("\xFF\xD9"));
+        const std::string scan = jpeg.substr(at, end - at);
+        if (shortest.empty() || scan.size() < shortest.size()) {
+            shortest = scan;
+        }
+        at = next;
+    }
     std::string repeated;
     for (int i = 0; i < repeats; ++i) {
-        repeated += scan;
+        repeated += shortest;
     }
-    jpeg.insert(end, repeated);
+    jpeg.insert(jpeg.rfind("\xFF\xD9"), repeated);
     return jpeg;
 }
 
