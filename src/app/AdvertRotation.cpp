@@ -121,27 +121,31 @@ void AdvertRotation::DownloadAdvert(std::function<void()> next) {
     const std::string address = m_view.httpBase + "AD" + std::to_string(number) + ".jpg";
     m_work = m_http.OpenURL(address, [this, number, next](std::optional<std::string> body) {
         m_work.reset();
-        if (!body || !replaceFileAtomically(advertFile(number), *body) ||
-            body->size() < kSmallestAdvert) {
+        if (!body || body->size() < kSmallestAdvert) {
+            if (body) {
+                replaceFileAtomically(advertFile(number), *body); // kept, as short as it is
+            }
             endOfList(number);
             next();
             return;
         }
-        m_work = m_decoder.decode(QByteArray::fromStdString(*body), shownSize(),
-                                  [this, number, next](std::optional<QImage> picture) {
-                                      m_work.reset();
-                                      m_pictures[number].reset();
-                                      if (picture) {
-                                          QPixmap kept = QPixmap::fromImage(*picture);
-                                          kept.setDevicePixelRatio(
-                                              m_view.image.devicePixelRatioF());
-                                          m_pictures[number] = kept;
-                                          show(kept);
-                                      } else {
-                                          endOfList(number);
-                                      }
-                                      next();
-                                  });
+        // Written to its file and decoded by the decoder's worker, then shown.
+        m_work = m_decoder.decode(
+            QByteArray::fromStdString(*body), shownSize(),
+            [this, number, next](std::optional<QImage> picture) {
+                m_work.reset();
+                m_pictures[number].reset();
+                if (picture) {
+                    QPixmap kept = QPixmap::fromImage(*picture);
+                    kept.setDevicePixelRatio(m_view.image.devicePixelRatioF());
+                    m_pictures[number] = kept;
+                    show(kept);
+                } else {
+                    endOfList(number);
+                }
+                next();
+            },
+            advertFile(number));
     });
 }
 

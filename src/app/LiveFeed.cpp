@@ -120,15 +120,19 @@ void LiveFeed::RefreshLiveFeed() {
                              [this](std::optional<std::string> body) { fetched(std::move(body)); });
 }
 
+// The picture file is written, then decoded, by the decoder's worker: both wait on something
+// (the disk, the picture's size) that the window does not wait for.
 void LiveFeed::fetched(std::optional<std::string> body) {
     m_fetch.reset();
-    if (!body || body->empty() || !replaceFileAtomically(m_folder.resolve(kPictureFile), *body)) {
+    if (!body || body->empty()) {
         fetchFailed();
         return;
     }
     const QSize shown = m_view.frame.size() * m_view.frame.devicePixelRatioF();
-    m_decode = m_decoder.decode(QByteArray::fromStdString(*body), shown,
-                                [this](std::optional<QImage> picture) { decoded(std::move(picture)); });
+    m_decode = m_decoder.decode(
+        QByteArray::fromStdString(*body), shown,
+        [this](std::optional<QImage> picture) { decoded(std::move(picture)); },
+        m_folder.resolve(kPictureFile));
 }
 
 void LiveFeed::decoded(std::optional<QImage> picture) {

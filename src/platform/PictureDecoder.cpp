@@ -1,10 +1,12 @@
 #include "platform/PictureDecoder.h"
 
+#include "platform/AppFolder.h"
 #include "platform/JpegScans.h"
 
 #include <QElapsedTimer>
 #include <QIODevice>
 #include <QImageReader>
+#include <QThread>
 #include <QTimer>
 #include <algorithm>
 #include <array>
@@ -131,7 +133,8 @@ private:
 
 PictureDecoder::PictureDecoder(PictureLimits limits, QObject* parent)
     : QObject(parent), m_limits(limits) {
-    m_pool.setMaxThreadCount(2);
+    // One core at least stays the window's.
+    m_pool.setMaxThreadCount(std::max(1, QThread::idealThreadCount() - 1));
 }
 
 PictureDecoder::~PictureDecoder() {
@@ -141,13 +144,19 @@ PictureDecoder::~PictureDecoder() {
     m_pool.waitForDone();
 }
 
-PendingPtr PictureDecoder::decode(QByteArray bytes, QSize size, Done done) {
+PendingPtr PictureDecoder::decode(QByteArray bytes, QSize size, Done done,
+                                  std::filesystem::path keepAs) {
     const std::uint64_t id = ++m_lastId;
     auto waiting = std::make_unique<Decode>(*this, id, std::move(done), m_limits.maxMilliseconds);
     m_pool.start([this, id, bytes = std::move(bytes), size, limits = m_limits,
-                  stop = waiting->stop()] {
+                  stop = waiting->stop(), keepAs = std::move(keepAs)] {
         std::optional<QImage> image;
-        if (!stop->requested) {
+        // Writing a file made durable waits on the disk: here, not on the window's thread.
+        const bool kept =
+            keepAs.empty() ||
+            (!stop->requested &&
+             replaceFileAtomically(keepAs, std::string_view(bytes.constData(), bytes.size())));
+        if (kept && !stop->requested) {
             image = decodeGuarded(bytes, size, limits, stop.get());
         }
         // This object outlives its workers (its destructor waits for them).

@@ -8,6 +8,7 @@
 #include <QSize>
 #include <QThreadPool>
 #include <cstdint>
+#include <filesystem>
 #include <functional>
 #include <optional>
 #include <unordered_map>
@@ -37,8 +38,11 @@ public:
     ~PictureDecoder() override;
 
     // Decodes `bytes` at `size` (empty: as stored); `done` comes later on this object's thread
-    // with the picture, or with nothing. Dropping the handle drops the result.
-    [[nodiscard]] PendingPtr decode(QByteArray bytes, QSize size, Done done);
+    // with the picture, or with nothing. Dropping the handle drops the result. With `keepAs`,
+    // the worker first writes the bytes to that file as they are (replacing it whole, or
+    // leaving it as it was); a write that fails is a picture that did not come.
+    [[nodiscard]] PendingPtr decode(QByteArray bytes, QSize size, Done done,
+                                    std::filesystem::path keepAs = {});
 
     // The same work on the calling thread, for tests and tools.
     static std::optional<QImage> decodeNow(const QByteArray& bytes, QSize size,
