@@ -21,8 +21,7 @@
 namespace {
 
 // Runs one of the session's operations to its end, the event loop turning meanwhile.
-template <class Call>
-bool finished(Call call) {
+template <class Call> bool finished(Call call) {
     return lumo::test::resultOf<bool>([&](auto done) { call(lumo::cFTP::Done(done)); })
         .value_or(false);
 }

@@ -54,13 +54,12 @@ int main(int argc, char** argv) {
     NetEngine network;
     HttpLimits limits;
     limits.maxBytes = 64 * 1024 * 1024;
-    PlayerWindow window(
-        state, folder,
-        {shell, messages, cursor, network,
-         [](VideoWidget*) -> std::unique_ptr<MediaPlayer> {
-             return std::make_unique<test::FakeMediaPlayer>();
-         },
-         [] {}, limits});
+    PlayerWindow window(state, folder,
+                        {shell, messages, cursor, network,
+                         [](VideoWidget*) -> std::unique_ptr<MediaPlayer> {
+                             return std::make_unique<test::FakeMediaPlayer>();
+                         },
+                         [] {}, limits});
     window.load();
     window.updateSiteHttpBase = server.url("/").substr(7);
     const double before = residentMegabytes();
@@ -89,8 +88,7 @@ int main(int argc, char** argv) {
         window.liveFeed().RefreshLiveFeed();
         window.Timer4->tick();
         test::waitUntil(
-            [&] { return !window.liveFeed().refreshing() && !window.adverts().stepping(); },
-            60000);
+            [&] { return !window.liveFeed().refreshing() && !window.adverts().stepping(); }, 60000);
         const qint64 elapsed = took.elapsed();
         probe.stop();
         std::ranges::sort(waits);

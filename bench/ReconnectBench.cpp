@@ -8,8 +8,8 @@
 #include "TempFolder.h"
 #include "Wav.h"
 #include "app/PlayerWindow.h"
-#include "net/NetEngine.h"
 #include "media/VlcMediaPlayer.h"
+#include "net/NetEngine.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -159,15 +159,14 @@ void AdvertRotation::endOfList(int number) {
 
 // A failed fetch keeps an older link file.
 void AdvertRotation::DownloadAdvertLinks(std::function<void()> next) {
-    m_work = m_http.OpenURL(m_view.httpBase + "image2url.csv",
-                            [this, next](std::optional<std::string> body) {
-                                m_work.reset();
-                                if (body) {
-                                    replaceFileAtomically(m_folder.resolve("\\image2url.csv"),
-                                                          *body);
-                                }
-                                next();
-                            });
+    m_work = m_http.OpenURL(
+        m_view.httpBase + "image2url.csv", [this, next](std::optional<std::string> body) {
+            m_work.reset();
+            if (body) {
+                replaceFileAtomically(m_folder.resolve("\\image2url.csv"), *body);
+            }
+            next();
+        });
 }
 
 // The link comes from the network: only a network address reaches the desktop.

@@ -101,10 +101,9 @@ void PlayerWindow::connectLiveFeed() {
 }
 
 void PlayerWindow::connectAdverts() {
-    m_adverts =
-        std::make_unique<AdvertRotation>(m_state, m_folder, *m_http, *m_decoder, *m_fileIO,
-                                         m_services.shell,
-                                         AdvertView{*Image14, Image24, updateSiteHttpBase});
+    m_adverts = std::make_unique<AdvertRotation>(m_state, m_folder, *m_http, *m_decoder, *m_fileIO,
+                                                 m_services.shell,
+                                                 AdvertView{*Image14, Image24, updateSiteHttpBase});
     Timer4->onTick([this] {
         if (Timer4->interval() != 0) {
             m_adverts->ShowAdvert();

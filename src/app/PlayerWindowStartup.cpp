@@ -6,7 +6,6 @@
 #include "app/PlayerWindow.h"
 #include "app/StreamKeeper.h"
 #include "app/Twips.h"
-#include "update/UpdateSite.h"
 #include "banner/Advert1.h"
 #include "chooser/Stations.h"
 #include "desktop/FileModified.h"
@@ -18,6 +17,7 @@
 #include "platform/PlainText.h"
 #include "update/Ftp.h"
 #include "update/StationListUpdate.h"
+#include "update/UpdateSite.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -258,8 +258,8 @@ void PlayerWindow::showPlayerWindow() {
 // called off (its connection closed) rather than waited for.
 void PlayerWindow::stopEverything() {
     m_ending = true;
-    for (Timer* timer : {Timer1, Timer2, Timer4, Timer5, Timer6, Timer7, Timer8, Timer9, Timer10,
-                         Timer11}) {
+    for (Timer* timer :
+         {Timer1, Timer2, Timer4, Timer5, Timer6, Timer7, Timer8, Timer9, Timer10, Timer11}) {
         timer->setInterval(0);
     }
     m_reconnectWait.stop();

@@ -2,14 +2,13 @@
 
 #include "catalogue/FileIO.h"
 #include "chooser/ChooserHost.h"
-#include "platform/ClickLabel.h"
 #include "media/MediaPlayer.h"
+#include "platform/ClickLabel.h"
 #include "platform/MessageBoxes.h"
 #include "platform/OnTop.h"
 #include "platform/PlainText.h"
 
 #include <QApplication>
-#include <QPointer>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -17,6 +16,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPointer>
 #include <filesystem>
 
 namespace lumo {

@@ -87,8 +87,7 @@ std::string FtpSession::Impl::url(const std::string& absolutePath, bool folder) 
     return out;
 }
 
-curl_socket_t FtpSession::Impl::openSocket(void* session, curlsocktype,
-                                           curl_sockaddr* address) {
+curl_socket_t FtpSession::Impl::openSocket(void* session, curlsocktype, curl_sockaddr* address) {
     const curl_socket_t socket =
         ::socket(address->family, address->socktype | SOCK_CLOEXEC, address->protocol);
     if (socket != CURL_SOCKET_BAD) {
@@ -267,8 +266,8 @@ void FtpSession::connect(const std::string& server, const std::string& user,
             return m->fail(code);
         }
         m->isConnected = true;
-        m->cwd = m->replies.lastDirectory.empty() ? "/"
-                                                  : normalisedFtpPath(m->replies.lastDirectory);
+        m->cwd =
+            m->replies.lastDirectory.empty() ? "/" : normalisedFtpPath(m->replies.lastDirectory);
         return true;
     });
 }
@@ -298,8 +297,8 @@ void FtpSession::setCurrentDirectory(const std::string& folder, Done done) {
         if (code != CURLE_OK) {
             return m->fail(code);
         }
-        m->cwd = m->replies.lastDirectory.empty() ? target
-                                                  : normalisedFtpPath(m->replies.lastDirectory);
+        m->cwd =
+            m->replies.lastDirectory.empty() ? target : normalisedFtpPath(m->replies.lastDirectory);
         return true;
     });
 }

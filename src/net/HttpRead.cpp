@@ -47,7 +47,8 @@ private:
         const size_t room = self->m_options.maxBytes - self->m_result.body.size();
         self->m_result.body.append(data, std::min(n, room));
         if (n >= room) {
-            self->m_result.capped = n > room || self->m_options.atCap == HttpReadOptions::AtCap::Stop;
+            self->m_result.capped =
+                n > room || self->m_options.atCap == HttpReadOptions::AtCap::Stop;
             return self->m_result.capped ? 0 : n; // 0 ends the transfer
         }
         return n;

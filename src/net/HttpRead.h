@@ -25,8 +25,8 @@ struct HttpReadOptions {
 
 struct HttpReadResult {
     CURLcode code = CURLE_OK;
-    long status = 0;   // the last response's HTTP status
-    std::string body;  // what arrived, at most the cap
+    long status = 0;  // the last response's HTTP status
+    std::string body; // what arrived, at most the cap
     bool capped = false;
     // The body arrived whole: no failure, and no cut at the cap.
     bool complete() const { return code == CURLE_OK && !capped; }

@@ -46,14 +46,13 @@ PendingPtr CurlHttpTransfer::OpenURL(const std::string& url, Done done) {
     options.totalMilliseconds = m_limits.totalMilliseconds;
     options.maxRedirects = m_limits.maxRedirects;
     options.maxBytes = m_limits.maxBytes;
-    return httpRead(m_engine, *address, options,
-                    [done = std::move(done)](HttpReadResult result) {
-                        if (result.complete()) {
-                            done(std::move(result.body));
-                        } else {
-                            done(std::nullopt);
-                        }
-                    });
+    return httpRead(m_engine, *address, options, [done = std::move(done)](HttpReadResult result) {
+        if (result.complete()) {
+            done(std::move(result.body));
+        } else {
+            done(std::nullopt);
+        }
+    });
 }
 
 } // namespace lumo

@@ -3,8 +3,8 @@
 #include <QObject>
 #include <QPointer>
 #include <QTimer>
-#include <curl/curl.h>
 #include <cstdint>
+#include <curl/curl.h>
 #include <functional>
 #include <unordered_map>
 #include <unordered_set>

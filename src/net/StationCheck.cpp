@@ -20,10 +20,12 @@ PendingPtr lookAtStation(NetEngine& engine, const std::string& address, long tim
     if (!canLookAt(address)) {
         return later([done = std::move(done)] { done(false); });
     }
-    return httpRead(engine, *httpAddressFor(address), options, [done = std::move(done)](HttpReadResult result) {
-        const bool started = result.code == CURLE_OK || (result.capped && result.code == CURLE_WRITE_ERROR);
-        done(started && result.status >= 200 && result.status < 300);
-    });
+    return httpRead(engine, *httpAddressFor(address), options,
+                    [done = std::move(done)](HttpReadResult result) {
+                        const bool started = result.code == CURLE_OK ||
+                                             (result.capped && result.code == CURLE_WRITE_ERROR);
+                        done(started && result.status >= 200 && result.status < 300);
+                    });
 }
 
 } // namespace lumo

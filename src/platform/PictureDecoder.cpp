@@ -66,8 +66,8 @@ bool allowedFormat(const QByteArray& format) {
 
 std::optional<QImage> decodeGuarded(const QByteArray& bytes, QSize size,
                                     const PictureLimits& limits, const Stop* stop) {
-    const int scans = jpegScanCount(std::string_view(bytes.constData(), bytes.size()),
-                                    limits.maxScans);
+    const int scans =
+        jpegScanCount(std::string_view(bytes.constData(), bytes.size()), limits.maxScans);
     if (scans > limits.maxScans) {
         return std::nullopt;
     }
@@ -98,8 +98,7 @@ std::optional<QImage> decodeGuarded(const QByteArray& bytes, QSize size,
 class PictureDecoder::Decode final : public Pending {
 public:
     Decode(PictureDecoder& decoder, std::uint64_t id, Done done, int maxMilliseconds)
-        : m_decoder(decoder), m_id(id), m_done(std::move(done)),
-          m_stop(std::make_shared<Stop>()) {
+        : m_decoder(decoder), m_id(id), m_done(std::move(done)), m_stop(std::make_shared<Stop>()) {
         m_decoder.m_waiting.emplace(m_id, this);
         m_deadline.setSingleShot(true);
         QObject::connect(&m_deadline, &QTimer::timeout, [this] {

@@ -17,10 +17,10 @@ namespace lumo {
 
 // What a picture from outside may cost to decode.
 struct PictureLimits {
-    int maxScans = 64;                             // scans of a progressive JPEG
-    std::int64_t maxPixels = 4096LL * 4096;        // width × height as stored
-    int allocationMiB = 64;                        // the decoded picture
-    int maxMilliseconds = 1000;                    // a decode that takes longer is refused
+    int maxScans = 64;                      // scans of a progressive JPEG
+    std::int64_t maxPixels = 4096LL * 4096; // width × height as stored
+    int allocationMiB = 64;                 // the decoded picture
+    int maxMilliseconds = 1000;             // a decode that takes longer is refused
 };
 
 // Decodes pictures that come from outside (a station's camera, the update site's adverts) off

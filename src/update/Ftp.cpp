@@ -42,7 +42,7 @@ struct cFTP::BlockTransfer {
 
     // A download's file: it replaces the local file only once it arrived whole.
     std::optional<FileReplacement> file;
-    std::string bytes;    // an upload: the local file's content
+    std::string bytes; // an upload: the local file's content
     std::int64_t current = 0;
     std::int64_t total = 0;
     bool refused = false; // a download past the cap, or a local file that cannot be written
@@ -116,9 +116,8 @@ void cFTP::CloseConnection() {
 }
 
 void cFTP::SimpleFTPPutFile(const std::string& sLocal, const std::string& sRemote, Done done) {
-    m_session.putFile(sLocal, sRemote, binary(), [this, done](bool ok) {
-        done(ok || RecordFTPError("SimpleFtpPutFile"));
-    });
+    m_session.putFile(sLocal, sRemote, binary(),
+                      [this, done](bool ok) { done(ok || RecordFTPError("SimpleFtpPutFile")); });
 }
 
 void cFTP::RenameFTPFile(const std::string& sExisting, const std::string& sNewName, Done done) {
@@ -226,9 +225,8 @@ void cFTP::GetDirectoryListing(const std::string& sFilter, std::function<void(cD
 }
 
 void cFTP::SimpleFTPGetFile(const std::string& sLocal, const std::string& sRemote, Done done) {
-    m_session.getFile(sRemote, sLocal, binary(), [this, done](bool ok) {
-        done(ok || RecordFTPError("SimpleFtpGetFile"));
-    });
+    m_session.getFile(sRemote, sLocal, binary(),
+                      [this, done](bool ok) { done(ok || RecordFTPError("SimpleFtpGetFile")); });
 }
 
 // The download goes to a temporary file beside the local one and replaces it only once the

@@ -99,7 +99,7 @@ private:
     std::unique_ptr<BlockTransfer> m_transfer; // the block-wise transfer under way
     std::vector<std::pair<std::int32_t, std::int32_t>> m_progress; // not yet raised
     bool m_flushQueued = false;
-    QObject m_context; // results and progress events arrive through it
+    QObject m_context;         // results and progress events arrive through it
     std::uint64_t m_round = 0; // CloseConnection drops what was still queued
 };
 

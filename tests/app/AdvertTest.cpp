@@ -27,9 +27,9 @@ int shownAdvert(const PlayerWindow& window, const std::map<int, std::string>& ad
         return 0;
     }
     for (const auto& [n, bytes] : adverts) {
-        const QImage advert = QImage::fromData(QByteArray::fromStdString(bytes))
-                                  .scaled(shown.size(), Qt::IgnoreAspectRatio,
-                                          Qt::SmoothTransformation);
+        const QImage advert =
+            QImage::fromData(QByteArray::fromStdString(bytes))
+                .scaled(shown.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
         if (shown.convertToFormat(QImage::Format_RGB32) ==
             advert.convertToFormat(QImage::Format_RGB32)) {
             return n;

@@ -91,8 +91,8 @@ TEST_F(LiveFeedTest, AFailedFetchRetriesAfterTenSecondsAndLeavesNoPicture) {
     EXPECT_TRUE(djcamExists());
     EXPECT_EQ(state.liveFeedCountdown, 60);
 
-    for (const std::string& body : {std::string(), std::string("<html>Camera offline</html>"),
-                                    std::string(4000, 'x')}) {
+    for (const std::string& body :
+         {std::string(), std::string("<html>Camera offline</html>"), std::string(4000, 'x')}) {
         server.serve("/cam.jpg", {"image/jpeg", body});
         state.liveFeedCountdown = 1;
         refreshBy(window->Timer10);

@@ -45,19 +45,19 @@ protected:
         options.vlcArguments.insert(options.vlcArguments.begin(), {"--aout=dummy", "--vout=dummy"});
         return withLoopbackSite(std::make_unique<PlayerWindow>(
             state, folder,
-            PlayerWindowServices{shell,
-                                 messages,
-                                 cursor,
-                                 network,
-                                 [this, options](VideoWidget* video) -> std::unique_ptr<MediaPlayer> {
-                                     return std::make_unique<VlcMediaPlayer>(video, network,
-                                                                             options);
-                                 },
-                                 [this] { ++endRequests; },
-                                 httpLimits,
-                                 {},
-                                 desktopBus,
-                                 pictureLimits}));
+            PlayerWindowServices{
+                shell,
+                messages,
+                cursor,
+                network,
+                [this, options](VideoWidget* video) -> std::unique_ptr<MediaPlayer> {
+                    return std::make_unique<VlcMediaPlayer>(video, network, options);
+                },
+                [this] { ++endRequests; },
+                httpLimits,
+                {},
+                desktopBus,
+                pictureLimits}));
     }
 
     NetEngine network; // outlives every window of a test

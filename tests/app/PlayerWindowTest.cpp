@@ -4,10 +4,10 @@
 #include "Wav.h"
 #include "catalogue/BuiltInStation.h"
 #include "chooser/Stations.h"
-#include "platform/ClickLabel.h"
-#include "platform/QtMessageBoxes.h"
 #include "media/VideoWidget.h"
 #include "media/VlcMediaPlayer.h"
+#include "platform/ClickLabel.h"
+#include "platform/QtMessageBoxes.h"
 
 #include <QApplication>
 #include <QGuiApplication>

@@ -7,8 +7,8 @@
 #include "Wav.h"
 #include "app/PlayerWindow.h"
 #include "app/StreamKeeper.h"
-#include "platform/ClickLabel.h"
 #include "media/VlcMediaPlayer.h"
+#include "platform/ClickLabel.h"
 
 #include <QTest>
 #include <gtest/gtest.h>

@@ -123,11 +123,11 @@ TEST_F(SiteTest, TheLiveFeedShowsTheServedStillWithItsCountdown) {
 
     test::runFor(300); // the X server has drawn what it was sent
     const QRect caption(window->Label3->mapToGlobal(QPoint(0, 0)), window->Label3->size());
-    const QImage onScreen = QGuiApplication::primaryScreen()
-                                ->grabWindow(0, caption.x(), caption.y(), caption.width(),
-                                             caption.height())
-                                .toImage()
-                                .convertToFormat(QImage::Format_RGB32);
+    const QImage onScreen =
+        QGuiApplication::primaryScreen()
+            ->grabWindow(0, caption.x(), caption.y(), caption.width(), caption.height())
+            .toImage()
+            .convertToFormat(QImage::Format_RGB32);
     const QImage reference = window->Label3->grab().toImage().convertToFormat(QImage::Format_RGB32);
     onScreen.save(QStringLiteral(LUMO_SCREENSHOT_DIR "/live-feed-caption.png"));
     reference.save(QStringLiteral(LUMO_SCREENSHOT_DIR "/live-feed-caption-reference.png"));

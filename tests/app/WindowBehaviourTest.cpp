@@ -6,9 +6,9 @@
 #include "app/StreamKeeper.h"
 #include "chooser/Stations.h"
 
+#include "media/VideoWidget.h"
 #include "platform/ClickLabel.h"
 #include "platform/OnTop.h"
-#include "media/VideoWidget.h"
 #include <QListWidget>
 
 #include <QTest>
@@ -165,7 +165,9 @@ TEST(StreamKeeperDelays, GrowToThirtySecondsAndGiveUpInTheEnd) {
 class StreamKeeperTest : public ::testing::Test {
 protected:
     StreamKeeperTest() { media.url = "http://127.0.0.1:9/live"; }
-    void settle() { ASSERT_TRUE(test::waitUntil([&] { return !keeper.looking(); }, 5000)); }
+    void settle() {
+        ASSERT_TRUE(test::waitUntil([&] { return !keeper.looking(); }, 5000));
+    }
     void attempt() {
         keeper.attemptNow();
         settle();

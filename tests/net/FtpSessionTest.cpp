@@ -15,8 +15,7 @@ namespace {
 using Entries = std::optional<std::vector<FtpSession::Entry>>;
 
 // Runs one call of the session to its end: its result, or false when none came.
-template <class Call>
-bool ok(Call call) {
+template <class Call> bool ok(Call call) {
     return test::resultOf<bool>([&](auto done) { call(FtpSession::Done(done)); }).value_or(false);
 }
 
@@ -27,7 +26,8 @@ protected:
         ASSERT_TRUE(ok([&](auto done) {
             ftp.connect(server.address(), test::FtpTestServer::kUser,
                         test::FtpTestServer::kPassword, GetParam(), done);
-        })) << ftp.lastErrorCode() << " " << ftp.lastResponse();
+        })) << ftp.lastErrorCode()
+            << " " << ftp.lastResponse();
     }
 
     std::string download(const std::string& name) {
@@ -125,7 +125,8 @@ TEST_P(FtpSessionTest, ARefusedCommandLeavesTheServersResponse) {
     EXPECT_EQ(ftp.lastErrorCode(), FtpSession::kServerRefused);
     EXPECT_EQ(ftp.currentDirectory(), "/");
     EXPECT_FALSE(ok([&](auto done) {
-        ftp.download("missing.bin", true, [](std::string_view) { return true; }, done);
+        ftp.download(
+            "missing.bin", true, [](std::string_view) { return true; }, done);
     }));
     EXPECT_EQ(ftp.lastErrorCode(), FtpSession::kServerRefused);
     // and the session goes on

@@ -1,11 +1,11 @@
 // The HTTP fetch over the network engine against real servers on 127.0.0.1: ours, and
 // Python's http.server.
+#include "net/HttpTransfer.h"
 #include "BytePattern.h"
 #include "EventWait.h"
 #include "LoopbackHttpServer.h"
 #include "PythonHttpServer.h"
 #include "TempFolder.h"
-#include "net/HttpTransfer.h"
 #include "net/NetEngine.h"
 #include "net/StationCheck.h"
 
@@ -26,9 +26,9 @@ protected:
         return result.value_or(std::nullopt);
     }
     bool answers(const std::string& url, long timeout) {
-        return test::resultOf<bool>([&](auto done) {
-                   return lookAtStation(engine, url, timeout, done);
-               }).value_or(false);
+        return test::resultOf<bool>(
+                   [&](auto done) { return lookAtStation(engine, url, timeout, done); })
+            .value_or(false);
     }
 
     test::LoopbackHttpServer server;

@@ -38,9 +38,9 @@ TEST(AsxDetection, ReferencesComeInOrderWithEntitiesDecoded) {
 using Head = std::optional<std::string>;
 
 Head head(NetEngine& engine, const std::string& address, std::size_t bytes, long timeout) {
-    return test::resultOf<Head>([&](auto done) {
-               return fetchHead(engine, address, bytes, timeout, done);
-           }).value_or(std::nullopt);
+    return test::resultOf<Head>(
+               [&](auto done) { return fetchHead(engine, address, bytes, timeout, done); })
+        .value_or(std::nullopt);
 }
 
 TEST(FetchHead, ReadsAtMostTheAskedBytesAndIsBounded) {
@@ -51,9 +51,9 @@ TEST(FetchHead, ReadsAtMostTheAskedBytesAndIsBounded) {
     server.serve("/silent", {"text/plain", "", true});
     EXPECT_EQ(head(engine, server.url("/small"), 1024, 3000), "<asx>");
     EXPECT_EQ(head(engine, server.url("/big"), 1000, 3000).value_or("").size(), 1000u);
-    EXPECT_FALSE(head(engine, "http://127.0.0.1:" + std::to_string(test::closedLoopbackPort()) +
-                                  "/",
-                      100, 2000)
+    EXPECT_FALSE(head(engine,
+                      "http://127.0.0.1:" + std::to_string(test::closedLoopbackPort()) + "/", 100,
+                      2000)
                      .has_value());
     EXPECT_FALSE(head(engine, server.url("/silent"), 100, 300).has_value());
     EXPECT_FALSE(head(engine, "file:///etc/passwd", 100, 300).has_value());

@@ -64,8 +64,8 @@ TEST_F(PictureDecoderTest, DecodesRunBesideTheWindowAndWithinTheirTime) {
     EXPECT_EQ(order.front(), "queued event");
 
     PictureDecoder hurried(PictureLimits{64, 4096LL * 4096, 64, 1});
-    const auto late = test::resultOf<Picture>(
-        [&](auto done) { return hurried.decode(big, {}, done); });
+    const auto late =
+        test::resultOf<Picture>([&](auto done) { return hurried.decode(big, {}, done); });
     ASSERT_TRUE(late.has_value());
     EXPECT_FALSE(late->has_value()) << "a 9-megapixel decode takes more than a millisecond";
 

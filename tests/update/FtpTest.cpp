@@ -17,8 +17,7 @@ namespace {
 using Events = std::vector<std::pair<std::int32_t, std::int32_t>>;
 
 // Runs one operation of the session to its end: its result, or false when none came.
-template <class Call>
-bool ok(Call call) {
+template <class Call> bool ok(Call call) {
     return test::resultOf<bool>([&](auto done) { call(cFTP::Done(done)); }).value_or(false);
 }
 
@@ -125,7 +124,8 @@ TEST_P(FtpTest, SizesOfTwoGibibytesAndMoreAndFoldersWithQuotes) {
     EXPECT_EQ(sizeOf(ftp, "huge.iso"), 3LL * 1024 * 1024 * 1024);
     // The server writes a quote in a folder name twice in its 257 reply.
     std::filesystem::create_directory(remote.path() / "say \"hi\"");
-    ASSERT_TRUE(ok([&](auto done) { ftp.SetFTPDirectory("say \"hi\"", done); })) << ftp.GetLastErrorMessage();
+    ASSERT_TRUE(ok([&](auto done) { ftp.SetFTPDirectory("say \"hi\"", done); }))
+        << ftp.GetLastErrorMessage();
     EXPECT_EQ(ftp.GetFTPDirectory(), "/say \"hi\"");
 }
 
@@ -142,7 +142,9 @@ TEST_P(FtpTest, ADownloadPastItsCapIsRefusedAndTouchesNothing) {
 }
 
 TEST_P(FtpTest, EmptyOrMissingRemoteFilesTouchNothing) {
-    ASSERT_FALSE(ok([&](auto done) { ftp.DeleteFTPFile("nothing", done); })); // leaves a last error to compare with
+    ASSERT_FALSE(ok([&](auto done) {
+        ftp.DeleteFTPFile("nothing", done);
+    })); // leaves a last error to compare with
     const std::string before = ftp.GetLastErrorMessage();
     remote.write("empty", "");
     here.write("keep", "old");
