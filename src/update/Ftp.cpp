@@ -93,6 +93,16 @@ void cFTP::queueProgress(std::int64_t current, std::int64_t total) {
     }
 }
 
+// One event for each whole block the transfer has passed.
+void cFTP::moved(BlockTransfer& transfer, std::size_t bytes) {
+    const std::int64_t before = transfer.current;
+    transfer.current += static_cast<std::int64_t>(bytes);
+    for (std::int64_t block = (before / kBlock + 1) * kBlock; block <= transfer.current;
+         block += kBlock) {
+        queueProgress(block, transfer.total);
+    }
+}
+
 void cFTP::flushProgress() {
     m_flushQueued = false;
     const auto events = std::exchange(m_progress, {});
@@ -250,16 +260,13 @@ void cFTP::FTPDownloadFile(const std::string& sLocal, const std::string& sRemote
         m_transfer->total = listed;
         auto sink = [this](std::string_view piece) {
             BlockTransfer& t = *m_transfer;
-            const std::int64_t before = t.current;
-            t.current += static_cast<std::int64_t>(piece.size());
-            if (t.current > kMaxDownloadBytes || !t.file->append(piece)) {
+            if (t.current + static_cast<std::int64_t>(piece.size()) > kMaxDownloadBytes ||
+                !t.file->append(piece)) {
+                t.current += static_cast<std::int64_t>(piece.size());
                 t.refused = true;
                 return false;
             }
-            for (std::int64_t block = (before / kBlock + 1) * kBlock; block <= t.current;
-                 block += kBlock) {
-                queueProgress(block, t.total);
-            }
+            moved(t, piece.size());
             return true;
         };
         m_session.download(remote, binary(), sink, [this, done](bool ok) {
@@ -297,12 +304,7 @@ void cFTP::FTPUploadFile(const std::string& sLocal, const std::string& sRemote, 
         const std::size_t given =
             std::min(room, t.bytes.size() - static_cast<std::size_t>(t.current));
         std::memcpy(buffer, t.bytes.data() + t.current, given);
-        const std::int64_t before = t.current;
-        t.current += static_cast<std::int64_t>(given);
-        for (std::int64_t block = (before / kBlock + 1) * kBlock; block <= t.current;
-             block += kBlock) {
-            queueProgress(block, t.total);
-        }
+        moved(t, given);
         return given;
     };
     m_session.upload(remote, binary(), source, [this, done](bool ok) {

@@ -85,6 +85,7 @@ private:
     void answerLater(Done done, bool result);
     // Block events gathered inside the transfer go out as an event.
     void queueProgress(std::int64_t current, std::int64_t total);
+    void moved(BlockTransfer& transfer, std::size_t bytes);
     void flushProgress();
     void progress(std::int32_t current, std::int32_t total) const;
 
