@@ -91,8 +91,11 @@ TEST_F(LiveFeedTest, AFailedFetchRetriesAfterTenSecondsAndLeavesNoPicture) {
     EXPECT_TRUE(djcamExists());
     EXPECT_EQ(state.liveFeedCountdown, 60);
 
+    // Empty, no picture, and pictures that would cost too much: a progressive JPEG whose scans
+    // repeat, a 5700 x 5700 PNG (small on the wire).
     for (const std::string& body :
-         {std::string(), std::string("<html>Camera offline</html>"), std::string(4000, 'x')}) {
+         {std::string(), std::string("<html>Camera offline</html>"), std::string(4000, 'x'),
+          test::repeatedScanJpeg(300, 1024, 1024), test::plainPng(5700, 5700)}) {
         server.serve("/cam.jpg", {"image/jpeg", body});
         state.liveFeedCountdown = 1;
         refreshBy(window->Timer10);
