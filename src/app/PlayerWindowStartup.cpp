@@ -267,7 +267,7 @@ void PlayerWindow::stopEverything() {
     m_adverts->abandon();
     m_keeper->cancel();
     if (m_update) {
-        m_update->cancel();
+        m_update->abandon();
     }
 }
 

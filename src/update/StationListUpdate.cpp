@@ -60,6 +60,17 @@ void StationListUpdate::cancel() {
     end();
 }
 
+void StationListUpdate::abandon() {
+    if (!m_running) {
+        return;
+    }
+    m_running = false;
+    m_finished = {};
+    m_ftp.CloseConnection();
+    m_ftp.FileTransferProgress = std::exchange(m_listener, {});
+    m_host.hideUpdateProgress();
+}
+
 void StationListUpdate::end() {
     if (!m_running) {
         return; // cancelled while a message box was up

@@ -24,6 +24,8 @@ public:
     // at a time: a second start while one runs is ignored.
     void start(const UpdateSiteAccount& site, std::function<void()> finished = {});
     void cancel();
+    // The program is ending: the update stops where it is, and nothing follows it.
+    void abandon();
     bool running() const { return m_running; }
 
 private:
