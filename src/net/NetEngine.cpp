@@ -24,18 +24,27 @@ void retire(QSocketNotifier*& notifier) {
 
 } // namespace
 
-NetEngine::NetEngine(QObject* parent) : QObject(parent), m_multi(curl_multi_init()) {
+NetEngine::NetEngine(QObject* parent) : QObject(parent) {
     m_timer.setSingleShot(true);
     m_timer.setTimerType(Qt::PreciseTimer);
     connect(&m_timer, &QTimer::timeout, this, [this] { act(CURL_SOCKET_TIMEOUT, 0); });
     m_nudge.setInterval(kNudgeMilliseconds);
     connect(&m_nudge, &QTimer::timeout, this, &NetEngine::nudge);
-    if (m_multi != nullptr) {
-        curl_multi_setopt(m_multi, CURLMOPT_SOCKETFUNCTION, &NetEngine::onSocket);
-        curl_multi_setopt(m_multi, CURLMOPT_SOCKETDATA, this);
-        curl_multi_setopt(m_multi, CURLMOPT_TIMERFUNCTION, &NetEngine::onTimer);
-        curl_multi_setopt(m_multi, CURLMOPT_TIMERDATA, this);
+}
+
+// libcurl (and the TLS library under it) is set up with the first transfer, not at start-up:
+// a run that fetches nothing never loads it.
+CURLM* NetEngine::multi() {
+    if (m_multi == nullptr) {
+        m_multi = curl_multi_init();
+        if (m_multi != nullptr) {
+            curl_multi_setopt(m_multi, CURLMOPT_SOCKETFUNCTION, &NetEngine::onSocket);
+            curl_multi_setopt(m_multi, CURLMOPT_SOCKETDATA, this);
+            curl_multi_setopt(m_multi, CURLMOPT_TIMERFUNCTION, &NetEngine::onTimer);
+            curl_multi_setopt(m_multi, CURLMOPT_TIMERDATA, this);
+        }
     }
+    return m_multi;
 }
 
 NetEngine::~NetEngine() {
@@ -56,7 +65,7 @@ NetEngine::~NetEngine() {
 }
 
 bool NetEngine::add(Transfer& transfer) {
-    if (m_multi == nullptr || transfer.m_easy == nullptr) {
+    if (multi() == nullptr || transfer.m_easy == nullptr) {
         return false;
     }
     curl_easy_setopt(transfer.m_easy, CURLOPT_PRIVATE, &transfer);

@@ -45,6 +45,7 @@ private:
         QSocketNotifier* write = nullptr;
     };
 
+    CURLM* multi();
     bool add(Transfer& transfer);
     void remove(Transfer& transfer);
     static int onSocket(CURL* easy, curl_socket_t socket, int what, void* engine, void*);
