@@ -12,6 +12,7 @@
 #include <QListWidget>
 
 #include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 namespace lumo {
@@ -301,6 +302,17 @@ TEST_F(WindowBehaviourTest, TenStepsDownReachSilenceAndTheEndOfTheTrack) {
     EXPECT_EQ(state.volumeLevel, 10);
     EXPECT_EQ(media->volume(), 10);
     EXPECT_EQ(state.volumeDragAnchorY, 90);
+}
+
+// A second volume request that comes while the first is still being carried out (here from a
+// timer, as a second MPRIS client's Set comes) has the last word.
+TEST_F(WindowBehaviourTest, AVolumeSetDuringAnotherEndsAtTheLastValue) {
+    QTimer::singleShot(150, [&] { window->mprisSetVolume(100); });
+    window->mprisSetVolume(0);
+    test::runFor(1500);
+    EXPECT_EQ(state.volumeLevel, 100);
+    EXPECT_EQ(window->volumeKnobTopTwips(), 2280);
+    EXPECT_EQ(media->volume(), 100);
 }
 
 TEST_F(WindowBehaviourTest, HoldingTheKnobRunsTheDragTimer) {
