@@ -119,9 +119,7 @@ TEST_F(AdvertTest, WithoutANetworkTheDefaultPictureStaysAndNothingIsSaid) {
 class OverlappingFetchesTest : public ::testing::Test, protected test::PlayerWindowFixture {
 protected:
     void SetUp() override {
-        httpLimits = HttpLimits{1000, 1200, 1024 * 1024, 5};
-        dir.write("DEFAULT", "\"RADIO\",\"Cam FM\",\"http://p\",\"http://127.0.0.1:9/s\",\"" +
-                                 site.url("/cam.jpg") + "\"\r\n");
+        defaultStationWithCamera(site.url("/cam.jpg"));
         for (int n = 2; n <= 3; ++n) {
             adverts[n] = advertPicture(n);
         }

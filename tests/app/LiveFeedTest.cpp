@@ -18,9 +18,7 @@ namespace {
 class LiveFeedTest : public ::testing::Test, protected test::PlayerWindowFixture {
 protected:
     void SetUp() override {
-        httpLimits = HttpLimits{1000, 1500, 1024 * 1024, 5};
-        dir.write("DEFAULT", "\"RADIO\",\"Cam FM\",\"http://p\",\"http://127.0.0.1:9/s\",\"" +
-                                 server.url("/cam.jpg") + "\"\r\n");
+        defaultStationWithCamera(server.url("/cam.jpg"));
         window = makeWindow();
         window->load();
     }

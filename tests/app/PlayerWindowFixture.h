@@ -40,6 +40,14 @@ protected:
                                  pictureLimits}));
     }
 
+    // A default station (a radio station that does not answer) whose studio camera is at
+    // `camera`, with short time limits for the window's fetches.
+    void defaultStationWithCamera(const std::string& camera) {
+        httpLimits = HttpLimits{1000, 1500, 1024 * 1024, 5};
+        dir.write("DEFAULT", "\"RADIO\",\"Cam FM\",\"http://p\",\"http://127.0.0.1:9/s\",\"" +
+                                 camera + "\"\r\n");
+    }
+
     // The same window over the real libVLC, with its dummy outputs.
     std::unique_ptr<PlayerWindow> makeWindowWithLibVlc(VlcMediaPlayer::Options options = {}) {
         options.vlcArguments.insert(options.vlcArguments.begin(), {"--aout=dummy", "--vout=dummy"});
