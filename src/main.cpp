@@ -44,10 +44,15 @@ int main(int argc, char** argv) {
          },
          {},
          {},
-         [](const std::filesystem::path& executable) {
+         [] {
+             // The executable itself: an installed one keeps its files elsewhere.
+             std::error_code ec;
+             const auto executable = std::filesystem::canonical("/proc/self/exe", ec);
              QFile icon(QStringLiteral(":/artwork/icon.png"));
              icon.open(QIODevice::ReadOnly);
-             lumo::SHORTCUT::CreateDesktopShortcut(executable, icon.readAll().toStdString());
+             if (!ec) {
+                 lumo::SHORTCUT::CreateDesktopShortcut(executable, icon.readAll().toStdString());
+             }
          },
          true});
     window.load();

@@ -59,7 +59,7 @@ struct PlayerWindowServices {
     // How long the live feed's and the adverts' fetches may take, and how much they may bring.
     HttpLimits httpLimits{};
     // The last start-up step: asks the desktop for a shortcut to the executable (empty: none).
-    std::function<void(const std::filesystem::path& executable)> createDesktopShortcut{};
+    std::function<void()> createDesktopShortcut{};
     // Offers the player on the session bus (MPRIS), when there is one.
     bool desktopBus = false;
     // What a picture from outside (the live feed's, an advert) may cost to decode.

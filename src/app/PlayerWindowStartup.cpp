@@ -66,7 +66,7 @@ void PlayerWindow::load() {
         m_mpris = new Mpris(*this, this);
     }
     if (m_services.createDesktopShortcut) {
-        m_services.createDesktopShortcut(m_folder.path() / "Lumo");
+        m_services.createDesktopShortcut();
     }
 }
 

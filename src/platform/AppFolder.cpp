@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 #include <cstdio>
+#include <cstdlib>
 #include <fcntl.h>
 #include <fstream>
 #include <sstream>
@@ -39,13 +40,42 @@ fs::path matchEntry(const fs::path& dir, const std::string& component) {
 
 AppFolder::AppFolder(fs::path folder) : m_folder(std::move(folder)) {}
 
+fs::path AppFolder::installedStarterList(const fs::path& executableFolder) {
+    return executableFolder.parent_path() / "share" / "lumo" / "Lumo.csv";
+}
+
+AppFolder AppFolder::forExecutable(const fs::path& executableFolder, const fs::path& dataHome) {
+    std::error_code ec;
+    const fs::path starter = installedStarterList(executableFolder);
+    const bool installed =
+        fs::is_regular_file(starter, ec) || ::access(executableFolder.c_str(), W_OK) != 0;
+    if (!installed) {
+        return AppFolder(executableFolder);
+    }
+    const AppFolder data(dataHome / "lumo");
+    fs::create_directories(data.path(), ec);
+    const fs::path list = data.resolve("\\Lumo.csv");
+    if (!fs::exists(list, ec)) {
+        if (const auto bytes = readWholeFile(starter)) {
+            replaceFileAtomically(list, *bytes);
+        }
+    }
+    return data;
+}
+
 AppFolder AppFolder::ofRunningExecutable() {
     std::error_code ec;
-    fs::path exe = fs::canonical("/proc/self/exe", ec);
-    if (ec) {
-        return AppFolder(fs::current_path());
+    const fs::path exe = fs::canonical("/proc/self/exe", ec);
+    const fs::path folder = ec ? fs::current_path() : exe.parent_path();
+    fs::path dataHome;
+    if (const char* xdg = std::getenv("XDG_DATA_HOME"); xdg != nullptr && xdg[0] == '/') {
+        dataHome = xdg;
+    } else if (const char* home = std::getenv("HOME"); home != nullptr && home[0] != '\0') {
+        dataHome = fs::path(home) / ".local" / "share";
+    } else {
+        dataHome = folder; // nowhere else to go
     }
-    return AppFolder(exe.parent_path());
+    return forExecutable(folder, dataHome);
 }
 
 fs::path AppFolder::resolve(std::string_view name) const {

@@ -7,15 +7,28 @@
 
 namespace lumo {
 
-// The folder that holds the running executable; every file the program keeps lives here.
-// Names are given the way the program has always spelt them ("\DEFAULT", "\ADS\AD1.jpg") and
-// are matched against what is on disk without regard to case.
+// The folder every file the program keeps lives in. Names are given the way the program has
+// always spelt them ("\DEFAULT", "\ADS\AD1.jpg") and are matched against what is on disk
+// without regard to case.
 class AppFolder {
 public:
     explicit AppFolder(std::filesystem::path folder);
 
-    // The folder of /proc/self/exe with links resolved.
+    // Where a program whose executable lies in `executableFolder` keeps its files. Run from a
+    // folder of its own (a build, an unpacked folder) that it may write to: that folder, as
+    // always. Installed (its folder holds "../share/lumo/Lumo.csv", the installed starter list,
+    // or it may not write there): `dataHome`/lumo, created when missing and given the starter
+    // list when it has none; a list of the user's is never replaced. `dataHome` is
+    // $XDG_DATA_HOME, or ~/.local/share without one.
+    static AppFolder forExecutable(const std::filesystem::path& executableFolder,
+                                   const std::filesystem::path& dataHome);
+
+    // The same for the running executable (/proc/self/exe, links resolved) and this user.
     static AppFolder ofRunningExecutable();
+
+    // The starter list an installed executable in `executableFolder` came with, if any.
+    static std::filesystem::path
+    installedStarterList(const std::filesystem::path& executableFolder);
 
     const std::filesystem::path& path() const { return m_folder; }
 

@@ -4,6 +4,7 @@
 #include "TempFolder.h"
 #include "Wav.h"
 #include "XWindows.h"
+#include "platform/AppFolder.h"
 
 #include <QDir>
 #include <QGuiApplication>
@@ -13,6 +14,7 @@
 #include <QScreen>
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <map>
 
 namespace lumo {
 namespace {
@@ -154,6 +156,137 @@ TEST_F(RealWindowTest, MinimisingShowsTheAdvertBannerUntilThePlayerIsRestored) {
     x.setWmState(*player, 1); // restored
     EXPECT_TRUE(test::waitUntil([&] { return !x.findWindow("Advert").has_value(); }, 5000));
     EXPECT_TRUE(x.findWindow("Lumo").has_value());
+}
+
+// The program as installed (cmake --install into a temporary root) and as run from a folder of
+// its own: installed, every file it keeps goes to the user's data folder, seeded with the
+// installed starter list, and nothing in the installed tree changes; from its own folder,
+// everything stays beside it as always.
+class InstalledTest : public ::testing::TestWithParam<bool> {
+protected:
+    void SetUp() override {
+        if (qEnvironmentVariableIsEmpty("DISPLAY") ||
+            QGuiApplication::platformName() != QLatin1String("xcb") || !x.connected()) {
+            GTEST_SKIP() << "needs an X display (the suite runs under Xvfb)";
+        }
+        server.serve("/station.wav", {"audio/wav", test::sineWav(60)});
+        if (installed()) {
+            QProcess install;
+            QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+            environment.insert(QStringLiteral("DESTDIR"),
+                               QString::fromStdString(root.path().string()));
+            install.setProcessEnvironment(environment);
+            install.start(QStringLiteral("cmake"),
+                          {QStringLiteral("--install"), QStringLiteral(LUMO_BUILD_DIR),
+                           QStringLiteral("--prefix"), QStringLiteral("/usr")});
+            ASSERT_TRUE(install.waitForFinished(60000));
+            ASSERT_EQ(install.exitCode(), 0) << install.readAllStandardError().toStdString();
+            executable = root.path() / "usr" / "bin" / "lumo";
+            keeps = home.path() / ".local" / "share" / "lumo";
+            setWritable(root.path() / "usr", false);
+        } else {
+            fs::copy_file(LUMO_EXECUTABLE, root.path() / "Lumo");
+            executable = root.path() / "Lumo";
+            keeps = root.path();
+        }
+        ASSERT_TRUE(fs::exists(executable));
+        // The stream the player is to play, written as a hand might have (its kind unquoted):
+        // a star click writes it again in the program's own form.
+        fs::create_directories(keeps);
+        replaceFileAtomically(keeps / "DEFAULT", "RADIO,\"Served FM\",\"\",\"" +
+                                                     server.url("/station.wav") +
+                                                     "\",\"NONE\"\r\n");
+        before = treeOf(root.path());
+    }
+    void TearDown() override {
+        if (lumo.state() != QProcess::NotRunning) {
+            lumo.kill();
+            lumo.waitForFinished(5000);
+        }
+        setWritable(root.path() / "usr", true);
+    }
+    bool installed() const { return GetParam(); }
+    // Takes write permission from everything below `folder` (a user's view of /usr), or gives
+    // it back.
+    static void setWritable(const fs::path& folder, bool writable) {
+        std::error_code ec;
+        const auto set = [&](const fs::path& path) {
+            fs::permissions(path, fs::perms::owner_write | fs::perms::group_write,
+                            writable ? fs::perm_options::add : fs::perm_options::remove, ec);
+        };
+        set(folder);
+        for (const auto& entry : fs::recursive_directory_iterator(folder, ec)) {
+            set(entry.path());
+        }
+    }
+    // Every file below `folder` with its size and last-write time.
+    static std::map<std::string, std::pair<std::uintmax_t, fs::file_time_type>>
+    treeOf(const fs::path& folder) {
+        std::map<std::string, std::pair<std::uintmax_t, fs::file_time_type>> tree;
+        for (const auto& entry : fs::recursive_directory_iterator(folder)) {
+            if (entry.is_regular_file()) {
+                tree[entry.path().string()] = {entry.file_size(), entry.last_write_time()};
+            }
+        }
+        return tree;
+    }
+
+    test::XWindows x;
+    test::LoopbackHttpServer server;
+    test::TempFolder root; // the installed tree, or the program's own folder
+    test::TempFolder home;
+    fs::path executable;
+    fs::path keeps; // where the program is to keep its files
+    std::map<std::string, std::pair<std::uintmax_t, fs::file_time_type>> before;
+    QProcess lumo;
+};
+
+INSTANTIATE_TEST_SUITE_P(Layouts, InstalledTest, ::testing::Values(true, false),
+                         [](const auto& layout) { return layout.param ? "Installed" : "Own"; });
+
+TEST_P(InstalledTest, TheStarWritesTheDefaultStationWhereTheProgramKeepsItsFiles) {
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("HOME"), QString::fromStdString(home.path().string()));
+    environment.remove(QStringLiteral("XDG_DATA_HOME"));
+    environment.remove(QStringLiteral("XDG_CONFIG_HOME"));
+    lumo.setProcessEnvironment(environment);
+    lumo.setProcessChannelMode(QProcess::ForwardedChannels);
+    lumo.setProgram(QString::fromStdString(executable.string()));
+    lumo.start();
+    ASSERT_TRUE(lumo.waitForStarted(10000));
+    std::optional<unsigned long> window;
+    ASSERT_TRUE(
+        test::waitUntil([&] { return (window = x.findWindow("Lumo")).has_value(); }, 20000));
+    EXPECT_TRUE(test::waitUntil([&] { return server.requestCount("/station.wav") > 0; }, 20000))
+        << "the default station kept where the program keeps its files was not played";
+
+    const QRect where = x.geometry(*window);
+    QProcess star; // the set-default button
+    star.start(QStringLiteral("xdotool"),
+               {QStringLiteral("mousemove"), QString::number(where.x() + 277),
+                QString::number(where.y() + 309), QStringLiteral("click"), QStringLiteral("1")});
+    ASSERT_TRUE(star.waitForFinished(10000));
+    const std::string written =
+        "\"RADIO\",\"Served FM\",\"\",\"" + server.url("/station.wav") + "\",\"NONE\"\r\n";
+    EXPECT_TRUE(test::waitUntil([&] { return readWholeFile(keeps / "DEFAULT") == written; }, 10000))
+        << readWholeFile(keeps / "DEFAULT").value_or("(none)");
+    if (installed()) {
+        EXPECT_EQ(readWholeFile(keeps / "Lumo.csv"),
+                  readWholeFile(root.path() / "usr" / "share" / "lumo" / "Lumo.csv"))
+            << "seeded with the installed starter list";
+        const auto entry =
+            readWholeFile(home.path() / ".local/share/applications/Lumoplay.desktop");
+        EXPECT_NE(entry.value_or("").find("\nExec=\"" + executable.string() + "\"\n"),
+                  std::string::npos)
+            << entry.value_or("(none)");
+    } else {
+        EXPECT_FALSE(fs::exists(home.path() / ".local" / "share" / "lumo"));
+    }
+    x.requestClose(*window);
+    ASSERT_TRUE(test::waitUntil([&] { return lumo.state() == QProcess::NotRunning; }, 15000));
+    if (installed()) {
+        EXPECT_EQ(treeOf(root.path()), before) << "nothing written into the installed tree";
+    }
 }
 
 } // namespace

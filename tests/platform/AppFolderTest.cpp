@@ -37,6 +37,33 @@ TEST(AppFolder, RunningExecutableFolderHoldsThisTest) {
     EXPECT_TRUE(fs::exists(folder.path() / "test_platform"));
 }
 
+// A build folder keeps everything beside the executable; an installed program (its starter
+// list in ../share/lumo) keeps each user's files in their data folder, seeded once with the
+// starter list, and a list of the user's own (whatever its case) is never replaced.
+TEST(AppFolder, AnInstalledProgramKeepsItsFilesInTheUsersDataFolder) {
+    test::TempFolder root;
+    const fs::path build = root.path() / "build" / "src";
+    fs::create_directories(build);
+    const fs::path data = root.path() / "home" / ".local" / "share";
+    EXPECT_EQ(AppFolder::forExecutable(build, data).path(), build);
+    EXPECT_FALSE(fs::exists(data));
+
+    root.write("usr/share/lumo/Lumo.csv", "starter");
+    const fs::path bin = root.path() / "usr" / "bin";
+    fs::create_directories(bin);
+    const AppFolder installed = AppFolder::forExecutable(bin, data);
+    EXPECT_EQ(installed.path(), data / "lumo");
+    EXPECT_EQ(readWholeFile(data / "lumo" / "Lumo.csv"), "starter");
+    EXPECT_EQ(entriesIn(bin), 0);
+
+    fs::rename(data / "lumo" / "Lumo.csv", data / "lumo" / "lumo.csv");
+    ASSERT_TRUE(replaceFileAtomically(data / "lumo" / "lumo.csv", "the user's own"));
+    root.write("usr/share/lumo/Lumo.csv", "a newer package's starter");
+    AppFolder::forExecutable(bin, data);
+    EXPECT_EQ(readWholeFile(data / "lumo" / "lumo.csv"), "the user's own");
+    EXPECT_EQ(entriesIn(data / "lumo"), 1);
+}
+
 TEST(AtomicFiles, ReplaceWritesTheBytesAndLeavesNoTemporaryFile) {
     test::TempFolder dir;
     dir.write("DEFAULT", "old contents that are longer");
