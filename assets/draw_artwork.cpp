@@ -1,8 +1,9 @@
-// Draws the player's skin and button pictures into assets/images/, and the update site's
-// advert pictures into site/downloads/LUMO/.
+// Draws the player's skin and button pictures into assets/images/, the desktop icons into
+// assets/icons/, and the update site's advert pictures into site/downloads/LUMO/.
 // Build target `lumo_draw_artwork`; run it with the two output folders as its arguments after
 // changing anything here, and commit the pictures it writes.
 #include <QDir>
+#include <QFile>
 #include <QFont>
 #include <QGuiApplication>
 #include <QImage>
@@ -349,27 +350,103 @@ void drawPictures() {
     save(placeholder, "live_feed_placeholder");
 }
 
-// The program's icon for the desktop: a speaker's sound waves on the skin's colours.
-void drawIcon() {
-    QImage icon = canvas(QSize(128, 128));
+// The program's icon for the desktop: a speaker's sound waves on the skin's colours. It is
+// drawn afresh at each size the icon theme asks for (and as SVG), in a 128-unit square; the
+// small sizes keep two waves and drop the outline's shadow, so that they stay legible.
+struct IconShape {
+    int waves;
+    qreal wave;   // stroke width of a wave
+    qreal corner; // radius of the body's corners
+    bool outline;
+};
+
+IconShape iconShapeFor(int size) {
+    if (size <= 24) {
+        return {2, 14, 20, false};
+    }
+    if (size <= 48) {
+        return {3, 9, 22, true};
+    }
+    return {3, 7, 24, true};
+}
+
+qreal waveRadius(int i, const IconShape& shape) {
+    return shape.waves == 2 ? 30 + i * 26 : 26 + i * 16;
+}
+
+QImage drawIcon(int size) {
+    const IconShape shape = iconShapeFor(size);
+    QImage icon = canvas(QSize(size, size));
     QPainter p(&icon);
     p.setRenderHint(QPainter::Antialiasing);
+    p.scale(size / 128.0, size / 128.0);
     QLinearGradient body(0, 0, 0, 128);
     body.setColorAt(0, kBodyTop);
     body.setColorAt(1, kBodyBottom);
-    p.setPen(QPen(QColor(0, 0, 0, 160), 2));
+    p.setPen(shape.outline ? QPen(QColor(0, 0, 0, 160), 2) : QPen(Qt::NoPen));
     p.setBrush(body);
-    p.drawRoundedRect(QRectF(6, 6, 116, 116), 24, 24);
+    p.drawRoundedRect(QRectF(6, 6, 116, 116), shape.corner, shape.corner);
     p.setPen(Qt::NoPen);
     p.setBrush(kAccent);
     p.drawEllipse(QPointF(44, 64), 12, 12);
     p.setBrush(Qt::NoBrush);
-    for (int i = 0; i < 3; ++i) {
-        const qreal radius = 26 + i * 16;
-        p.setPen(QPen(i == 0 ? kLit : kAccent, 7, Qt::SolidLine, Qt::RoundCap));
+    for (int i = 0; i < shape.waves; ++i) {
+        const qreal radius = waveRadius(i, shape);
+        p.setPen(QPen(i == 0 ? kLit : kAccent, shape.wave, Qt::SolidLine, Qt::RoundCap));
         p.drawArc(QRectF(44 - radius, 64 - radius, radius * 2, radius * 2), -45 * 16, 90 * 16);
     }
-    save(icon, "icon");
+    return icon;
+}
+
+// The same picture as a scalable SVG document.
+QByteArray iconSvg() {
+    const IconShape shape = iconShapeFor(128);
+    auto hex = [](QColor c) { return c.name().toLatin1(); };
+    QByteArray svg = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+                     "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"128\" height=\"128\" "
+                     "viewBox=\"0 0 128 128\">\n"
+                     "  <defs><linearGradient id=\"body\" x1=\"0\" y1=\"0\" x2=\"0\" y2=\"128\" "
+                     "gradientUnits=\"userSpaceOnUse\"><stop offset=\"0\" stop-color=\"" +
+                     hex(kBodyTop) + "\"/><stop offset=\"1\" stop-color=\"" + hex(kBodyBottom) +
+                     "\"/></linearGradient></defs>\n";
+    svg += QStringLiteral("  <rect x=\"6\" y=\"6\" width=\"116\" height=\"116\" rx=\"%1\" "
+                          "fill=\"url(#body)\" stroke=\"#000000\" stroke-opacity=\"0.63\" "
+                          "stroke-width=\"2\"/>\n")
+               .arg(shape.corner)
+               .toLatin1();
+    svg += "  <circle cx=\"44\" cy=\"64\" r=\"12\" fill=\"" + hex(kAccent) + "\"/>\n";
+    for (int i = 0; i < shape.waves; ++i) {
+        const qreal radius = waveRadius(i, shape);
+        const qreal dx = radius * std::sqrt(0.5);
+        svg += QStringLiteral("  <path d=\"M %1 %2 A %3 %3 0 0 0 %1 %4\" fill=\"none\" "
+                              "stroke=\"%5\" stroke-width=\"%6\" stroke-linecap=\"round\"/>\n")
+                   .arg(44 + dx, 0, 'f', 2)
+                   .arg(64 + dx, 0, 'f', 2)
+                   .arg(radius)
+                   .arg(64 - dx, 0, 'f', 2)
+                   .arg(i == 0 ? kLit.name() : kAccent.name())
+                   .arg(shape.wave)
+                   .toLatin1();
+    }
+    return svg + "</svg>\n";
+}
+
+// The icon theme's folders (hicolor/<size>x<size>/apps and hicolor/scalable/apps below
+// `iconDir`) under the application id, and the window's own icon.
+void drawIcons(const QString& iconDir) {
+    const QString name = QStringLiteral(LUMO_APP_ID);
+    for (const int size : {16, 24, 32, 48, 64, 128, 256}) {
+        const QString folder = iconDir + QStringLiteral("/hicolor/%1x%1/apps").arg(size);
+        QDir().mkpath(folder);
+        drawIcon(size).save(folder + "/" + name + ".png");
+    }
+    const QString scalable = iconDir + QStringLiteral("/hicolor/scalable/apps");
+    QDir().mkpath(scalable);
+    QFile svg(scalable + "/" + name + ".svg");
+    if (svg.open(QIODevice::WriteOnly)) {
+        svg.write(iconSvg());
+    }
+    save(drawIcon(128), "icon");
 }
 
 // The update site's adverts: stations of the starter catalogue, drawn at twice the advert
@@ -435,7 +512,7 @@ int main(int argc, char** argv) {
     drawTransport();
     drawSmallButtons();
     drawPictures();
-    drawIcon();
+    drawIcons(outDir + QStringLiteral("/../icons"));
     if (argc > 2 && !QString::fromLocal8Bit(argv[2]).startsWith(QLatin1Char('-'))) {
         drawAdverts(QString::fromLocal8Bit(argv[2]));
     }

@@ -14,7 +14,8 @@ LUMO_PACKAGES=(
     xvfb xauth
 )
 # What the tests need on top.
-LUMO_TEST_PACKAGES=(libgtest-dev python3 python3-pyftpdlib ffmpeg desktop-file-utils xdotool dbus)
+LUMO_TEST_PACKAGES=(libgtest-dev python3 python3-pyftpdlib ffmpeg desktop-file-utils xdotool dbus
+    appstream libglib2.0-bin)
 
 ensure_packages() {
     local missing=() package

@@ -20,6 +20,9 @@ int main(int argc, char** argv) {
     }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Lumo"));
+    // Docks and task switchers find the launcher of the window by it (on X11 also by the
+    // window's class, "Lumo", which the entries name).
+    QGuiApplication::setDesktopFileName(QStringLiteral(LUMO_APP_ID));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/artwork/icon.png")));
     // The program ends through the player window (its shutdown button or its closing), not
     // when the last visible window goes: the player hides itself behind message boxes and

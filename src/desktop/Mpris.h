@@ -55,7 +55,7 @@ public:
     bool canRaise() const { return true; }
     bool hasTrackList() const { return false; }
     QString identity() const { return QStringLiteral("Lumo"); }
-    QString desktopEntry() const { return QStringLiteral("Lumoplay"); }
+    QString desktopEntry() const { return QStringLiteral(LUMO_APP_ID); }
     QStringList none() const { return {}; }
 public slots:
     void Raise();

@@ -2,10 +2,12 @@
 
 #include "platform/AppFolder.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <fstream>
 #include <optional>
 #include <sys/stat.h>
+#include <vector>
 
 namespace lumo::SHORTCUT {
 
@@ -55,11 +57,34 @@ bool writeIfDifferent(const fs::path& file, std::string_view bytes) {
     return replaceFileAtomically(file, bytes);
 }
 
+// Whether the program's own entry is installed in the menu: beside an installed executable
+// (../share/applications), or in one of the system's data folders ($XDG_DATA_DIRS).
+bool systemEntryInstalled(const fs::path& executable) {
+    const std::string name = std::string(kApplicationId) + ".desktop";
+    std::vector<fs::path> folders{executable.parent_path().parent_path() / "share"};
+    const char* dirs = std::getenv("XDG_DATA_DIRS");
+    std::string_view list = dirs != nullptr && *dirs != '\0' ? dirs : "/usr/local/share:/usr/share";
+    while (!list.empty()) {
+        const auto colon = list.find(':');
+        const std::string_view folder = list.substr(0, colon);
+        if (folder.starts_with('/')) {
+            folders.emplace_back(folder);
+        }
+        list.remove_prefix(colon == std::string_view::npos ? list.size() : colon + 1);
+    }
+    std::error_code ec;
+    return std::any_of(folders.begin(), folders.end(), [&](const fs::path& folder) {
+        return fs::is_regular_file(folder / "applications" / name, ec);
+    });
+}
+
 } // namespace
 
 std::string desktopEntry(const fs::path& executable) {
-    // Exec: the path quoted, with ", `, $ and \ escaped inside the quotes; then the string
-    // escape of the value doubles every backslash, and % is written %%.
+    // Exec: `env` starts the path, so that launchers that look the program up before they
+    // expand the line (GLib's refuse a program path with % in it) find one that exists. The
+    // path is quoted, with ", `, $ and \ escaped inside the quotes; then the string escape of
+    // the value doubles every backslash, and % is written %%.
     std::string quoted = "\"";
     for (const char c : executable.string()) {
         if (c == '"' || c == '`' || c == '$' || c == '\\') {
@@ -82,12 +107,15 @@ std::string desktopEntry(const fs::path& executable) {
            "Type=Application\n"
            "Name=Lumoplay\n"
            "Comment=Internet radio and television\n"
-           "Exec=" +
+           "Exec=env " +
            exec +
            "\n"
-           "Icon=lumoplay\n"
+           "Icon=" +
+           std::string(kApplicationId) +
+           "\n"
            "Terminal=false\n"
-           "Categories=AudioVideo;Audio;Player;\n";
+           "Categories=AudioVideo;Audio;Player;\n"
+           "StartupWMClass=Lumo\n";
 }
 
 void CreateDesktopShortcut(const fs::path& executable, std::string_view iconPng) {
@@ -105,14 +133,19 @@ void CreateDesktopShortcut(const fs::path& executable, std::string_view iconPng)
     const std::string entry = desktopEntry(executable);
     std::error_code ec;
 
-    const fs::path icons = data / "icons" / "hicolor" / "128x128" / "apps";
-    if (!iconPng.empty() && (fs::create_directories(icons, ec), fs::is_directory(icons, ec))) {
-        writeIfDifferent(icons / "lumoplay.png", iconPng);
-    }
-    const fs::path applications = data / "applications";
-    fs::create_directories(applications, ec);
-    if (fs::is_directory(applications, ec)) {
-        writeIfDifferent(applications / "Lumoplay.desktop", entry);
+    // The menu's entry and icon: the installed ones when there are (a copy of the user's
+    // would stand beside them in the menu), else the user's own.
+    if (!systemEntryInstalled(executable)) {
+        const std::string id(kApplicationId);
+        const fs::path icons = data / "icons" / "hicolor" / "128x128" / "apps";
+        if (!iconPng.empty() && (fs::create_directories(icons, ec), fs::is_directory(icons, ec))) {
+            writeIfDifferent(icons / (id + ".png"), iconPng);
+        }
+        const fs::path applications = data / "applications";
+        fs::create_directories(applications, ec);
+        if (fs::is_directory(applications, ec)) {
+            writeIfDifferent(applications / (id + ".desktop"), entry);
+        }
     }
     if (const auto desktop = desktopFolder(*home)) {
         const fs::path file = *desktop / "Lumoplay.desktop";

@@ -41,6 +41,8 @@ protected:
         environment.insert(QStringLiteral("HOME"), QString::fromStdString(home.path().string()));
         environment.remove(QStringLiteral("XDG_DATA_HOME"));
         environment.remove(QStringLiteral("XDG_CONFIG_HOME"));
+        environment.insert(QStringLiteral("XDG_DATA_DIRS"),
+                           QString::fromStdString((home.path() / "system").string()));
         lumo.setProcessEnvironment(environment);
         lumo.setProcessChannelMode(QProcess::ForwardedChannels);
         lumo.start();
@@ -115,14 +117,17 @@ TEST_F(RealWindowTest, TheShapedWindowShowsTheSkinPlaysAndClosesCleanly) {
         test::waitUntil([&] { return (window = x.findWindow("Lumo")).has_value(); }, 20000));
     x.requestClose(*window);
     ASSERT_TRUE(test::waitUntil([&] { return lumo.state() == QProcess::NotRunning; }, 15000));
-    for (const char* folder : {"Desktop", ".local/share/applications"}) {
-        EXPECT_EQ(std::distance(fs::directory_iterator(home.path() / folder), {}), 1) << folder;
-        const std::string entry = home.read(std::string(folder) + "/Lumoplay.desktop");
-        EXPECT_NE(entry.find("\nExec=\"" + (dir.path() / "Lumo").string() + "\"\n"),
+    for (const char* file :
+         {"Desktop/Lumoplay.desktop", ".local/share/applications/" LUMO_APP_ID ".desktop"}) {
+        const fs::path folder = (home.path() / file).parent_path();
+        EXPECT_EQ(std::distance(fs::directory_iterator(folder), {}), 1) << folder;
+        const std::string entry = home.read(file);
+        EXPECT_NE(entry.find("\nExec=env \"" + (dir.path() / "Lumo").string() + "\"\n"),
                   std::string::npos)
             << entry;
     }
-    EXPECT_TRUE(fs::exists(home.path() / ".local/share/icons/hicolor/128x128/apps/lumoplay.png"));
+    EXPECT_TRUE(
+        fs::exists(home.path() / ".local/share/icons/hicolor/128x128/apps/" LUMO_APP_ID ".png"));
 }
 
 // The minimise button, clicked as a person would: the banner shows the advert at the top
@@ -249,6 +254,9 @@ TEST_P(InstalledTest, TheStarWritesTheDefaultStationWhereTheProgramKeepsItsFiles
     environment.insert(QStringLiteral("HOME"), QString::fromStdString(home.path().string()));
     environment.remove(QStringLiteral("XDG_DATA_HOME"));
     environment.remove(QStringLiteral("XDG_CONFIG_HOME"));
+    environment.insert(QStringLiteral("XDG_DATA_DIRS"),
+                       QString::fromStdString((home.path() / "system").string()));
+    fs::create_directories(home.path() / "Desktop");
     lumo.setProcessEnvironment(environment);
     lumo.setProcessChannelMode(QProcess::ForwardedChannels);
     lumo.setProgram(QString::fromStdString(executable.string()));
@@ -260,6 +268,8 @@ TEST_P(InstalledTest, TheStarWritesTheDefaultStationWhereTheProgramKeepsItsFiles
     EXPECT_TRUE(test::waitUntil([&] { return server.requestCount("/station.wav") > 0; }, 20000))
         << "the default station kept where the program keeps its files was not played";
 
+    // Docks match the window to the entry by its class, which the entry names.
+    EXPECT_EQ(x.windowClass(*window), "Lumo");
     const QRect where = x.geometry(*window);
     QProcess star; // the set-default button
     star.start(QStringLiteral("xdotool"),
@@ -274,9 +284,11 @@ TEST_P(InstalledTest, TheStarWritesTheDefaultStationWhereTheProgramKeepsItsFiles
         EXPECT_EQ(readWholeFile(keeps / "Lumo.csv"),
                   readWholeFile(root.path() / "usr" / "share" / "lumo" / "Lumo.csv"))
             << "seeded with the installed starter list";
-        const auto entry =
-            readWholeFile(home.path() / ".local/share/applications/Lumoplay.desktop");
-        EXPECT_NE(entry.value_or("").find("\nExec=\"" + executable.string() + "\"\n"),
+        // The installed menu entry is the menu's; the desktop's copy names the installed
+        // program.
+        EXPECT_FALSE(fs::exists(home.path() / ".local/share/applications"));
+        const auto entry = readWholeFile(home.path() / "Desktop" / "Lumoplay.desktop");
+        EXPECT_NE(entry.value_or("").find("\nExec=env \"" + executable.string() + "\"\n"),
                   std::string::npos)
             << entry.value_or("(none)");
     } else {

@@ -1,6 +1,8 @@
 // The desktop entry, written into a temporary home folder.
 #include "desktop/Shortcut.h"
+#include "EventWait.h"
 #include "TempFolder.h"
+#include "platform/AppFolder.h"
 
 #include <QProcess>
 #include <array>
@@ -17,16 +19,20 @@ namespace fs = std::filesystem;
 class ShortcutTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        saved = {value("HOME"), value("XDG_DATA_HOME"), value("XDG_CONFIG_HOME")};
+        saved = {value("HOME"), value("XDG_DATA_HOME"), value("XDG_CONFIG_HOME"),
+                 value("XDG_DATA_DIRS")};
         ::setenv("HOME", home.path().c_str(), 1);
         ::unsetenv("XDG_DATA_HOME");
         ::unsetenv("XDG_CONFIG_HOME");
+        // The system's menu: empty unless a test installs the program's entry there.
+        ::setenv("XDG_DATA_DIRS", (home.path() / "system").c_str(), 1);
         fs::create_directory(home.path() / "Desktop");
     }
     void TearDown() override {
         restore("HOME", saved[0]);
         restore("XDG_DATA_HOME", saved[1]);
         restore("XDG_CONFIG_HOME", saved[2]);
+        restore("XDG_DATA_DIRS", saved[3]);
     }
     static std::optional<std::string> value(const char* name) {
         const char* v = std::getenv(name);
@@ -36,7 +42,7 @@ protected:
         v ? ::setenv(name, v->c_str(), 1) : ::unsetenv(name);
     }
     fs::path menuEntry() const {
-        return home.path() / ".local/share/applications/Lumoplay.desktop";
+        return home.path() / ".local/share/applications" / (std::string(LUMO_APP_ID) + ".desktop");
     }
     fs::path desktopEntry() const { return home.path() / "Desktop/Lumoplay.desktop"; }
     // desktop-file-validate's verdict: empty when the entry is valid.
@@ -52,7 +58,7 @@ protected:
     }
 
     test::TempFolder home;
-    std::array<std::optional<std::string>, 3> saved;
+    std::array<std::optional<std::string>, 4> saved;
 };
 
 TEST_F(ShortcutTest, TwoStartsLeaveOneValidEntryInTheMenuAndOnTheDesktop) {
@@ -71,23 +77,59 @@ TEST_F(ShortcutTest, TwoStartsLeaveOneValidEntryInTheMenuAndOnTheDesktop) {
     struct stat info {};
     ASSERT_EQ(::stat(desktopEntry().c_str(), &info), 0);
     EXPECT_TRUE(info.st_mode & S_IXUSR) << "file managers launch executable entries";
-    EXPECT_EQ(home.read(".local/share/icons/hicolor/128x128/apps/lumoplay.png"), "png bytes");
+    EXPECT_EQ(home.read(".local/share/icons/hicolor/128x128/apps/" LUMO_APP_ID ".png"),
+              "png bytes");
     const std::string entry = SHORTCUT::desktopEntry(exe);
-    for (const char* line : {"Name=Lumoplay\n", "Exec=\"/opt/lumo/Lumo\"\n", "Type=Application\n",
-                             "Categories=AudioVideo;Audio;Player;\n", "Icon=lumoplay\n"}) {
+    for (const char* line : {"Name=Lumoplay\n", "Exec=env \"/opt/lumo/Lumo\"\n",
+                             "Type=Application\n", "Categories=AudioVideo;Audio;Player;\n",
+                             "Icon=" LUMO_APP_ID "\n", "StartupWMClass=Lumo\n"}) {
         EXPECT_NE(entry.find(line), std::string::npos) << line;
     }
+
+    // The installed entry says the same, but starts the program by name.
+    std::string installed = readWholeFile(LUMO_INSTALLED_ENTRY).value_or("");
+    const auto exec = installed.find("Exec=lumo\n");
+    ASSERT_NE(exec, std::string::npos) << installed;
+    EXPECT_EQ(installed.replace(exec, 10, "Exec=env \"/opt/lumo/Lumo\"\n"), entry);
+
+    // Once the program's entry is in the system's menu, the user's copy is not written again
+    // (an old one is left as it is); the desktop's copy still is.
+    fs::remove(menuEntry());
+    fs::remove(desktopEntry());
+    home.write("system/applications/" LUMO_APP_ID ".desktop", "installed");
+    SHORTCUT::CreateDesktopShortcut(exe, "png bytes");
+    EXPECT_FALSE(fs::exists(menuEntry()));
+    EXPECT_TRUE(fs::exists(desktopEntry()));
 }
 
-TEST_F(ShortcutTest, AFolderWithSpacesQuotesAndPercentStillGivesAValidExecLine) {
-    const fs::path exe = home.path() / "My \"Radio\" $HOME `x` 100% \\ Apps" / "Lumo";
+// The entry starts the program from any folder name, also through GLib's launcher, which
+// looks the program up before it expands the line.
+TEST_F(ShortcutTest, AFolderWithSpacesQuotesAndPercentStillStartsFromTheEntry) {
+    const fs::path folder = home.path() / "My \"Radio\" $HOME `x` 100% \\ Apps";
+    const fs::path exe = folder / "Lumo";
+    fs::create_directories(folder);
+    home.write(fs::relative(exe, home.path()).string(),
+               "#!/bin/sh\necho started > \"$HOME/started\"\n");
+    fs::permissions(exe, fs::perms::owner_all);
     SHORTCUT::CreateDesktopShortcut(exe, "");
     EXPECT_EQ(validate(menuEntry()), "");
-    EXPECT_NE(home.read(".local/share/applications/Lumoplay.desktop")
-                  .find("Exec=\"" + home.path().string() +
-                        "/My \\\\\"Radio\\\\\" \\\\$HOME \\\\`x\\\\` 100%% \\\\\\\\ Apps/Lumo\"\n"),
-              std::string::npos)
-        << home.read(".local/share/applications/Lumoplay.desktop");
+    const std::string entry = home.read(fs::relative(menuEntry(), home.path()).string());
+    EXPECT_NE(
+        entry.find("Exec=env \"" + home.path().string() +
+                   "/My \\\\\"Radio\\\\\" \\\\$HOME \\\\`x\\\\` 100%% \\\\\\\\ Apps/Lumo\"\n"),
+        std::string::npos)
+        << entry;
+    for (const fs::path& launched : {menuEntry(), desktopEntry()}) {
+        fs::remove(home.path() / "started");
+        QProcess gio;
+        gio.setProcessChannelMode(QProcess::MergedChannels);
+        gio.start(QStringLiteral("gio"),
+                  {QStringLiteral("launch"), QString::fromStdString(launched.string())});
+        ASSERT_TRUE(gio.waitForFinished(10000));
+        EXPECT_EQ(gio.exitCode(), 0) << gio.readAll().toStdString();
+        EXPECT_TRUE(test::waitUntil([&] { return fs::exists(home.path() / "started"); }, 10000))
+            << launched;
+    }
 }
 
 TEST_F(ShortcutTest, MissingOrUnwritableFoldersChangeNothingAndNeverFail) {

@@ -20,6 +20,17 @@ XWindows::~XWindows() {
     }
 }
 
+std::string XWindows::windowClass(unsigned long window) const {
+    XClassHint hint{};
+    if (m_display == nullptr || XGetClassHint(dpy(m_display), window, &hint) == 0) {
+        return {};
+    }
+    std::string result = hint.res_class != nullptr ? hint.res_class : "";
+    XFree(hint.res_name);
+    XFree(hint.res_class);
+    return result;
+}
+
 std::optional<unsigned long> XWindows::findWindow(const std::string& title) const {
     if (m_display == nullptr) {
         return std::nullopt;

@@ -18,6 +18,9 @@ public:
     // A mapped top-level window with this title, if there is one.
     std::optional<unsigned long> findWindow(const std::string& title) const;
     QRect geometry(unsigned long window) const;
+    // The window's class (the second part of WM_CLASS), by which a dock matches it to a
+    // launcher's StartupWMClass.
+    std::string windowClass(unsigned long window) const;
     // Asks the window to close, as a window manager's close button does.
     void requestClose(unsigned long window) const;
     // Records the window's ICCCM state as a window manager does when it iconifies (3) or
