@@ -115,6 +115,7 @@ std::string desktopEntry(const fs::path& executable) {
            "\n"
            "Terminal=false\n"
            "Categories=AudioVideo;Audio;Player;\n"
+           "Keywords=radio;internet radio;stream;station;television;TV;\n"
            "StartupWMClass=Lumo\n";
 }
 
