@@ -15,7 +15,7 @@ LUMO_PACKAGES=(
 )
 # What the tests need on top.
 LUMO_TEST_PACKAGES=(libgtest-dev python3 python3-pyftpdlib ffmpeg desktop-file-utils xdotool dbus
-    appstream libglib2.0-bin)
+    appstream libglib2.0-bin playerctl)
 
 ensure_packages() {
     local missing=() package

@@ -130,6 +130,9 @@ public:
     std::string mprisNowPlaying() const override;
     std::string mprisStationName() const override { return m_state.shownStationName; }
     std::string mprisArtUrl() const override;
+    double mprisLength() const override;
+    double mprisPosition() const override;
+    bool mprisOpenUri(const std::string& address) override;
     void mprisRaise() override;
     void mprisQuit() override { shutdown(); }
 

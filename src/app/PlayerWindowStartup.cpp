@@ -4,6 +4,7 @@
 #include "app/LiveFeed.h"
 #include "app/MouseMove1.h"
 #include "app/PlayerWindow.h"
+
 #include "app/StreamKeeper.h"
 #include "app/Twips.h"
 #include "banner/Advert1.h"
@@ -15,6 +16,7 @@
 #include "media/VideoWidget.h"
 #include "platform/ClickLabel.h"
 #include "platform/PlainText.h"
+#include "platform/UrlOpener.h"
 #include "update/Ftp.h"
 #include "update/StationListUpdate.h"
 #include "update/UpdateSite.h"
@@ -177,7 +179,36 @@ std::string PlayerWindow::mprisArtUrl() const {
     if (m_state.liveFeedOn != 1 || !std::filesystem::exists(picture, ec)) {
         return {};
     }
-    return QUrl::fromLocalFile(QString::fromStdString(picture.string())).toString().toStdString();
+    return picture.string();
+}
+
+double PlayerWindow::mprisLength() const {
+    return m_media->duration();
+}
+
+double PlayerWindow::mprisPosition() const {
+    return m_media->duration() > 0 ? m_media->position() : 0.0;
+}
+
+// An address a desktop asks to open (a link dropped on a shell's player, `playerctl open`): a
+// station of its own, through the same allow-list as every address the player is given.
+bool PlayerWindow::mprisOpenUri(const std::string& address) {
+    const QUrl url(QString::fromStdString(address), QUrl::StrictMode);
+    const QString scheme = url.scheme().toLower();
+    if (!url.isValid() || (scheme != QLatin1String("http") && scheme != QLatin1String("https")) ||
+        !isNetworkAddress(address) || m_ending) {
+        return false;
+    }
+    m_state.CurrentStation = {"RADIO", address, "", address, "NONE"};
+    m_state.shownStationName = address;
+    m_state.reconnectState = 1;
+    m_state.streamReached = 0;
+    AwaitLiveFeed();
+    m_media->stop();
+    m_media->setURL(address);
+    m_media->setStretchToFit(true);
+    m_media->play();
+    return true;
 }
 
 void PlayerWindow::mprisRaise() {

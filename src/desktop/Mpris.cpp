@@ -6,6 +6,7 @@
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
+#include <QUrl>
 #include <algorithm>
 #include <cmath>
 
@@ -15,6 +16,8 @@ namespace {
 
 constexpr const char* kPath = "/org/mpris/MediaPlayer2";
 constexpr const char* kService = "org.mpris.MediaPlayer2.lumo";
+// Track ids live under the program's own path (/org/mpris is the specification's).
+constexpr const char* kTrackPath = "/org/lumoplayer/Lumo/Track/";
 constexpr int kPlaying = 3;
 constexpr int kPaused = 2;
 
@@ -30,7 +33,7 @@ Mpris::Mpris(MprisHost& host, QObject* parent) : QObject(parent), m_host(host) {
         return; // no session bus: the player runs as before
     }
     new MprisRootAdaptor(this);
-    new MprisPlayerAdaptor(this);
+    m_player = new MprisPlayerAdaptor(this);
     if (!bus.registerObject(QString::fromLatin1(kPath), this)) {
         return;
     }
@@ -77,13 +80,18 @@ QVariantMap Mpris::metadata() const {
     const QString station = text(m_host.mprisStationName());
     QString title = text(m_host.mprisNowPlaying());
     QString artist;
+    if (const QString key = station + QLatin1Char('\n') + title; key != m_trackKey) {
+        m_trackKey = key;
+        ++m_track;
+    }
     if (const auto dash = title.indexOf(QStringLiteral(" - ")); dash > 0) {
         artist = title.left(dash).trimmed();
         title = title.mid(dash + 3).trimmed();
     }
     QVariantMap map{
         {QStringLiteral("mpris:trackid"),
-         QVariant::fromValue(QDBusObjectPath(QStringLiteral("/org/mpris/MediaPlayer2/Track/1")))},
+         QVariant::fromValue(
+             QDBusObjectPath(QLatin1String(kTrackPath) + QString::number(m_track)))},
         {QStringLiteral("xesam:title"), title.isEmpty() ? station : title},
         {QStringLiteral("xesam:album"), station},
     };
@@ -91,7 +99,12 @@ QVariantMap Mpris::metadata() const {
         map.insert(QStringLiteral("xesam:artist"), QStringList{artist});
     }
     if (const QString art = text(m_host.mprisArtUrl()); !art.isEmpty()) {
-        map.insert(QStringLiteral("mpris:artUrl"), art);
+        map.insert(QStringLiteral("mpris:artUrl"),
+                   QUrl::fromLocalFile(art).toString(QUrl::FullyEncoded));
+    }
+    if (const double length = m_host.mprisLength(); length > 0) {
+        map.insert(QStringLiteral("mpris:length"),
+                   static_cast<qlonglong>(std::llround(length * 1e6)));
     }
     return map;
 }
@@ -100,13 +113,27 @@ double Mpris::volume() const {
     return m_host.mprisVolume() / 100.0;
 }
 
-// The knob has eleven steps: the nearest one is taken.
+// The knob has eleven steps: the nearest one is taken. A volume that is no number is no
+// request.
 void Mpris::setVolume(double volume) {
+    if (std::isnan(volume)) {
+        return;
+    }
     const double clamped = std::clamp(volume, 0.0, 1.0);
     m_host.mprisSetVolume(static_cast<int>(std::lround(clamped * 10)) * 10);
 }
 
+qlonglong Mpris::position() const {
+    return static_cast<qlonglong>(std::llround(std::max(0.0, m_host.mprisPosition()) * 1e6));
+}
+
 void Mpris::announceChanges() {
+    // A clip whose clock went back (it was played again from its start) has been sought.
+    const qlonglong at = position();
+    if (at + 1'000'000 < m_lastPosition) {
+        emit m_player->Seeked(at);
+    }
+    m_lastPosition = at;
     const QVariantMap now{{QStringLiteral("PlaybackStatus"), playbackStatus()},
                           {QStringLiteral("Metadata"), metadata()},
                           {QStringLiteral("Volume"), volume()}};
@@ -158,6 +185,14 @@ void MprisPlayerAdaptor::PlayPause() {
 
 void MprisPlayerAdaptor::Stop() {
     m_mpris->host().mprisStop();
+}
+
+void MprisPlayerAdaptor::OpenUri(const QString& uri) {
+    if (!m_mpris->host().mprisOpenUri(uri.toStdString())) {
+        m_mpris->sendErrorReply(
+            QDBusError::InvalidArgs,
+            QStringLiteral("Only http and https addresses of stations are played"));
+    }
 }
 
 } // namespace lumo

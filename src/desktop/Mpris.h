@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDBusAbstractAdaptor>
+#include <QDBusContext>
 #include <QDBusObjectPath>
 #include <QObject>
 #include <QStringList>
@@ -10,11 +11,12 @@
 namespace lumo {
 
 class MprisHost;
+class MprisPlayerAdaptor;
 
 // The player on the session bus as MPRIS 2 (org.mpris.MediaPlayer2.lumo), so desktop shells,
 // media keys, lock screens and phone remotes can see and drive it. Without a session bus it
-// does nothing.
-class Mpris : public QObject {
+// does nothing. Calls are answered in its name (QDBusContext), its adaptors' too.
+class Mpris : public QObject, public QDBusContext {
     Q_OBJECT
 public:
     explicit Mpris(MprisHost& host, QObject* parent = nullptr);
@@ -27,16 +29,24 @@ public:
     QVariantMap metadata() const;
     double volume() const;
     void setVolume(double volume);
+    // How far into a clip the player is, in microseconds; 0 for a live stream.
+    qlonglong position() const;
 
 private:
-    // Announces what changed since the last look (every 500 ms).
+    // Announces what changed since the last look (every 500 ms), and a clip that started
+    // again as a seek.
     void announceChanges();
 
     MprisHost& m_host;
+    MprisPlayerAdaptor* m_player = nullptr;
     bool m_registered = false;
     QString m_service;
     QTimer m_watch;
     QVariantMap m_announced;
+    qlonglong m_lastPosition = 0;
+    // The track id names what is playing: a new one for each title or station.
+    mutable QString m_trackKey;
+    mutable int m_track = 0;
 };
 
 class MprisRootAdaptor : public QDBusAbstractAdaptor {
@@ -47,15 +57,17 @@ class MprisRootAdaptor : public QDBusAbstractAdaptor {
     Q_PROPERTY(bool HasTrackList READ hasTrackList)
     Q_PROPERTY(QString Identity READ identity)
     Q_PROPERTY(QString DesktopEntry READ desktopEntry)
-    Q_PROPERTY(QStringList SupportedUriSchemes READ none)
+    Q_PROPERTY(QStringList SupportedUriSchemes READ schemes)
     Q_PROPERTY(QStringList SupportedMimeTypes READ none)
 public:
     explicit MprisRootAdaptor(Mpris* mpris);
     bool canQuit() const { return true; }
     bool canRaise() const { return true; }
     bool hasTrackList() const { return false; }
-    QString identity() const { return QStringLiteral("Lumo"); }
+    // The name the desktop entry gives the program.
+    QString identity() const { return QStringLiteral("Lumoplay"); }
     QString desktopEntry() const { return QStringLiteral(LUMO_APP_ID); }
+    QStringList schemes() const { return {QStringLiteral("http"), QStringLiteral("https")}; }
     QStringList none() const { return {}; }
 public slots:
     void Raise();
@@ -69,7 +81,8 @@ class MprisPlayerAdaptor : public QDBusAbstractAdaptor {
     Q_OBJECT
     Q_CLASSINFO("D-Bus Interface", "org.mpris.MediaPlayer2.Player")
     Q_PROPERTY(QString PlaybackStatus READ playbackStatus)
-    Q_PROPERTY(double Rate READ one)
+    // Writable, as clients expect; 1.0 is the only rate a live stream has.
+    Q_PROPERTY(double Rate READ one WRITE setRate)
     Q_PROPERTY(double MinimumRate READ one)
     Q_PROPERTY(double MaximumRate READ one)
     Q_PROPERTY(QVariantMap Metadata READ metadata)
@@ -88,7 +101,8 @@ public:
     double volume() const { return m_mpris->volume(); }
     void setVolume(double volume) { m_mpris->setVolume(volume); }
     double one() const { return 1.0; }
-    qlonglong position() const { return 0; }
+    void setRate(double) {}
+    qlonglong position() const { return m_mpris->position(); }
     bool yes() const { return true; }
     bool no() const { return false; }
 public slots:
@@ -100,7 +114,10 @@ public slots:
     void Previous() {}
     void Seek(qlonglong) {}
     void SetPosition(const QDBusObjectPath&, qlonglong) {}
-    void OpenUri(const QString&) {}
+    void OpenUri(const QString& uri);
+
+signals:
+    void Seeked(qlonglong Position);
 
 private:
     Mpris* m_mpris;

@@ -17,7 +17,12 @@ public:
     virtual void mprisSetVolume(int level) = 0;
     virtual std::string mprisNowPlaying() const = 0; // what the station says, or nothing
     virtual std::string mprisStationName() const = 0;
-    virtual std::string mprisArtUrl() const = 0; // the live-feed picture, or nothing
+    virtual std::string mprisArtUrl() const = 0; // the live-feed picture's path, or nothing
+    // A clip's length and how far into it the player is, in seconds; 0 for a live stream.
+    virtual double mprisLength() const = 0;
+    virtual double mprisPosition() const = 0;
+    // Plays an http(s) address as the current station; false when it is refused.
+    virtual bool mprisOpenUri(const std::string& address) = 0;
     virtual void mprisRaise() = 0;
     virtual void mprisQuit() = 0;
 };

@@ -43,6 +43,8 @@ public:
     // same length as display text.
     virtual double duration() const = 0;
     virtual std::string durationString() const = 0;
+    // How far into the media the player is, in seconds.
+    virtual double position() const { return 0.0; }
 
     // One short line of what the player is doing.
     virtual std::string status() const = 0;

@@ -72,6 +72,7 @@ public:
     bool mute() const override { return m_mute; }
     int playState() const override { return m_state; }
     double duration() const override;
+    double position() const override { return static_cast<double>(m_positionMs) / 1000.0; }
     std::string durationString() const override { return formatDuration(duration()); }
     std::string status() const override { return m_status; }
     std::string nowPlaying() const override { return m_nowPlaying; }

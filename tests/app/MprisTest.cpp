@@ -15,6 +15,15 @@
 namespace lumo {
 namespace {
 
+// Records the positions the player announces with Seeked.
+class SeekRecorder : public QObject {
+    Q_OBJECT
+public:
+    QList<qlonglong> seen;
+public slots:
+    void seeked(qlonglong position) { seen << position; }
+};
+
 // Records the player's PlaybackStatus as PropertiesChanged announces it.
 class StatusRecorder : public QObject {
     Q_OBJECT
@@ -70,12 +79,41 @@ protected:
     }
     std::string player(const char* name) { return property("org.mpris.MediaPlayer2.Player", name); }
 
+    // A client program run to its end, the window's events running meanwhile: its exit code
+    // and what it printed (standard output, then errors).
+    struct Ran {
+        int exitCode;
+        std::string output;
+    };
+    Ran run(const QString& program, const QStringList& arguments) {
+        QProcess client;
+        client.start(program, arguments);
+        test::waitUntil([&] { return client.state() == QProcess::NotRunning; }, 10000);
+        return {client.exitCode(),
+                (client.readAllStandardOutput() + client.readAllStandardError()).toStdString()};
+    }
+    Ran playerctl(const QStringList& arguments) {
+        return run(QStringLiteral("playerctl"),
+                   QStringList{QStringLiteral("--player=lumo")} + arguments);
+    }
+    Ran setPlayerProperty(const char* name, const char* variant) {
+        return run(QStringLiteral("dbus-send"),
+                   {QStringLiteral("--session"), QStringLiteral("--print-reply"),
+                    QStringLiteral("--dest=org.mpris.MediaPlayer2.lumo"),
+                    QStringLiteral("/org/mpris/MediaPlayer2"),
+                    QStringLiteral("org.freedesktop.DBus.Properties.Set"),
+                    QStringLiteral("string:org.mpris.MediaPlayer2.Player"),
+                    QStringLiteral("string:%1").arg(QLatin1String(name)),
+                    QStringLiteral("variant:%1").arg(QLatin1String(variant))});
+    }
+
     test::LoopbackHttpServer server;
     std::unique_ptr<PlayerWindow> window;
 };
 
 TEST_F(MprisTest, ClientsSeeTheStateAndTitleAndDriveThePlayer) {
-    EXPECT_NE(property("org.mpris.MediaPlayer2", "Identity").find("\"Lumo\""), std::string::npos);
+    EXPECT_NE(property("org.mpris.MediaPlayer2", "Identity").find("\"Lumoplay\""),
+              std::string::npos);
     EXPECT_NE(player("PlaybackStatus").find("\"Playing\""), std::string::npos);
     ASSERT_TRUE(test::waitUntil(
         [&] { return player("Metadata").find("Loopback Song") != std::string::npos; }, 15000));
@@ -140,6 +178,69 @@ TEST_F(MprisTest, ClientsSeeTheStateAndTitleAndDriveThePlayer) {
     EXPECT_EQ(state.volumeLevel, 100);
     EXPECT_EQ(window->volumeKnobTopTwips(), 2280);
     QDBusConnection::disconnectFromBus(QStringLiteral("observer"));
+}
+
+// What a desktop's tools do with a player: open an address, read a clip's length and position,
+// watch for seeks, and set properties, right or wrong.
+TEST_F(MprisTest, AnOpenedClipHasALengthAPositionAndSeeksWhenItStartsAgain) {
+    server.serve("/clip.wav", {"audio/wav", test::sineWav(60)});
+    const std::string liveTrack = playerctl({"metadata", "mpris:trackid"}).output;
+    EXPECT_NE(liveTrack.find("/org/lumoplayer/Lumo/Track/"), std::string::npos) << liveTrack;
+    EXPECT_EQ(playerctl({"metadata", "mpris:length"}).exitCode, 1) << "a live stream has none";
+
+    // Only addresses of stations are opened.
+    for (const char* refused : {"file:///etc/passwd", "v4l2:///dev/video0", "ftp://127.0.0.1/x"}) {
+        const Ran opened = run(QStringLiteral("dbus-send"),
+                               {QStringLiteral("--session"), QStringLiteral("--print-reply"),
+                                QStringLiteral("--dest=org.mpris.MediaPlayer2.lumo"),
+                                QStringLiteral("/org/mpris/MediaPlayer2"),
+                                QStringLiteral("org.mpris.MediaPlayer2.Player.OpenUri"),
+                                QStringLiteral("string:%1").arg(QLatin1String(refused))});
+        EXPECT_NE(opened.output.find("org.freedesktop.DBus.Error.InvalidArgs"), std::string::npos)
+            << refused << ": " << opened.output;
+    }
+    EXPECT_EQ(window->media().URL(), server.url("/live"));
+
+    const std::string clip = server.url("/clip.wav");
+    EXPECT_EQ(playerctl({"open", QString::fromStdString(clip)}).exitCode, 0);
+    ASSERT_TRUE(test::waitUntil(
+        [&] {
+            return window->media().URL() == clip &&
+                   window->media().playState() == PlayState::Playing;
+        },
+        15000));
+    ASSERT_TRUE(test::waitUntil(
+        [&] {
+            return playerctl({"metadata", "mpris:length"}).output == "60000000\n";
+        },
+        10000))
+        << playerctl({"metadata", "mpris:length"}).output;
+    EXPECT_NE(playerctl({"metadata", "mpris:trackid"}).output, liveTrack);
+    EXPECT_NE(playerctl({"metadata", "xesam:album"}).output.find(clip), std::string::npos);
+    ASSERT_TRUE(test::waitUntil(
+        [&] { return std::stod("0" + playerctl({"position"}).output) > 1.5; }, 15000))
+        << playerctl({"position"}).output;
+
+    // Played again from its start: watchers are told of the jump.
+    SeekRecorder seeks;
+    QDBusConnection observer =
+        QDBusConnection::connectToBus(QDBusConnection::SessionBus, QStringLiteral("seeks"));
+    ASSERT_TRUE(observer.connect(QStringLiteral("org.mpris.MediaPlayer2.lumo"),
+                                 QStringLiteral("/org/mpris/MediaPlayer2"),
+                                 QStringLiteral("org.mpris.MediaPlayer2.Player"),
+                                 QStringLiteral("Seeked"), &seeks, SLOT(seeked(qlonglong))));
+    EXPECT_EQ(playerctl({"stop"}).exitCode, 0);
+    EXPECT_EQ(playerctl({"play"}).exitCode, 0);
+    EXPECT_TRUE(test::waitUntil([&] { return !seeks.seen.isEmpty(); }, 5000));
+    EXPECT_LT(seeks.seen.value(0, -1), 1'000'000);
+    QDBusConnection::disconnectFromBus(QStringLiteral("seeks"));
+
+    // Rate can be set to the one rate there is; a volume that is no number changes nothing.
+    EXPECT_EQ(setPlayerProperty("Rate", "double:1.0").exitCode, 0);
+    EXPECT_NE(player("Rate").find("double 1"), std::string::npos);
+    const int level = state.volumeLevel;
+    EXPECT_EQ(setPlayerProperty("Volume", "double:nan").exitCode, 0);
+    EXPECT_EQ(state.volumeLevel, level);
 }
 
 } // namespace
