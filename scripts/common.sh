@@ -8,14 +8,14 @@ LUMO_BUILD="${LUMO_BUILD:-$LUMO_ROOT/build}"
 # What the player needs to build and run.
 LUMO_PACKAGES=(
     cmake make g++ pkg-config ccache
-    qt6-base-dev qt6-qpa-plugins libx11-dev fonts-dejavu-core fonts-liberation2
+    qt6-base-dev qt6-qpa-plugins qt6-wayland libx11-dev fonts-dejavu-core fonts-liberation2
     libvlc-dev libvlc-bin vlc-plugin-base vlc-plugin-video-output
     libcurl4-openssl-dev
     xvfb xauth
 )
 # What the tests need on top.
 LUMO_TEST_PACKAGES=(libgtest-dev python3 python3-pyftpdlib ffmpeg desktop-file-utils xdotool dbus
-    appstream libglib2.0-bin playerctl)
+    appstream libglib2.0-bin playerctl weston)
 
 ensure_packages() {
     local missing=() package

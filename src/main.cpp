@@ -14,9 +14,12 @@
 int main(int argc, char** argv) {
     // libVLC draws from its own threads into our X window.
     XInitThreads();
-    // Video is drawn into a native X window, so Wayland desktops run us through XWayland.
+    // Video is drawn into a native X window, and the windows place themselves: Wayland desktops
+    // run us through XWayland. Only with no X server at all (a compositor without XWayland) do
+    // we start on Wayland itself, rather than not at all.
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "xcb");
+        qputenv("QT_QPA_PLATFORM",
+                qEnvironmentVariableIsEmpty("DISPLAY") ? "wayland;xcb" : "xcb;wayland");
     }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Lumo"));

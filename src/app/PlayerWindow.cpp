@@ -10,6 +10,7 @@
 #include "media/VideoWidget.h"
 #include "net/StationCheck.h"
 #include "platform/ClickLabel.h"
+#include "platform/DisplaySession.h"
 #include "platform/PlainText.h"
 #include "update/Ftp.h"
 #include "update/StationListUpdate.h"
@@ -67,6 +68,8 @@ PlayerWindow::PlayerWindow(ProgramState& state, const AppFolder& folder,
       m_services(std::move(services)) {
     setWindowTitle(QStringLiteral("Lumo"));
     setAttribute(Qt::WA_DeleteOnClose, false);
+    // On Wayland the outline only limits input: the corners are made see-through instead.
+    setAttribute(Qt::WA_TranslucentBackground, onNativeWayland());
     loadPictures();
     buildControls();
     m_media = m_services.makeMediaPlayer(MD);
@@ -224,6 +227,9 @@ void PlayerWindow::buildControls() {
 
 void PlayerWindow::paintEvent(QPaintEvent*) {
     QPainter painter(this);
+    if (!m_outline.isEmpty()) {
+        painter.setClipRegion(m_outline);
+    }
     painter.drawPixmap(0, 0, m_background);
 }
 

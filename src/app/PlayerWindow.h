@@ -20,6 +20,7 @@
 #include <QLabel>
 #include <QPixmap>
 #include <QPointer>
+#include <QRegion>
 #include <QTimer>
 #include <QWidget>
 #include <cstdint>
@@ -286,6 +287,7 @@ private:
     const AppFolder& m_folder;
     PlayerWindowServices m_services;
     QPixmap m_background;
+    QRegion m_outline; // cut from the skin; what lies outside it is not the window's
     std::unique_ptr<MediaPlayer> m_media;
     std::unique_ptr<FILEIO> m_fileIO;
     std::unique_ptr<CurlHttpTransfer> m_http;

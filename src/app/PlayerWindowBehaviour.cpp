@@ -56,6 +56,7 @@ void PlayerWindow::volumeDragTick() {
 
 void PlayerWindow::applySkinOutline() {
     if (const auto region = BuildSkinRegion(picture1)) {
+        m_outline = *region;
         setMask(*region);
     }
 }

@@ -15,6 +15,7 @@
 #include "media/MediaPlayer.h"
 #include "media/VideoWidget.h"
 #include "platform/ClickLabel.h"
+#include "platform/DisplaySession.h"
 #include "platform/PlainText.h"
 #include "platform/UrlOpener.h"
 #include "update/Ftp.h"
@@ -131,9 +132,13 @@ void PlayerWindow::connectControls() {
     connect(Image39, &ClickLabel::released, this, [this] { openInfoWindow(new help(*this)); });
 }
 
+// The banner stands in for a minimised player. A Wayland window is never told that it was
+// minimised, so there the banner could not know when to go: it is left out.
 void PlayerWindow::minimise() {
     showMinimized();
-    openBanner();
+    if (!onNativeWayland()) {
+        openBanner();
+    }
 }
 
 void PlayerWindow::openBanner() {

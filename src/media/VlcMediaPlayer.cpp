@@ -17,12 +17,17 @@ namespace {
 // Off unless asked for (QT_LOGGING_RULES="lumo.media.info=true"); the start-up benchmark reads it.
 Q_LOGGING_CATEGORY(lcMedia, "lumo.media", QtWarningMsg)
 
-constexpr libvlc_event_type_t kPlayerEvents[] = {
-    libvlc_MediaPlayerOpening,          libvlc_MediaPlayerBuffering,
-    libvlc_MediaPlayerPlaying,          libvlc_MediaPlayerPaused,
-    libvlc_MediaPlayerStopped,          libvlc_MediaPlayerEndReached,
-    libvlc_MediaPlayerEncounteredError, libvlc_MediaPlayerLengthChanged,
-    libvlc_MediaPlayerTimeChanged,      libvlc_MediaPlayerSeekableChanged};
+constexpr libvlc_event_type_t kPlayerEvents[] = {libvlc_MediaPlayerOpening,
+                                                 libvlc_MediaPlayerBuffering,
+                                                 libvlc_MediaPlayerPlaying,
+                                                 libvlc_MediaPlayerPaused,
+                                                 libvlc_MediaPlayerStopped,
+                                                 libvlc_MediaPlayerEndReached,
+                                                 libvlc_MediaPlayerEncounteredError,
+                                                 libvlc_MediaPlayerLengthChanged,
+                                                 libvlc_MediaPlayerTimeChanged,
+                                                 libvlc_MediaPlayerSeekableChanged,
+                                                 libvlc_MediaPlayerVout};
 
 // How far a clock may run past a length before the length is taken for a live window.
 constexpr long long kLengthTolerance = 2000;
@@ -69,6 +74,7 @@ VlcMediaPlayer::VlcMediaPlayer(VideoWidget* video, NetEngine& network, Options o
     libvlc_video_set_key_input(m_player.get(), 0);
     if (m_video && QGuiApplication::platformName() == QLatin1String("xcb")) {
         libvlc_media_player_set_xwindow(m_player.get(), static_cast<uint32_t>(m_video->winId()));
+        m_drawsIntoWidget = true;
     }
     if (m_video) {
         connect(m_video, &VideoWidget::clicked, this, [this] { notifyClick(); });
@@ -106,6 +112,8 @@ void VlcMediaPlayer::onPlayerEvent(const libvlc_event_t* event, void* self) {
         value = static_cast<float>(event->u.media_player_time_changed.new_time) / 1000.0f;
     } else if (event->type == libvlc_MediaPlayerSeekableChanged) {
         value = static_cast<float>(event->u.media_player_seekable_changed.new_seekable);
+    } else if (event->type == libvlc_MediaPlayerVout) {
+        value = static_cast<float>(event->u.media_player_vout.new_count);
     } else if (event->type == libvlc_MediaPlayerLengthChanged) {
         // Kept in seconds, so a float carries any real length.
         value = static_cast<float>(event->u.media_player_length_changed.new_length) / 1000.0f;
@@ -212,6 +220,10 @@ void VlcMediaPlayer::handle(const Report& report) {
     case libvlc_MediaPlayerSeekableChanged:
         m_seekable = report.value != 0;
         break;
+    case libvlc_MediaPlayerVout:
+        // Without an X window to draw into, libVLC shows the picture in a window of its own.
+        m_videoElsewhere = report.value > 0 && m_video && !m_drawsIntoWidget;
+        break;
     case libvlc_MediaPlayerEndReached:
     case libvlc_MediaPlayerEncounteredError:
         m_watchdog.stop();
@@ -311,6 +323,7 @@ void VlcMediaPlayer::startMedia(VlcMedia media) {
     m_nowPlaying.clear();
     m_lengthMs = 0;
     m_positionMs = 0;
+    m_videoElsewhere = false;
     m_clockPastLength = false;
     m_demuxedBytes = 0;
     m_seekable = false;
@@ -442,6 +455,13 @@ void VlcMediaPlayer::applyAudioSettings() {
 // A clip has a programme length, whether or not its server lets it be sought. A live stream has
 // none: its clock runs past what it gives as its length (an HLS window), or it cannot be
 // sought and gives a length no programme has (an endless WAV header's 4 GiB).
+std::string VlcMediaPlayer::status() const {
+    if (m_videoElsewhere && m_state == PlayState::Playing) {
+        return m_status + " - video in its own window";
+    }
+    return m_status;
+}
+
 double VlcMediaPlayer::duration() const {
     if (m_lengthMs <= 0 || m_clockPastLength || (!m_seekable && m_lengthMs > kLongestClipMs)) {
         return 0.0;

@@ -74,7 +74,7 @@ public:
     double duration() const override;
     double position() const override { return static_cast<double>(m_positionMs) / 1000.0; }
     std::string durationString() const override { return formatDuration(duration()); }
-    std::string status() const override { return m_status; }
+    std::string status() const override;
     std::string nowPlaying() const override { return m_nowPlaying; }
     bool fullScreen() const override;
     void setFullScreen(bool on) override;
@@ -141,6 +141,8 @@ private:
     int m_hops = 0;
     long long m_lengthMs = 0;
     long long m_positionMs = 0;
+    bool m_drawsIntoWidget = false; // libVLC draws into our video widget's X window
+    bool m_videoElsewhere = false;  // the picture is in libVLC's own window
     bool m_clockPastLength = false; // a live window, not a programme
 };
 
