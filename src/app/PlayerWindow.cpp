@@ -72,6 +72,7 @@ PlayerWindow::PlayerWindow(ProgramState& state, const AppFolder& folder,
     setAttribute(Qt::WA_TranslucentBackground, onNativeWayland());
     loadPictures();
     buildControls();
+    nameControls();
     m_media = m_services.makeMediaPlayer(MD);
     m_fileIO = std::make_unique<FILEIO>(m_state, m_folder, *m_media, m_services.shell,
                                         m_services.messages, *this);

@@ -27,6 +27,7 @@
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <vector>
 
 namespace lumo {
 
@@ -238,6 +239,8 @@ private:
     static constexpr int kWindowHeightCutTwips = 100;
 
     void buildControls();
+    void nameControls();
+    void startKeyboardNavigation(bool backwards);
     void loadPictures();
     void connectControls();
     void fitWindowToSkin();
@@ -288,6 +291,7 @@ private:
     PlayerWindowServices m_services;
     QPixmap m_background;
     QRegion m_outline; // cut from the skin; what lies outside it is not the window's
+    std::vector<ClickLabel*> m_keyboardOrder; // the controls, as Tab reaches them
     std::unique_ptr<MediaPlayer> m_media;
     std::unique_ptr<FILEIO> m_fileIO;
     std::unique_ptr<CurlHttpTransfer> m_http;

@@ -92,6 +92,10 @@ void PlayerWindow::keyPressEvent(QKeyEvent* event) {
     case Qt::Key_M:
         minimise();
         break;
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+        startKeyboardNavigation(event->key() == Qt::Key_Backtab);
+        break;
     default:
         QWidget::keyPressEvent(event);
         return;

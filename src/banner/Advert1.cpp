@@ -34,6 +34,7 @@ ADVERT1::ADVERT1(BannerHost& host)
     Image14->setGeometry(QRect(QPoint(0, 0), kPicture));
     Image14->setScaledContents(true);
     Image14->setToolTip(QStringLiteral("Advert Banner"));
+    Image14->setAccessibleName(QStringLiteral("Advert"));
     Timer1 = new Timer(this);
     Timer1->onTick([this] { tick(); });
 }

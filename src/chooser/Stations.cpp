@@ -87,6 +87,14 @@ void Stations::buildControls() {
     List1 = new QListWidget(this);
     List1->setGeometry(twips(120, 2040, 3255, 4470));
     List1->setToolTip(QStringLiteral("Double Click to load Channel"));
+    List1->installEventFilter(this);
+    Image5->setButton(QStringLiteral("Update stations"));
+    Image23->setButton(QStringLiteral("Set as default station"));
+    Image5->setFocusPolicy(Qt::TabFocus);
+    Image23->setFocusPolicy(Qt::TabFocus);
+    Combo1->setAccessibleName(QStringLiteral("Genre"));
+    List1->setAccessibleName(QStringLiteral("Stations"));
+    Label1->setAccessibleDescription(QStringLiteral("Default station"));
 
     connect(Check1, &QCheckBox::clicked, this, [this] { kindBoxReleased(true); });
     connect(Check2, &QCheckBox::clicked, this, [this] { kindBoxReleased(false); });
@@ -185,8 +193,21 @@ bool Stations::eventFilter(QObject* watched, QEvent* event) {
     if ((watched == Combo1 || watched == Combo1->lineEdit()) &&
         (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease)) {
         const auto key = static_cast<QKeyEvent*>(event)->key();
-        if (key != Qt::Key_Tab && key != Qt::Key_Backtab) {
+        // Typing only clears the text; moving through the genres (the arrows, the page keys,
+        // opening the list) is how the keyboard chooses one.
+        const bool choosing = key == Qt::Key_Up || key == Qt::Key_Down || key == Qt::Key_PageUp ||
+                              key == Qt::Key_PageDown || key == Qt::Key_Home ||
+                              key == Qt::Key_End || key == Qt::Key_F4;
+        if (key != Qt::Key_Tab && key != Qt::Key_Backtab && !choosing) {
             Combo1->setEditText(QString());
+            return true;
+        }
+    }
+    // Return plays the selected station, as a double click does.
+    if (watched == List1 && event->type() == QEvent::KeyPress) {
+        const auto key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            stationDoubleClicked();
             return true;
         }
     }

@@ -46,6 +46,7 @@ InfoWindow::InfoWindow(InfoHost& host, const QString& caption, QSize clientArea,
     Image1->setGeometry(QRect(QPoint(0, 0), pictureArea));
     Image1->setScaledContents(true);
     Image1->setPixmap(picture);
+    Image1->setAccessibleName(caption);
 }
 
 InfoWindow::~InfoWindow() {

@@ -3,6 +3,7 @@
 #include "../app/PlayerWindowFixture.h"
 #include "platform/ClickLabel.h"
 
+#include <QAccessible>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -134,6 +135,23 @@ TEST_F(StationsTest, AHostedDoubleClickLoadsWaitsForTheFeedAndCloses) {
     EXPECT_FALSE(window->chooser() && window->chooser()->isVisible());
     EXPECT_TRUE(window->isVisible());
     EXPECT_EQ(window->Timer7->interval(), 1000);
+}
+
+// The keyboard alone: the arrows choose a genre, Return plays the selected station.
+TEST_F(StationsTest, TheKeyboardChoosesAGenreAndReturnPlaysTheSelectedStation) {
+    Stations* chooser = open();
+    chooseGenre(chooser, QStringLiteral("Jazz"));
+    QTest::keyClick(chooser->Combo1, Qt::Key_Down);
+    EXPECT_EQ(items(chooser->List1), Names({"R1"}));
+    chooser->List1->setCurrentRow(0);
+    QTest::keyClick(chooser->List1, Qt::Key_Return);
+    EXPECT_EQ(media->url, "http://127.0.0.1:9/R1");
+    EXPECT_EQ(window->Timer2->interval(), 10) << "the chooser closes as after a double click";
+    for (QWidget* named : std::initializer_list<QWidget*>{chooser->Combo1, chooser->List1}) {
+        EXPECT_FALSE(
+            QAccessible::queryAccessibleInterface(named)->text(QAccessible::Name).isEmpty());
+    }
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(chooser->Image5)->role(), QAccessible::Button);
 }
 
 TEST_F(StationsTest, AStationWithoutAFeedSaysSo) {

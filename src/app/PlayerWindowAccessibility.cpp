@@ -1,0 +1,52 @@
+// What the player window's controls are called and the order the keyboard reaches them in, for
+// listeners who use a screen reader or the keyboard alone.
+#include "app/PlayerWindow.h"
+
+#include "platform/ClickLabel.h"
+
+namespace lumo {
+
+void PlayerWindow::nameControls() {
+    Image29->setButton(QStringLiteral("Stay on top"));
+    Image32->setButton(QStringLiteral("DJ Cam"));
+    Image7->setButton(QStringLiteral("Home: the default station"));
+    Image38->setButton(QStringLiteral("About"));
+    Image39->setButton(QStringLiteral("Help"));
+    Image3->setButton(QStringLiteral("Minimise"));
+    Image4->setButton(QStringLiteral("Shut down"));
+    Image14->setButton(QStringLiteral("Advert"));
+    Label2->setButton({}); // the station's name, which opens its web page
+    Image22->setSlider(
+        QStringLiteral("Volume"), 0, 100, [this] { return m_state.volumeLevel; },
+        [this](int level) { mprisSetVolume((level + 5) / 10 * 10); });
+    Image5->setButton(QStringLiteral("Update stations"));
+    Image23->setButton(QStringLiteral("Set as default station"));
+    Label5->setButton(QStringLiteral("Stations"));
+    Image6->setButton(QStringLiteral("Change station"));
+    Image1->setButton(QStringLiteral("Stop"));
+    Image2->setButton(QStringLiteral("Play"));
+    Image25->setButton(QStringLiteral("Pause"));
+    Label7->setButton({}); // the default station's name, which plays it
+    Label1->setAccessibleDescription(QStringLiteral("Status"));
+    Label4->setAccessibleDescription(QStringLiteral("Station list date"));
+
+    // Reading order: the top row, the advert, the station, the knob, then the lower panel.
+    m_keyboardOrder = {Image29, Image32, Image7, Image38, Image39, Image3,
+                       Image4,  Image14, Label2, Image22, Image5,  Image23,
+                       Label5,  Image6,  Image1, Image2,  Image25, Label7};
+}
+
+// The window itself has the keyboard until the first Tab, so that its own keys (Space plays
+// or pauses...) work as they always have: only then do the controls take the keyboard, the
+// first (or, with Shift, the last) of them at once.
+void PlayerWindow::startKeyboardNavigation(bool backwards) {
+    for (ClickLabel* control : m_keyboardOrder) {
+        control->setFocusPolicy(Qt::TabFocus);
+    }
+    for (std::size_t i = 1; i < m_keyboardOrder.size(); ++i) {
+        setTabOrder(m_keyboardOrder[i - 1], m_keyboardOrder[i]);
+    }
+    (backwards ? m_keyboardOrder.back() : m_keyboardOrder.front())->setFocus(Qt::TabFocusReason);
+}
+
+} // namespace lumo
