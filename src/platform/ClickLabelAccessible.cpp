@@ -9,6 +9,8 @@ namespace lumo {
 
 namespace {
 
+constexpr int kSliderStep = 10; // the volume knob's step
+
 class ClickLabelAccessible : public QAccessibleWidget, public QAccessibleValueInterface {
 public:
     explicit ClickLabelAccessible(ClickLabel* label) : QAccessibleWidget(label, roleOf(*label)) {}
@@ -29,8 +31,13 @@ public:
     QAccessible::Role role() const override { return roleOf(*label()); }
     QString text(QAccessible::Text kind) const override {
         if (kind == QAccessible::Name) {
-            const QString name = label()->accessibleName();
-            return name.isEmpty() ? label()->text() : name;
+            // Its own name, else what it shows, else what its tooltip says it does.
+            for (const QString& name : {label()->accessibleName(), label()->text()}) {
+                if (!name.isEmpty()) {
+                    return name;
+                }
+            }
+            return label()->toolTip();
         }
         if (kind == QAccessible::Description) {
             return label()->toolTip();
@@ -51,22 +58,29 @@ public:
         QStringList names = QAccessibleWidget::actionNames();
         if (label()->role() == ClickLabel::Role::Button) {
             names.prepend(pressAction());
+        } else if (label()->role() == ClickLabel::Role::Slider) {
+            names = QStringList{increaseAction(), decreaseAction()} + names;
         }
         return names;
     }
     void doAction(const QString& action) override {
-        if (action == pressAction() && label()->role() == ClickLabel::Role::Button) {
+        const ClickLabel::Role role = label()->role();
+        if (action == pressAction() && role == ClickLabel::Role::Button) {
             label()->activate();
-            return;
+        } else if (action == increaseAction() && role == ClickLabel::Role::Slider) {
+            label()->setValue(label()->value() + kSliderStep);
+        } else if (action == decreaseAction() && role == ClickLabel::Role::Slider) {
+            label()->setValue(label()->value() - kSliderStep);
+        } else {
+            QAccessibleWidget::doAction(action);
         }
-        QAccessibleWidget::doAction(action);
     }
 
     QVariant currentValue() const override { return label()->value(); }
     void setCurrentValue(const QVariant& value) override { label()->setValue(value.toInt()); }
     QVariant maximumValue() const override { return label()->maximum(); }
     QVariant minimumValue() const override { return label()->minimum(); }
-    QVariant minimumStepSize() const override { return 1; }
+    QVariant minimumStepSize() const override { return kSliderStep; }
 };
 
 QAccessibleInterface* clickLabelFactory(const QString& className, QObject* object) {
