@@ -33,14 +33,26 @@ const QColor kAccent(0x4c, 0xc9, 0xf0);
 const QColor kLit(0x6b, 0xf2, 0x8a);
 const QColor kIcon(0xc8, 0xd0, 0xdc);
 
+// Every picture is drawn twice: for ordinary screens, and at twice the pixels for screens of
+// twice the density ("name@2x.png", which Qt picks by the device pixel ratio). Drawing uses the
+// same coordinates both times.
+qreal outScale = 1;
+
 void save(const QImage& image, const QString& name) {
-    image.save(outDir + "/" + name + ".png");
+    image.save(outDir + "/" + name + (outScale > 1 ? QStringLiteral("@2x") : QString()) + ".png");
 }
 
-QImage canvas(QSize size, QColor fill = Qt::transparent) {
-    QImage image(size, QImage::Format_ARGB32);
+QImage canvas(QSize size, QColor fill = Qt::transparent,
+              QImage::Format format = QImage::Format_ARGB32) {
+    QImage image(size * outScale, format);
+    image.setDevicePixelRatio(outScale);
     image.fill(fill);
     return image;
+}
+
+// A picture's size in drawing coordinates.
+QSizeF logical(const QImage& image) {
+    return image.deviceIndependentSize();
 }
 
 void well(QPainter& p, const QRectF& r, qreal radius, QColor fill = QColor(0x0e, 0x11, 0x16)) {
@@ -54,8 +66,7 @@ void well(QPainter& p, const QRectF& r, qreal radius, QColor fill = QColor(0x0e,
 
 void drawSkin() {
     const QSize size(299, 388);
-    QImage skin(size, QImage::Format_RGB32);
-    skin.fill(kOutside);
+    QImage skin = canvas(size, kOutside, QImage::Format_RGB32);
     QPainter p(&skin);
     p.setRenderHint(QPainter::Antialiasing, false); // hard edges: the outline is cut from them
     QPainterPath body;
@@ -290,7 +301,7 @@ void drawSmallButtons() {
     {
         QPainter p(&knob);
         p.setRenderHint(QPainter::Antialiasing);
-        const QRectF r(1, 1, knob.width() - 2, knob.height() - 2);
+        const QRectF r(1, 1, logical(knob).width() - 2, logical(knob).height() - 2);
         QRadialGradient face(r.center() - QPointF(3, 4), r.width() * 0.7);
         face.setColorAt(0, QColor(0xe8, 0xec, 0xf2));
         face.setColorAt(0.6, QColor(0x9a, 0xa3, 0xb1));
@@ -309,10 +320,10 @@ void drawPictures() {
     {
         QPainter p(&advert);
         p.setRenderHint(QPainter::Antialiasing);
-        QLinearGradient sky(0, 0, advert.width(), advert.height());
+        QLinearGradient sky(0, 0, logical(advert).width(), logical(advert).height());
         sky.setColorAt(0, QColor(0x12, 0x3a, 0x5c));
         sky.setColorAt(1, QColor(0x2c, 0x8f, 0xb8));
-        p.fillRect(advert.rect(), sky);
+        p.fillRect(QRectF(QPointF(), logical(advert)), sky);
         p.setPen(QPen(QColor(255, 255, 255, 50), 2));
         for (int i = 0; i < 5; ++i) {
             const qreal radius = 10 + i * 9;
@@ -336,7 +347,8 @@ void drawPictures() {
     {
         QPainter p(&placeholder);
         p.setRenderHint(QPainter::Antialiasing);
-        const QPointF c(placeholder.width() / 2.0, placeholder.height() / 2.0 - 10);
+        const QPointF c(logical(placeholder).width() / 2.0,
+                        logical(placeholder).height() / 2.0 - 10);
         p.setPen(QPen(QColor(0x5a, 0x63, 0x73), 3));
         p.setBrush(Qt::NoBrush);
         p.drawRoundedRect(QRectF(c.x() - 28, c.y() - 18, 56, 36), 6, 6);
@@ -344,7 +356,7 @@ void drawPictures() {
         QFont small("DejaVu Sans", 8);
         small.setPixelSize(11);
         p.setFont(small);
-        p.drawText(QRectF(0, c.y() + 26, placeholder.width(), 20), Qt::AlignCenter,
+        p.drawText(QRectF(0, c.y() + 26, logical(placeholder).width(), 20), Qt::AlignCenter,
                    "Studio camera");
     }
     save(placeholder, "live_feed_placeholder");
@@ -446,7 +458,6 @@ void drawIcons(const QString& iconDir) {
     if (svg.open(QIODevice::WriteOnly)) {
         svg.write(iconSvg());
     }
-    save(drawIcon(128), "icon");
 }
 
 // The update site's adverts: stations of the starter catalogue, drawn at twice the advert
@@ -508,11 +519,15 @@ int main(int argc, char** argv) {
     QGuiApplication app(argc, argv);
     outDir = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("images");
     QDir().mkpath(outDir);
-    drawSkin();
-    drawTransport();
-    drawSmallButtons();
-    drawPictures();
     drawIcons(outDir + QStringLiteral("/../icons"));
+    for (const qreal scale : {1.0, 2.0}) {
+        outScale = scale;
+        drawSkin();
+        drawTransport();
+        drawSmallButtons();
+        drawPictures();
+        save(drawIcon(128), "icon"); // the window's own icon
+    }
     if (argc > 2 && !QString::fromLocal8Bit(argv[2]).startsWith(QLatin1Char('-'))) {
         drawAdverts(QString::fromLocal8Bit(argv[2]));
     }

@@ -9,6 +9,7 @@
 #include "media/MediaPlayer.h"
 #include "media/VideoWidget.h"
 #include "net/StationCheck.h"
+#include "platform/Artwork.h"
 #include "platform/ClickLabel.h"
 #include "platform/DisplaySession.h"
 #include "platform/PlainText.h"
@@ -24,10 +25,6 @@ namespace {
 
 // The skin's panel colour, under the live feed's caption.
 constexpr const char* kCaptionBackground = "#10202e";
-
-QPixmap artwork(const char* name) {
-    return QPixmap(QStringLiteral(":/artwork/%1.png").arg(QLatin1String(name)));
-}
 
 // A control placed by its design position and size in twips.
 template <typename Control>
@@ -138,7 +135,7 @@ PlayerWindow::~PlayerWindow() {
 
 void PlayerWindow::loadPictures() {
     m_background = artwork("skin");
-    picture1 = m_background.toImage();
+    picture1 = QImage(QStringLiteral(":/artwork/skin.png")); // the outline: always the 1x skin
     Image8 = artwork("play_unlit");
     Image9 = artwork("play_lit");
     Image13 = artwork("play_pressed");

@@ -3,6 +3,7 @@
 #include "catalogue/FileIO.h"
 #include "chooser/ChooserHost.h"
 #include "media/MediaPlayer.h"
+#include "platform/Artwork.h"
 #include "platform/ClickLabel.h"
 #include "platform/MessageBoxes.h"
 #include "platform/OnTop.h"
@@ -38,10 +39,6 @@ const char* const kStyle = R"(
     QComboBox { background: rgb(16, 32, 16); border: 1px solid rgb(0, 96, 0); }
     QComboBox QAbstractItemView { color: rgb(192, 255, 192); background: rgb(16, 32, 16); }
 )";
-
-QPixmap artwork(const char* name) {
-    return QPixmap(QStringLiteral(":/artwork/%1.png").arg(QLatin1String(name)));
-}
 
 } // namespace
 

@@ -2,10 +2,12 @@
 
 #include "info/InfoHost.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QLabel>
 #include <QLinearGradient>
 #include <QPainter>
+#include <algorithm>
 
 namespace lumo {
 
@@ -24,6 +26,14 @@ QFont pixelFont(int pixels, bool bold = false) {
 
 const QColor kInk(0xd8, 0xe4, 0xf0);
 const QColor kAccent(0x4c, 0xc9, 0xf0);
+
+// A picture of `size` drawn at the screens' density, so that it stays sharp when scaled.
+QPixmap sharpCanvas(QSize size) {
+    const qreal ratio = std::max(1.0, qApp->devicePixelRatio());
+    QPixmap picture(size * ratio);
+    picture.setDevicePixelRatio(ratio);
+    return picture;
+}
 
 void background(QPainter& p, const QSize& size) {
     QLinearGradient fill(0, 0, 0, size.height());
@@ -60,44 +70,51 @@ void InfoWindow::closeEvent(QCloseEvent* event) {
 
 About::About(InfoHost& host)
     : InfoWindow(host, QStringLiteral("Lumo - About"), twipsSize(6000, 6000), twipsSize(6000, 6000),
-                 creditsPicture()) {}
+                 creditsBackground()) {
+    // The credits are live text over the picture: sharp at any scale, and a screen reader
+    // reads them.
+    for (const Credit& credit : credits()) {
+        auto* line = new QLabel(credit.text, this);
+        line->setTextFormat(Qt::PlainText);
+        line->setAlignment(Qt::AlignCenter);
+        line->setGeometry(credit.place);
+        line->setFont(pixelFont(credit.pixels, credit.bold));
+        line->setStyleSheet(QStringLiteral("QLabel { color: %1; background: transparent; }")
+                                .arg(credit.colour.name()));
+    }
+}
 
-QPixmap About::creditsPicture() {
-    const QSize size(400, 400);
-    QPixmap picture(size);
-    QPainter p(&picture);
-    p.setRenderHint(QPainter::Antialiasing);
-    background(p, size);
-    p.setPen(kAccent);
-    p.setFont(pixelFont(40, true));
-    p.drawText(QRect(0, 34, 400, 50), Qt::AlignCenter, QStringLiteral("Lumo"));
-    p.setPen(kInk);
-    p.setFont(pixelFont(14));
-    p.drawText(QRect(0, 86, 400, 22), Qt::AlignCenter,
-               QStringLiteral("Version %1").arg(QStringLiteral(LUMO_VERSION)));
-    p.drawText(QRect(0, 110, 400, 22), Qt::AlignCenter,
-               QStringLiteral("Internet radio and television"));
-    const char* const lines[][2] = {
+std::vector<About::Credit> About::credits() {
+    const QColor quiet(0x8a, 0x96, 0xa6);
+    std::vector<Credit> lines{
+        {QRect(0, 34, 400, 50), QStringLiteral("Lumo"), 40, true, kAccent},
+        {QRect(0, 86, 400, 22), QStringLiteral("Version %1").arg(QStringLiteral(LUMO_VERSION)), 14,
+         false, kInk},
+        {QRect(0, 110, 400, 22), QStringLiteral("Internet radio and television"), 14, false, kInk},
+        {QRect(0, 170, 400, 22), QStringLiteral("Built on"), 13, true, kInk},
+    };
+    const char* const builtOn[][2] = {
         {"Qt 6", "GNU LGPL version 3"},
         {"libVLC 3 (VideoLAN)", "GNU LGPL version 2.1 or later"},
         {"libcurl", "curl licence (MIT-style)"},
     };
-    p.setFont(pixelFont(13, true));
-    p.drawText(QRect(0, 170, 400, 22), Qt::AlignCenter, QStringLiteral("Built on"));
     int y = 204;
-    for (const auto& line : lines) {
-        p.setFont(pixelFont(14, true));
-        p.setPen(Qt::white);
-        p.drawText(QRect(0, y, 400, 22), Qt::AlignCenter, QString::fromLatin1(line[0]));
-        p.setFont(pixelFont(12));
-        p.setPen(kInk);
-        p.drawText(QRect(0, y + 21, 400, 20), Qt::AlignCenter, QString::fromLatin1(line[1]));
+    for (const auto& line : builtOn) {
+        lines.push_back({QRect(0, y, 400, 22), QString::fromLatin1(line[0]), 14, true, Qt::white});
+        lines.push_back({QRect(0, y + 21, 400, 20), QString::fromLatin1(line[1]), 12, false, kInk});
         y += 54;
     }
-    p.setPen(QColor(0x8a, 0x96, 0xa6));
-    p.setFont(pixelFont(11));
-    p.drawText(QRect(0, 366, 400, 20), Qt::AlignCenter,
-               QStringLiteral("Stations and streams belong to their broadcasters"));
+    lines.push_back({QRect(0, 366, 400, 20),
+                     QStringLiteral("Stations and streams belong to their broadcasters"), 11, false,
+                     quiet});
+    return lines;
+}
+
+QPixmap About::creditsBackground() {
+    const QSize size(400, 400);
+    QPixmap picture = sharpCanvas(size);
+    QPainter p(&picture);
+    background(p, size);
     return picture;
 }
 
@@ -134,15 +151,16 @@ QPixmap help::helpPicture(const QPixmap& player) {
         {990, 5407, false, 490, "Stop, play and pause"},
         {3547, 5227, true, 470, "View or change the radio or TV station"},
     };
-    QPixmap picture(size);
+    QPixmap picture = sharpCanvas(size);
     QPainter p(&picture);
     p.setRenderHint(QPainter::Antialiasing);
     background(p, size);
     p.drawPixmap(origin, player);
+    const qreal playerWidth = player.deviceIndependentSize().width();
     p.setFont(pixelFont(10));
     for (const Callout& c : callouts) {
         const QPointF target(origin.x() + c.left / 15.0, origin.y() + c.top / 15.0);
-        const QRectF box = c.rightSide ? QRectF(origin.x() + player.width() + 6, c.textY, 94, 60)
+        const QRectF box = c.rightSide ? QRectF(origin.x() + playerWidth + 6, c.textY, 94, 60)
                                        : QRectF(4, c.textY, 92, 60);
         const QPointF from(c.rightSide ? box.left() - 2 : box.right() + 2, c.textY + 7);
         p.setPen(QPen(kAccent, 1));

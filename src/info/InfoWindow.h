@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QWidget>
+#include <vector>
 
 class QLabel;
 
@@ -35,8 +36,18 @@ class About : public InfoWindow {
     Q_OBJECT
 public:
     explicit About(InfoHost& host);
-    // The 400 x 400 credits picture: this program, its version, and what it stands on.
-    static QPixmap creditsPicture();
+    // A line of the credits (this program, its version, and what it stands on), where it
+    // stands on the 400 x 400 window.
+    struct Credit {
+        QRect place;
+        QString text;
+        int pixels;
+        bool bold;
+        QColor colour;
+    };
+    static std::vector<Credit> credits();
+    // What the credits stand on.
+    static QPixmap creditsBackground();
 };
 
 // What each control of the player window does, around a picture of the window itself.

@@ -1,0 +1,88 @@
+// The player window and the About window on a screen of twice the density (the suite runs this
+// with QT_SCALE_FACTOR=2): what they show is drawn for it, not a 1x picture stretched.
+#include "PlayerWindowFixture.h"
+#include "info/InfoWindow.h"
+#include "platform/ClickLabel.h"
+
+#include <QApplication>
+#include <QPainter>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace lumo {
+namespace {
+
+// How far apart two pictures of the same size are: the mean difference per colour channel.
+double difference(const QImage& a, const QImage& b) {
+    const QImage x = a.convertToFormat(QImage::Format_RGB32);
+    const QImage y = b.convertToFormat(QImage::Format_RGB32);
+    double total = 0;
+    for (int row = 0; row < x.height(); ++row) {
+        for (int column = 0; column < x.width(); ++column) {
+            const QRgb p = x.pixel(column, row);
+            const QRgb q = y.pixel(column, row);
+            total += std::abs(qRed(p) - qRed(q)) + std::abs(qGreen(p) - qGreen(q)) +
+                     std::abs(qBlue(p) - qBlue(q));
+        }
+    }
+    return total / (3.0 * x.width() * x.height());
+}
+
+// The credits as they would look drawn at `ratio` times the pixels.
+QImage creditsAt(qreal ratio) {
+    QImage picture(QSize(400, 400) * ratio, QImage::Format_RGB32);
+    picture.setDevicePixelRatio(ratio);
+    QPainter p(&picture);
+    p.drawPixmap(0, 0, About::creditsBackground());
+    for (const About::Credit& credit : About::credits()) {
+        QFont font(QStringLiteral("DejaVu Sans"));
+        font.setPixelSize(credit.pixels);
+        font.setBold(credit.bold);
+        p.setFont(font);
+        p.setPen(credit.colour);
+        p.drawText(credit.place, Qt::AlignCenter, credit.text);
+    }
+    return picture;
+}
+
+class HighDensityTest : public ::testing::Test, protected test::PlayerWindowFixture {
+protected:
+    void SetUp() override {
+        if (qApp->devicePixelRatio() != 2.0) {
+            GTEST_SKIP() << "needs QT_SCALE_FACTOR=2 (the suite sets it)";
+        }
+        window = makeWindow();
+        window->load();
+    }
+    std::unique_ptr<PlayerWindow> window;
+};
+
+TEST_F(HighDensityTest, TheAboutCreditsAndTheSkinAreDrawnAtTwiceThePixels) {
+    QTest::mouseClick(window->Image38, Qt::LeftButton);
+    QWidget* about = window->infoWindow();
+    ASSERT_NE(about, nullptr);
+    const QImage shot = about->grab().toImage();
+    ASSERT_EQ(shot.size(), QSize(800, 800));
+    // The title and the lines under it, where the text is.
+    const QRect text(0, 2 * 34, 800, 2 * 200);
+    const QImage sharp = creditsAt(2).copy(text);
+    const QImage stretched =
+        creditsAt(1).scaled(800, 800, Qt::IgnoreAspectRatio, Qt::SmoothTransformation).copy(text);
+    const double toSharp = difference(shot.copy(text), sharp);
+    const double toStretched = difference(shot.copy(text), stretched);
+    EXPECT_LT(toSharp, 1.0);
+    EXPECT_LT(toSharp * 3, toStretched) << toSharp << " vs " << toStretched;
+
+    // The player's skin is the 2x drawing, not the 1x one stretched.
+    delete about;
+    const QImage player = window->grab().toImage();
+    const QImage skin2x(QStringLiteral(":/artwork/skin@2x.png"));
+    ASSERT_FALSE(skin2x.isNull());
+    const QRect panel(2 * 130, 2 * 340, 2 * 60, 2 * 40); // the LUMO lettering, bare skin
+    EXPECT_LT(difference(player.copy(panel), skin2x.copy(panel)), 1.0);
+    // Buttons too: the play button shows its 2x picture.
+    EXPECT_EQ(window->Image2->pixmap().devicePixelRatio(), 2.0);
+}
+
+} // namespace
+} // namespace lumo
