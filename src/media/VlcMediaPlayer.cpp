@@ -3,6 +3,7 @@
 #include "media/VideoWidget.h"
 #include "media/VlcStateMap.h"
 #include "net/UserAgent.h"
+#include "platform/DisplaySession.h"
 #include "platform/UrlOpener.h"
 
 #include <QGuiApplication>
@@ -221,8 +222,9 @@ void VlcMediaPlayer::handle(const Report& report) {
         m_seekable = report.value != 0;
         break;
     case libvlc_MediaPlayerVout:
-        // Without an X window to draw into, libVLC shows the picture in a window of its own.
-        m_videoElsewhere = report.value > 0 && m_video && !m_drawsIntoWidget;
+        // On Wayland, with no X window to draw into, libVLC shows the picture in a window of
+        // its own.
+        m_videoElsewhere = report.value > 0 && m_video && !m_drawsIntoWidget && onNativeWayland();
         break;
     case libvlc_MediaPlayerEndReached:
     case libvlc_MediaPlayerEncounteredError:
