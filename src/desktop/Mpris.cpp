@@ -1,11 +1,13 @@
 #include "desktop/Mpris.h"
 
 #include "desktop/MprisHost.h"
+#include "desktop/MprisObject.h"
 
 #include <QCoreApplication>
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
+#include <QDBusObjectPath>
 #include <QUrl>
 #include <algorithm>
 #include <cmath>
@@ -32,9 +34,8 @@ Mpris::Mpris(MprisHost& host, QObject* parent) : QObject(parent), m_host(host) {
     if (!bus.isConnected()) {
         return; // no session bus: the player runs as before
     }
-    new MprisRootAdaptor(this);
-    m_player = new MprisPlayerAdaptor(this);
-    if (!bus.registerObject(QString::fromLatin1(kPath), this)) {
+    m_object = new MprisObject(*this);
+    if (!bus.registerVirtualObject(QString::fromLatin1(kPath), m_object)) {
         return;
     }
     m_service = QString::fromLatin1(kService);
@@ -131,7 +132,11 @@ void Mpris::announceChanges() {
     // A clip whose clock went back (it was played again from its start) has been sought.
     const qlonglong at = position();
     if (at + 1'000'000 < m_lastPosition) {
-        emit m_player->Seeked(at);
+        QDBusMessage seeked = QDBusMessage::createSignal(
+            QString::fromLatin1(kPath), QStringLiteral("org.mpris.MediaPlayer2.Player"),
+            QStringLiteral("Seeked"));
+        seeked << at;
+        QDBusConnection::sessionBus().send(seeked);
     }
     m_lastPosition = at;
     const QVariantMap now{{QStringLiteral("PlaybackStatus"), playbackStatus()},
@@ -154,44 +159,11 @@ void Mpris::announceChanges() {
     QDBusConnection::sessionBus().send(signal);
 }
 
-MprisRootAdaptor::MprisRootAdaptor(Mpris* mpris) : QDBusAbstractAdaptor(mpris), m_mpris(mpris) {}
-
-void MprisRootAdaptor::Raise() {
-    m_mpris->host().mprisRaise();
-}
-
-void MprisRootAdaptor::Quit() {
-    m_mpris->host().mprisQuit();
-}
-
-MprisPlayerAdaptor::MprisPlayerAdaptor(Mpris* mpris)
-    : QDBusAbstractAdaptor(mpris), m_mpris(mpris) {}
-
-void MprisPlayerAdaptor::Play() {
-    m_mpris->host().mprisPlay();
-}
-
-void MprisPlayerAdaptor::Pause() {
-    m_mpris->host().mprisPause();
-}
-
-void MprisPlayerAdaptor::PlayPause() {
-    if (m_mpris->host().mprisPlayState() == kPlaying) {
-        m_mpris->host().mprisPause();
+void Mpris::playPause() {
+    if (m_host.mprisPlayState() == kPlaying) {
+        m_host.mprisPause();
     } else {
-        m_mpris->host().mprisPlay();
-    }
-}
-
-void MprisPlayerAdaptor::Stop() {
-    m_mpris->host().mprisStop();
-}
-
-void MprisPlayerAdaptor::OpenUri(const QString& uri) {
-    if (!m_mpris->host().mprisOpenUri(uri.toStdString())) {
-        m_mpris->sendErrorReply(
-            QDBusError::InvalidArgs,
-            QStringLiteral("Only http and https addresses of stations are played"));
+        m_host.mprisPlay();
     }
 }
 

@@ -235,10 +235,17 @@ TEST_F(MprisTest, AnOpenedClipHasALengthAPositionAndSeeksWhenItStartsAgain) {
     EXPECT_LT(seeks.seen.value(0, -1), 1'000'000);
     QDBusConnection::disconnectFromBus(QStringLiteral("seeks"));
 
-    // Rate can be set to the one rate there is; a volume that is no number changes nothing.
+    // Rate can be set to the one rate there is; a wrongly typed value or no number changes
+    // nothing, and the wrong type is said to be one.
     EXPECT_EQ(setPlayerProperty("Rate", "double:1.0").exitCode, 0);
     EXPECT_NE(player("Rate").find("double 1"), std::string::npos);
     const int level = state.volumeLevel;
+    for (const char* wrong : {"string:loud", "boolean:true", "int32:1"}) {
+        const Ran set = setPlayerProperty("Volume", wrong);
+        EXPECT_NE(set.output.find("org.freedesktop.DBus.Error.InvalidArgs"), std::string::npos)
+            << wrong << ": " << set.output;
+    }
+    EXPECT_NE(setPlayerProperty("Identity", "string:x").output.find("Error"), std::string::npos);
     EXPECT_EQ(setPlayerProperty("Volume", "double:nan").exitCode, 0);
     EXPECT_EQ(state.volumeLevel, level);
 }
