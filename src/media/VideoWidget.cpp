@@ -1,5 +1,7 @@
 #include "media/VideoWidget.h"
 
+#include "platform/DisplaySession.h"
+
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -9,9 +11,14 @@
 namespace lumo {
 
 VideoWidget::VideoWidget(QWidget* parent) : QWidget(parent) {
-    setAttribute(Qt::WA_NativeWindow);
-    setAttribute(Qt::WA_DontCreateNativeAncestors);
-    setAttribute(Qt::WA_OpaquePaintEvent);
+    // A window of its own for libVLC to draw into. On Wayland itself libVLC cannot: there the
+    // widget is an ordinary one that Qt fills with black, or the window (see-through outside
+    // its outline) would show the desktop through the picture's place.
+    if (!onNativeWayland()) {
+        setAttribute(Qt::WA_NativeWindow);
+        setAttribute(Qt::WA_DontCreateNativeAncestors);
+        setAttribute(Qt::WA_OpaquePaintEvent);
+    }
     setAutoFillBackground(true);
     QPalette black = palette();
     black.setColor(QPalette::Window, Qt::black);

@@ -5,6 +5,7 @@
 #include "TempFolder.h"
 #include "Wav.h"
 
+#include <QImage>
 #include <QProcess>
 #include <QStandardPaths>
 #include <filesystem>
@@ -28,10 +29,16 @@ protected:
         environment.remove(QStringLiteral("DISPLAY"));
         environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
         compositor.setProcessEnvironment(environment);
+        // A plain green desktop, no panel: what shows through the player's cut-away corners.
+        runtime.write("weston.ini", "[shell]\nbackground-color=0xff00c000\npanel-position=none\n");
         compositor.setProcessChannelMode(QProcess::MergedChannels);
-        compositor.start(weston, {QStringLiteral("--backend=headless-backend.so"),
-                                  QStringLiteral("--socket=lumo-test"),
-                                  QStringLiteral("--idle-time=0"), QStringLiteral("--no-config")});
+        // Drawn in memory (pixman), with the screenshot interface on (--debug).
+        compositor.start(weston,
+                         {QStringLiteral("--backend=headless-backend.so"),
+                          QStringLiteral("--use-pixman"), QStringLiteral("--debug"),
+                          QStringLiteral("--width=640"), QStringLiteral("--height=480"),
+                          QStringLiteral("--socket=lumo-test"), QStringLiteral("--idle-time=0"),
+                          QStringLiteral("--config=") + path(runtime.path() / "weston.ini")});
         if (!test::waitUntil([&] { return fs::exists(runtime.path() / "lumo-test"); }, 10000)) {
             GTEST_SKIP() << "weston could not start here: the Wayland-only start was not tried\n"
                          << compositor.readAll().toStdString();
@@ -54,6 +61,7 @@ protected:
     test::TempFolder runtime;
     test::TempFolder home;
     test::TempFolder dir;
+    test::TempFolder shots;
     test::LoopbackHttpServer server;
     QProcessEnvironment session;
     QProcess compositor;
@@ -73,6 +81,35 @@ TEST_F(WaylandSessionTest, WithoutAnXServerThePlayerStartsOnWaylandAndPlays) {
         << "the default station was never asked for";
     test::runFor(1000); // what follows the first buffers: the window shown, the status ticking
     EXPECT_EQ(lumo.state(), QProcess::Running) << "exit " << lumo.exitCode();
+
+    // What the compositor shows: the skin, and no key colour where the outline is cut away.
+    QProcess screenshooter;
+    screenshooter.setProcessEnvironment(session);
+    screenshooter.setWorkingDirectory(path(shots.path()));
+    screenshooter.setProcessChannelMode(QProcess::MergedChannels);
+    screenshooter.start(QStringLiteral("weston-screenshooter"), {});
+    ASSERT_TRUE(screenshooter.waitForFinished(10000));
+    const auto shot = fs::directory_iterator(shots.path());
+    ASSERT_NE(shot, fs::directory_iterator())
+        << "weston-screenshooter wrote nothing: " << screenshooter.readAll().toStdString();
+    const QImage screen(path(shot->path()));
+    ASSERT_FALSE(screen.isNull());
+    // The picture's place is black until there is a picture; the window lies around it.
+    QRect video;
+    for (int y = 0; y < screen.height(); ++y) {
+        for (int x = 0; x < screen.width(); ++x) {
+            if ((screen.pixel(x, y) & 0xffffff) == 0) {
+                video |= QRect(x, y, 1, 1);
+            }
+        }
+    }
+    EXPECT_GT(video.width(), 200) << "the video area is not black";
+    const QPoint window = video.topLeft() - QPoint(31, 127); // where the picture's place lies
+    const QRgb desktop = 0x00c000;
+    EXPECT_EQ(screen.pixel(window + QPoint(1, 1)) & 0xffffff, desktop)
+        << "the cut-away corner shows the desktop";
+    EXPECT_EQ(screen.pixel(window + QPoint(297, 1)) & 0xffffff, desktop);
+    EXPECT_NE(screen.pixel(window + QPoint(150, 4)) & 0xffffff, desktop) << "the skin's top";
 }
 
 } // namespace
