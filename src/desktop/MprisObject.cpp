@@ -131,7 +131,18 @@ bool MprisObject::handleMessage(const QDBusMessage& message, const QDBusConnecti
         return false;
     }
     QDBusMessage reply;
-    if (message.interface() == kProperties) {
+    if (message.interface() == QLatin1String("org.freedesktop.DBus.Introspectable") &&
+        message.member() == QLatin1String("Introspect")) {
+        reply = message.createReply(
+            QStringLiteral("<!DOCTYPE node PUBLIC \"-//freedesktop//DTD D-BUS Object Introspection "
+                           "1.0//EN\" \"http://www.freedesktop.org/standards/dbus/1.0/"
+                           "introspect.dtd\">\n<node>\n") +
+            introspect(message.path()) +
+            QStringLiteral("<interface name=\"org.freedesktop.DBus.Introspectable\">\n"
+                           "  <method name=\"Introspect\">"
+                           "<arg name=\"xml_data\" type=\"s\" direction=\"out\"/></method>\n"
+                           "</interface>\n</node>\n"));
+    } else if (message.interface() == kProperties) {
         if (message.member() == QLatin1String("Set")) {
             reply = setProperty(message);
         } else {

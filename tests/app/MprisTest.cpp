@@ -246,6 +246,13 @@ TEST_F(MprisTest, AnOpenedClipHasALengthAPositionAndSeeksWhenItStartsAgain) {
             << wrong << ": " << set.output;
     }
     EXPECT_NE(setPlayerProperty("Identity", "string:x").output.find("Error"), std::string::npos);
+
+    // The object describes itself, as proxies and shells ask it to.
+    const std::string described =
+        send({QStringLiteral("org.freedesktop.DBus.Introspectable.Introspect")});
+    EXPECT_NE(described.find("<property name=\"Volume\" type=\"d\" access=\"readwrite\"/>"),
+              std::string::npos)
+        << described;
     EXPECT_EQ(setPlayerProperty("Volume", "double:nan").exitCode, 0);
     EXPECT_EQ(state.volumeLevel, level);
 }
