@@ -70,6 +70,7 @@ PlayerWindow::PlayerWindow(ProgramState& state, const AppFolder& folder,
     loadPictures();
     buildControls();
     nameControls();
+    m_sleep = new SleepTimer(*this, m_services.clock, this);
     m_media = m_services.makeMediaPlayer(MD);
     m_fileIO = std::make_unique<FILEIO>(m_state, m_folder, *m_media, m_services.shell,
                                         m_services.messages, *this);

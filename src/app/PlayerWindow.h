@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/MouseMove1.h"
+#include "app/SleepTimer.h"
 #include "banner/BannerHost.h"
 #include "catalogue/FileIO.h"
 #include "catalogue/PlayerWindowLink.h"
@@ -28,6 +29,8 @@
 #include <functional>
 #include <memory>
 #include <vector>
+
+class QMenu;
 
 namespace lumo {
 
@@ -66,6 +69,8 @@ struct PlayerWindowServices {
     bool desktopBus = false;
     // What a picture from outside (the live feed's, an advert) may cost to decode.
     PictureLimits pictureLimits{};
+    // The time the sleep timer counts by (empty: the steady clock).
+    std::function<std::chrono::steady_clock::time_point()> clock{};
 };
 
 // The main window: a frameless, skinned player with its video rectangle, labels, buttons,
@@ -77,6 +82,7 @@ class PlayerWindow : public QWidget,
                      public InfoHost,
                      public MprisHost,
                      public UpdateHost,
+                     public SleepTimerHost,
                      public VolumeSteps {
     Q_OBJECT
 public:
@@ -121,6 +127,15 @@ public:
     void refreshStationListDate() override { getMOD(); }
     // The station list update is under way.
     bool updating() const;
+
+    // SleepTimerHost
+    int sleepVolume() const override;
+    void setSleepVolume(int level) override;
+    void sleepStop() override;
+    void sleepTimeLeftChanged() override;
+    SleepTimer& sleepTimer() { return *m_sleep; }
+    // The window's menu, opened at `where` (screen coordinates); it deletes itself on closing.
+    QMenu* openMenu(QPoint where);
 
     // MprisHost
     int mprisPlayState() const override;
@@ -231,6 +246,7 @@ protected:
     void focusOutEvent(QFocusEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 
@@ -292,6 +308,7 @@ private:
     QPixmap m_background;
     QRegion m_outline; // cut from the skin; what lies outside it is not the window's
     std::vector<ClickLabel*> m_keyboardOrder; // the controls, as Tab reaches them
+    SleepTimer* m_sleep = nullptr;
     std::unique_ptr<MediaPlayer> m_media;
     std::unique_ptr<FILEIO> m_fileIO;
     std::unique_ptr<CurlHttpTransfer> m_http;

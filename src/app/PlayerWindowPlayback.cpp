@@ -92,6 +92,9 @@ void PlayerWindow::keyPressEvent(QKeyEvent* event) {
     case Qt::Key_M:
         minimise();
         break;
+    case Qt::Key_Menu:
+        openMenu(mapToGlobal(QPoint(width() / 4, height() / 3)));
+        break;
     case Qt::Key_Tab:
     case Qt::Key_Backtab:
         startKeyboardNavigation(event->key() == Qt::Key_Backtab);

@@ -37,7 +37,8 @@ protected:
                                  httpLimits,
                                  {},
                                  desktopBus,
-                                 pictureLimits}));
+                                 pictureLimits,
+                                 clock}));
     }
 
     // A default station (a radio station that does not answer) whose studio camera is at
@@ -65,7 +66,8 @@ protected:
                 httpLimits,
                 {},
                 desktopBus,
-                pictureLimits}));
+                pictureLimits,
+                clock}));
     }
 
     NetEngine network; // outlives every window of a test
@@ -79,7 +81,8 @@ protected:
     int endRequests = 0;
     HttpLimits httpLimits{}; // the window's fetches
     PictureLimits pictureLimits{};
-    bool desktopBus = false; // MPRIS on the session bus
+    std::function<std::chrono::steady_clock::time_point()> clock{}; // the sleep timer's
+    bool desktopBus = false;                                        // MPRIS on the session bus
 };
 
 } // namespace lumo::test

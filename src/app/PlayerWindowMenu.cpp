@@ -1,0 +1,90 @@
+// The player window's own menu (the right button where there is no control, or the Menu key)
+// and the sleep timer it sets.
+#include "app/PlayerWindow.h"
+
+#include "app/SleepTimer.h"
+#include "platform/ClickLabel.h"
+
+#include <QActionGroup>
+#include <QContextMenuEvent>
+#include <QMenu>
+
+namespace lumo {
+
+namespace {
+
+// The skin's colours.
+constexpr const char* kMenuStyle = R"(
+    QMenu { background: #1f232b; color: #d8e4f0; border: 1px solid #3a404c;
+            font-family: 'DejaVu Sans'; font-size: 12px; }
+    QMenu::item { padding: 4px 18px 4px 22px; }
+    QMenu::item:selected { background: #2a4258; color: #ffffff; }
+    QMenu::item:disabled { color: #7d8896; }
+    QMenu::separator { height: 1px; background: #3a404c; margin: 3px 6px; }
+)";
+
+QString sleepTitle(const SleepTimer& timer) {
+    return timer.running() ? QStringLiteral("Sleep Timer (%1 min left)").arg(timer.minutesLeft())
+                           : QStringLiteral("Sleep Timer");
+}
+
+} // namespace
+
+void PlayerWindow::contextMenuEvent(QContextMenuEvent* event) {
+    // The controls keep the right button to themselves: the menu is the window's.
+    if (const auto* control = qobject_cast<ClickLabel*>(childAt(event->pos()));
+        control != nullptr && control->role() != ClickLabel::Role::Picture &&
+        event->reason() == QContextMenuEvent::Mouse) {
+        event->ignore();
+        return;
+    }
+    const QPoint where = event->reason() == QContextMenuEvent::Mouse
+                             ? event->globalPos()
+                             : mapToGlobal(QPoint(width() / 4, height() / 3));
+    openMenu(where);
+    event->accept();
+}
+
+QMenu* PlayerWindow::openMenu(QPoint where) {
+    auto* menu = new QMenu(this);
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->setStyleSheet(QLatin1String(kMenuStyle));
+
+    QMenu* sleep = menu->addMenu(sleepTitle(*m_sleep));
+    auto* choices = new QActionGroup(sleep);
+    const auto choice = [&](const QString& text, int minutes) {
+        QAction* action = sleep->addAction(text);
+        action->setCheckable(true);
+        action->setChecked(m_sleep->minutesChosen() == minutes);
+        choices->addAction(action);
+        connect(action, &QAction::triggered, this, [this, minutes] { m_sleep->start(minutes); });
+    };
+    choice(QStringLiteral("Off"), 0);
+    for (const int minutes : SleepTimer::kChoices) {
+        choice(QStringLiteral("%1 minutes").arg(minutes), minutes);
+    }
+    menu->popup(where); // the menu runs on the window's own event loop; nothing waits for it
+    return menu;
+}
+
+int PlayerWindow::sleepVolume() const {
+    return m_state.volumeLevel;
+}
+
+void PlayerWindow::setSleepVolume(int level) {
+    mprisSetVolume(level);
+}
+
+void PlayerWindow::sleepStop() {
+    stopClicked();
+}
+
+void PlayerWindow::sleepTimeLeftChanged() {
+    QString tip = QStringLiteral("Adjust volume");
+    if (m_sleep->running()) {
+        tip += QStringLiteral("\nSleep timer: %1 min left").arg(m_sleep->minutesLeft());
+    }
+    Image22->setToolTip(tip);
+}
+
+} // namespace lumo
