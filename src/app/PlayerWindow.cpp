@@ -3,6 +3,7 @@
 #include "app/AdvertRotation.h"
 #include "app/LiveFeed.h"
 #include "app/StreamKeeper.h"
+#include "app/TitleHistory.h"
 #include "app/Twips.h"
 #include "banner/Advert1.h"
 #include "chooser/Stations.h"
@@ -71,6 +72,7 @@ PlayerWindow::PlayerWindow(ProgramState& state, const AppFolder& folder,
     buildControls();
     nameControls();
     m_sleep = new SleepTimer(*this, m_services.clock, this);
+    m_titles = std::make_unique<TitleHistory>(m_folder.resolve("\\TITLES"));
     m_media = m_services.makeMediaPlayer(MD);
     m_fileIO = std::make_unique<FILEIO>(m_state, m_folder, *m_media, m_services.shell,
                                         m_services.messages, *this);

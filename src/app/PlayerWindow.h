@@ -50,6 +50,8 @@ class StreamKeeper;
 class UpdateProgressWindow;
 class UrlOpener;
 class VideoWidget;
+class TitleHistory;
+class TitlesWindow;
 
 // What the player window is given from outside: the desktop services, the network engine its
 // transfers run on, and the way to make its media player for the video rectangle.
@@ -136,6 +138,10 @@ public:
     SleepTimer& sleepTimer() { return *m_sleep; }
     // The window's menu, opened at `where` (screen coordinates); it deletes itself on closing.
     QMenu* openMenu(QPoint where);
+    // The window of the titles heard, opened from the menu.
+    void openTitlesWindow();
+    TitlesWindow* titlesWindow() const;
+    const TitleHistory& titleHistory() const { return *m_titles; }
 
     // MprisHost
     int mprisPlayState() const override;
@@ -309,6 +315,9 @@ private:
     QRegion m_outline; // cut from the skin; what lies outside it is not the window's
     std::vector<ClickLabel*> m_keyboardOrder; // the controls, as Tab reaches them
     SleepTimer* m_sleep = nullptr;
+    std::unique_ptr<TitleHistory> m_titles;
+    QPointer<TitlesWindow> m_titlesWindow;
+    void noteTitle();
     std::unique_ptr<MediaPlayer> m_media;
     std::unique_ptr<FILEIO> m_fileIO;
     std::unique_ptr<CurlHttpTransfer> m_http;

@@ -3,10 +3,14 @@
 #include "app/PlayerWindow.h"
 
 #include "app/SleepTimer.h"
+#include "app/TitleHistory.h"
+#include "app/TitlesWindow.h"
+#include "media/MediaPlayer.h"
 #include "platform/ClickLabel.h"
 
 #include <QActionGroup>
 #include <QContextMenuEvent>
+#include <QListWidget>
 #include <QMenu>
 
 namespace lumo {
@@ -63,8 +67,35 @@ QMenu* PlayerWindow::openMenu(QPoint where) {
     for (const int minutes : SleepTimer::kChoices) {
         choice(QStringLiteral("%1 minutes").arg(minutes), minutes);
     }
+    menu->addSeparator();
+    connect(menu->addAction(QStringLiteral("Titles Heard...")), &QAction::triggered, this,
+            &PlayerWindow::openTitlesWindow);
     menu->popup(where); // the menu runs on the window's own event loop; nothing waits for it
     return menu;
+}
+
+TitlesWindow* PlayerWindow::titlesWindow() const {
+    return m_titlesWindow;
+}
+
+void PlayerWindow::openTitlesWindow() {
+    if (!m_titlesWindow) {
+        m_titlesWindow = new TitlesWindow(*m_titles, this);
+    }
+    m_titlesWindow->refresh();
+    m_titlesWindow->show();
+    m_titlesWindow->raise();
+}
+
+// The title the station says is playing, as the status line shows it: a new one joins the
+// titles heard.
+void PlayerWindow::noteTitle() {
+    m_titles->heard(m_media->nowPlaying(), m_state.shownStationName,
+                    std::chrono::system_clock::now());
+    if (m_titlesWindow && m_titlesWindow->isVisible() &&
+        m_titlesWindow->list()->count() != static_cast<int>(m_titles->titles().size())) {
+        m_titlesWindow->refresh();
+    }
 }
 
 int PlayerWindow::sleepVolume() const {

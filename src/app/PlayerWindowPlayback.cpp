@@ -121,6 +121,7 @@ void PlayerWindow::statusTick() {
         return QStringLiteral("Program Time - %1 minutes")
             .arg(displayText(m_media->durationString()));
     };
+    noteTitle();
     const QString statusText = displayText(m_media->status());
     if (m_media->duration() == 0) {
         Label1->setText(statusText);
