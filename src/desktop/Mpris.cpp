@@ -18,7 +18,7 @@ namespace {
 
 constexpr const char* kPath = "/org/mpris/MediaPlayer2";
 constexpr const char* kService = "org.mpris.MediaPlayer2.lumo";
-// Track ids live under the program's own path (/org/mpris is the specification's).
+// Track ids live under the program's own path; /org/mpris is reserved for MPRIS itself.
 constexpr const char* kTrackPath = "/org/lumoplayer/Lumo/Track/";
 constexpr int kPlaying = 3;
 constexpr int kPaused = 2;

@@ -21,11 +21,28 @@ namespace {
 
 namespace fs = std::filesystem;
 
+// Whether the test runs where a real window can be shown and looked at.
+bool onXDisplay(const test::XWindows& x) {
+    return !qEnvironmentVariableIsEmpty("DISPLAY") &&
+           QGuiApplication::platformName() == QLatin1String("xcb") && x.connected();
+}
+
+// The program's environment with a home of its own (its desktop entries go there) and an empty
+// system menu.
+QProcessEnvironment withOwnHome(const fs::path& home) {
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("HOME"), QString::fromStdString(home.string()));
+    environment.remove(QStringLiteral("XDG_DATA_HOME"));
+    environment.remove(QStringLiteral("XDG_CONFIG_HOME"));
+    environment.insert(QStringLiteral("XDG_DATA_DIRS"),
+                       QString::fromStdString((home / "system").string()));
+    return environment;
+}
+
 class RealWindowTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        if (qEnvironmentVariableIsEmpty("DISPLAY") ||
-            QGuiApplication::platformName() != QLatin1String("xcb") || !x.connected()) {
+        if (!onXDisplay(x)) {
             GTEST_SKIP() << "needs an X display (the suite runs under Xvfb)";
         }
         server.serve("/station.wav", {"audio/wav", test::sineWav(60)});
@@ -37,13 +54,7 @@ protected:
         lumo.setProgram(QString::fromStdString((dir.path() / "Lumo").string()));
         // Its desktop entries go to a home of its own, with a desktop folder.
         fs::create_directories(home.path() / "Desktop");
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(QStringLiteral("HOME"), QString::fromStdString(home.path().string()));
-        environment.remove(QStringLiteral("XDG_DATA_HOME"));
-        environment.remove(QStringLiteral("XDG_CONFIG_HOME"));
-        environment.insert(QStringLiteral("XDG_DATA_DIRS"),
-                           QString::fromStdString((home.path() / "system").string()));
-        lumo.setProcessEnvironment(environment);
+        lumo.setProcessEnvironment(withOwnHome(home.path()));
         lumo.setProcessChannelMode(QProcess::ForwardedChannels);
         lumo.start();
         ASSERT_TRUE(lumo.waitForStarted(10000));
@@ -170,8 +181,7 @@ TEST_F(RealWindowTest, MinimisingShowsTheAdvertBannerUntilThePlayerIsRestored) {
 class InstalledTest : public ::testing::TestWithParam<bool> {
 protected:
     void SetUp() override {
-        if (qEnvironmentVariableIsEmpty("DISPLAY") ||
-            QGuiApplication::platformName() != QLatin1String("xcb") || !x.connected()) {
+        if (!onXDisplay(x)) {
             GTEST_SKIP() << "needs an X display (the suite runs under Xvfb)";
         }
         server.serve("/station.wav", {"audio/wav", test::sineWav(60)});
@@ -250,14 +260,9 @@ INSTANTIATE_TEST_SUITE_P(Layouts, InstalledTest, ::testing::Values(true, false),
                          [](const auto& layout) { return layout.param ? "Installed" : "Own"; });
 
 TEST_P(InstalledTest, TheStarWritesTheDefaultStationWhereTheProgramKeepsItsFiles) {
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("HOME"), QString::fromStdString(home.path().string()));
-    environment.remove(QStringLiteral("XDG_DATA_HOME"));
-    environment.remove(QStringLiteral("XDG_CONFIG_HOME"));
-    environment.insert(QStringLiteral("XDG_DATA_DIRS"),
-                       QString::fromStdString((home.path() / "system").string()));
+
     fs::create_directories(home.path() / "Desktop");
-    lumo.setProcessEnvironment(environment);
+    lumo.setProcessEnvironment(withOwnHome(home.path()));
     lumo.setProcessChannelMode(QProcess::ForwardedChannels);
     lumo.setProgram(QString::fromStdString(executable.string()));
     lumo.start();
