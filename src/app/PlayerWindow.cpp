@@ -7,6 +7,7 @@
 #include "app/Twips.h"
 #include "banner/Advert1.h"
 #include "chooser/Stations.h"
+#include "desktop/SongNotifier.h"
 #include "media/MediaPlayer.h"
 #include "media/VideoWidget.h"
 #include "net/StationCheck.h"
@@ -18,6 +19,7 @@
 #include "update/StationListUpdate.h"
 
 #include <QPainter>
+#include <QSettings>
 #include <type_traits>
 
 namespace lumo {
@@ -73,6 +75,8 @@ PlayerWindow::PlayerWindow(ProgramState& state, const AppFolder& folder,
     nameControls();
     m_sleep = new SleepTimer(*this, m_services.clock, this);
     m_titles = std::make_unique<TitleHistory>(m_folder.resolve("\\TITLES"));
+    m_settings = std::make_unique<QSettings>(
+        QString::fromStdString(m_folder.resolve("\\SETTINGS").string()), QSettings::IniFormat);
     m_media = m_services.makeMediaPlayer(MD);
     m_fileIO = std::make_unique<FILEIO>(m_state, m_folder, *m_media, m_services.shell,
                                         m_services.messages, *this);

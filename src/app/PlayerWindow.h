@@ -31,6 +31,7 @@
 #include <vector>
 
 class QMenu;
+class QSettings;
 
 namespace lumo {
 
@@ -52,6 +53,7 @@ class UrlOpener;
 class VideoWidget;
 class TitleHistory;
 class TitlesWindow;
+class SongNotifier;
 
 // What the player window is given from outside: the desktop services, the network engine its
 // transfers run on, and the way to make its media player for the video rectangle.
@@ -142,6 +144,9 @@ public:
     void openTitlesWindow();
     TitlesWindow* titlesWindow() const;
     const TitleHistory& titleHistory() const { return *m_titles; }
+    // Song notifications while the window is not the active one (on by default, remembered).
+    bool songNotifications() const;
+    void setSongNotifications(bool on);
 
     // MprisHost
     int mprisPlayState() const override;
@@ -317,6 +322,8 @@ private:
     SleepTimer* m_sleep = nullptr;
     std::unique_ptr<TitleHistory> m_titles;
     QPointer<TitlesWindow> m_titlesWindow;
+    SongNotifier* m_songs = nullptr; // with a session bus
+    std::unique_ptr<QSettings> m_settings;
     void noteTitle();
     std::unique_ptr<MediaPlayer> m_media;
     std::unique_ptr<FILEIO> m_fileIO;

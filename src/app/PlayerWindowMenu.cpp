@@ -5,13 +5,16 @@
 #include "app/SleepTimer.h"
 #include "app/TitleHistory.h"
 #include "app/TitlesWindow.h"
+#include "desktop/SongNotifier.h"
 #include "media/MediaPlayer.h"
 #include "platform/ClickLabel.h"
+#include "platform/PlainText.h"
 
 #include <QActionGroup>
 #include <QContextMenuEvent>
 #include <QListWidget>
 #include <QMenu>
+#include <QSettings>
 
 namespace lumo {
 
@@ -67,6 +70,10 @@ QMenu* PlayerWindow::openMenu(QPoint where) {
     for (const int minutes : SleepTimer::kChoices) {
         choice(QStringLiteral("%1 minutes").arg(minutes), minutes);
     }
+    QAction* notes = menu->addAction(QStringLiteral("Song Notifications"));
+    notes->setCheckable(true);
+    notes->setChecked(songNotifications());
+    connect(notes, &QAction::toggled, this, &PlayerWindow::setSongNotifications);
     menu->addSeparator();
     connect(menu->addAction(QStringLiteral("Titles Heard...")), &QAction::triggered, this,
             &PlayerWindow::openTitlesWindow);
@@ -90,12 +97,26 @@ void PlayerWindow::openTitlesWindow() {
 // The title the station says is playing, as the status line shows it: a new one joins the
 // titles heard.
 void PlayerWindow::noteTitle() {
-    m_titles->heard(m_media->nowPlaying(), m_state.shownStationName,
-                    std::chrono::system_clock::now());
+    const std::string title = m_media->nowPlaying();
+    if (!m_titles->heard(title, m_state.shownStationName, std::chrono::system_clock::now())) {
+        return;
+    }
+    if (m_songs && !isActiveWindow() && songNotifications()) {
+        m_songs->notify(displayText(title), displayText(m_state.shownStationName));
+    }
     if (m_titlesWindow && m_titlesWindow->isVisible() &&
         m_titlesWindow->list()->count() != static_cast<int>(m_titles->titles().size())) {
         m_titlesWindow->refresh();
     }
+}
+
+bool PlayerWindow::songNotifications() const {
+    return m_settings->value(QStringLiteral("songNotifications"), true).toBool();
+}
+
+void PlayerWindow::setSongNotifications(bool on) {
+    m_settings->setValue(QStringLiteral("songNotifications"), on);
+    m_settings->sync();
 }
 
 int PlayerWindow::sleepVolume() const {

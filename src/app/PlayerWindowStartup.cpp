@@ -11,6 +11,7 @@
 #include "chooser/Stations.h"
 #include "desktop/FileModified.h"
 #include "desktop/Mpris.h"
+#include "desktop/SongNotifier.h"
 #include "info/InfoWindow.h"
 #include "media/MediaPlayer.h"
 #include "media/VideoWidget.h"
@@ -67,6 +68,7 @@ void PlayerWindow::load() {
     }
     if (m_services.desktopBus && m_mpris == nullptr) {
         m_mpris = new Mpris(*this, this);
+        m_songs = new SongNotifier(QDBusConnection::sessionBus(), this);
     }
     if (m_services.createDesktopShortcut) {
         m_services.createDesktopShortcut();

@@ -26,12 +26,12 @@ TitleHistory::TitleHistory(std::filesystem::path file) : m_file(std::move(file))
     }
 }
 
-void TitleHistory::heard(const std::string& title, const std::string& station,
+bool TitleHistory::heard(const std::string& title, const std::string& station,
                          std::chrono::system_clock::time_point when) {
     if (title.empty() ||
         (!m_titles.empty() && m_titles.front().title == FieldWriter::asWritten(title) &&
          m_titles.front().station == FieldWriter::asWritten(station))) {
-        return;
+        return false;
     }
     // Kept as the file keeps it, so that what is shown now is what shows after a restart.
     m_titles.push_front({std::chrono::time_point_cast<std::chrono::seconds>(when),
@@ -40,6 +40,7 @@ void TitleHistory::heard(const std::string& title, const std::string& station,
         m_titles.pop_back();
     }
     save();
+    return true;
 }
 
 void TitleHistory::save() const {

@@ -23,8 +23,8 @@ public:
     explicit TitleHistory(std::filesystem::path file);
 
     // A title now playing: kept when it differs from the last one heard (a station repeats
-    // its title with every block of the stream). An empty title is none.
-    void heard(const std::string& title, const std::string& station,
+    // its title with every block of the stream). An empty title is none. True when it was new.
+    bool heard(const std::string& title, const std::string& station,
                std::chrono::system_clock::time_point when);
     const std::deque<Heard>& titles() const { return m_titles; }
 

@@ -1,0 +1,73 @@
+#include "desktop/SongNotifier.h"
+
+#include <QDBusMessage>
+#include <QDBusPendingCallWatcher>
+#include <QDBusPendingReply>
+#include <QVariantMap>
+
+namespace lumo {
+
+namespace {
+
+constexpr int kCallMilliseconds = 5000;
+
+// Text from a station, fit for a notification: no control characters, not past kLongest.
+QString cleaned(QString text) {
+    for (QChar& c : text) {
+        if (c.category() == QChar::Other_Control || c.category() == QChar::Other_Format) {
+            c = QLatin1Char(' ');
+        }
+    }
+    text = text.simplified();
+    if (text.size() > SongNotifier::kLongest) {
+        text = text.left(SongNotifier::kLongest - 1) + QChar(0x2026);
+    }
+    return text;
+}
+
+} // namespace
+
+SongNotifier::SongNotifier(QDBusConnection bus, QObject* parent)
+    : QObject(parent), m_bus(std::move(bus)) {}
+
+void SongNotifier::notify(const QString& title, const QString& station) {
+    if (!m_bus.isConnected()) {
+        return;
+    }
+    Song song{cleaned(title), cleaned(station)};
+    if (m_sending) {
+        m_next = std::move(song); // goes once the one on its way has its number
+        return;
+    }
+    send(song);
+}
+
+void SongNotifier::send(const Song& song) {
+    QDBusMessage call = QDBusMessage::createMethodCall(
+        QStringLiteral("org.freedesktop.Notifications"),
+        QStringLiteral("/org/freedesktop/Notifications"),
+        QStringLiteral("org.freedesktop.Notifications"), QStringLiteral("Notify"));
+    const QVariantMap hints{
+        {QStringLiteral("desktop-entry"), QStringLiteral(LUMO_APP_ID)},
+        {QStringLiteral("category"), QStringLiteral("x-lumo.song")},
+    };
+    // The body may be read as markup by the service; the summary never is.
+    call << QStringLiteral("Lumoplay") << m_id << QStringLiteral(LUMO_APP_ID) << song.title
+         << song.station.toHtmlEscaped() << QStringList{} << hints << qint32{-1};
+    m_sending = true;
+    auto* watcher = new QDBusPendingCallWatcher(m_bus.asyncCall(call, kCallMilliseconds), this);
+    connect(watcher, &QDBusPendingCallWatcher::finished, this, [this](QDBusPendingCallWatcher* w) {
+        w->deleteLater();
+        const QDBusPendingReply<quint32> reply = *w;
+        if (reply.isValid()) {
+            m_id = reply.value();
+        }
+        m_sending = false;
+        if (m_next) {
+            const Song next = *std::exchange(m_next, std::nullopt);
+            send(next);
+        }
+    });
+}
+
+} // namespace lumo
