@@ -5,6 +5,8 @@
 
 namespace lumo {
 
+class StreamTap;
+
 // The player's state as the program reads it.
 namespace PlayState {
 inline constexpr int Undefined = 0;
@@ -55,6 +57,10 @@ public:
     virtual void setFullScreen(bool on) = 0;
     virtual void setStretchToFit(bool on) = 0;
     virtual bool stretchToFit() const = 0;
+
+    // The live stream being played when the program reads it itself (what is heard can be
+    // kept), else nothing.
+    virtual StreamTap* streamTap() const { return nullptr; }
 
     // Click and double-click on the video rectangle.
     void onClick(std::function<void()> handler) { m_click = std::move(handler); }

@@ -1,5 +1,6 @@
 #include "media/VlcMediaPlayer.h"
 
+#include "media/StreamFeed.h"
 #include "media/VideoWidget.h"
 #include "media/VlcStateMap.h"
 #include "net/UserAgent.h"
@@ -95,6 +96,10 @@ VlcMediaPlayer::VlcMediaPlayer(VideoWidget* video, NetEngine& network, Options o
 
 VlcMediaPlayer::~VlcMediaPlayer() {
     m_watchdog.stop();
+    m_opening.reset();
+    if (m_tap) {
+        m_tap->feed()->end();
+    }
     if (m_player) {
         libvlc_event_manager_t* events = libvlc_media_player_event_manager(m_player.get());
         for (auto type : kPlayerEvents) {
@@ -258,6 +263,9 @@ void VlcMediaPlayer::handle(const Report& report) {
 // other containers carry. A title that is only the media's own name (from its address or a
 // playlist entry) is not one.
 std::string VlcMediaPlayer::streamTitle() const {
+    if (m_tap && !m_tap->title().empty()) {
+        return trimmed(m_tap->title());
+    }
     if (!m_current) {
         return {};
     }
@@ -298,6 +306,10 @@ void VlcMediaPlayer::confirmPlaying() {
 
 void VlcMediaPlayer::haltPlayback() {
     m_probe.reset();
+    m_opening.reset();
+    if (m_tap) {
+        m_tap->feed()->end(); // libVLC's reading ends, so that the stop can finish
+    }
     m_watchdog.stop();
     m_stallCheck.stop();
     m_pausedByStopping = false;
@@ -307,6 +319,7 @@ void VlcMediaPlayer::haltPlayback() {
     if (m_player) {
         libvlc_media_player_stop(m_player.get());
     }
+    m_tap.reset();
     // Whatever the stopped playback still had in flight is now stale.
     ++m_generation;
 }
@@ -318,8 +331,59 @@ void VlcMediaPlayer::detachCurrentMedia() {
     }
 }
 
-void VlcMediaPlayer::startMedia(VlcMedia media) {
+void VlcMediaPlayer::openMedia(VlcMedia media) {
+    std::string address;
+    if (char* mrl = libvlc_media_get_mrl(media.get())) {
+        address = mrl;
+        libvlc_free(mrl);
+    }
+    m_tapSource.reset();
+    if (!StreamTap::worthTrying(address)) {
+        startMedia(std::move(media));
+        return;
+    }
     haltPlayback();
+    m_nowPlaying.clear();
+    m_state = PlayState::Transitioning;
+    m_status = "Connecting...";
+    m_watchdog.start(m_options.openTimeoutMilliseconds);
+    auto source = std::make_shared<VlcMedia>(std::move(media));
+    m_opening = std::make_unique<StreamTap>(m_network, address, [this, source](bool live) {
+        std::unique_ptr<StreamTap> tap = std::move(m_opening);
+        if (!live) {
+            tap.release()->deleteLater();
+            startMedia(std::move(*source));
+            return;
+        }
+        VlcMedia fed(libvlc_media_new_callbacks(m_instance.get(), &StreamFeed::open,
+                                                &StreamFeed::read, nullptr, &StreamFeed::close,
+                                                tap->feed().get()));
+        if (!fed) {
+            startMedia(std::move(*source));
+            return;
+        }
+        connect(tap.get(), &StreamTap::titleChanged, this, [this] {
+            m_nowPlaying = streamTitle();
+            if (m_state == PlayState::Playing) {
+                m_status = m_nowPlaying.empty() ? "Playing" : m_nowPlaying;
+            }
+        });
+        // The feed must outlive libVLC's reading: the tap goes only after the player stops.
+        StreamTap* reading = tap.get();
+        m_tap = std::move(tap);
+        startMedia(std::move(fed), reading);
+        m_tapSource = std::move(*source);
+    });
+}
+
+void VlcMediaPlayer::startMedia(VlcMedia media) {
+    startMedia(std::move(media), nullptr);
+}
+
+void VlcMediaPlayer::startMedia(VlcMedia media, StreamTap* keep) {
+    std::unique_ptr<StreamTap> kept = keep != nullptr ? std::move(m_tap) : nullptr;
+    haltPlayback();
+    m_tap = std::move(kept);
     detachCurrentMedia();
     m_current = std::move(media);
     m_nowPlaying.clear();
@@ -388,7 +452,7 @@ void VlcMediaPlayer::setURL(const std::string& address) {
         openFailed("Could not open");
         return;
     }
-    startMedia(std::move(media));
+    openMedia(std::move(media));
 }
 
 void VlcMediaPlayer::play() {
@@ -404,6 +468,11 @@ void VlcMediaPlayer::play() {
     }
     if (!m_everPlayed) {
         setURL(m_url); // start over, playlist and all
+        return;
+    }
+    if (m_tapSource) {
+        // A stream the program read: a new connection, as at first.
+        openMedia(VlcMedia(libvlc_media_duplicate(m_tapSource.get())));
         return;
     }
     VlcMedia again(libvlc_media_duplicate(m_current.get()));

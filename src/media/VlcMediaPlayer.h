@@ -1,6 +1,7 @@
 #pragma once
 
 #include "media/MediaPlayer.h"
+#include "media/StreamTap.h"
 #include "net/Pending.h"
 
 #include <QElapsedTimer>
@@ -80,6 +81,7 @@ public:
     void setFullScreen(bool on) override;
     void setStretchToFit(bool on) override;
     bool stretchToFit() const override { return m_stretch; }
+    StreamTap* streamTap() const override { return m_tap.get(); }
 
 private:
     struct Report {
@@ -92,7 +94,12 @@ private:
     void post(int type, float value);
     void handle(const Report& report);
 
+    // Opens media: a live http(s) stream is read by the program itself (see StreamTap), any
+    // other media by libVLC.
+    void openMedia(VlcMedia media);
     void startMedia(VlcMedia media);
+    // The same, keeping `keep` (the tap the media reads from) through the halt of what played.
+    void startMedia(VlcMedia media, StreamTap* keep);
     void checkForStall();
     std::string streamTitle() const;
     void confirmPlaying();
@@ -137,7 +144,10 @@ private:
     bool m_ended = false;            // the current media reached its end (or failed) after playing
     bool m_pausedByStopping = false; // paused a stream that cannot pause: play reconnects
     bool m_probed = false;
-    PendingPtr m_probe; // the look at the first bytes, while it runs
+    PendingPtr m_probe;                   // the look at the first bytes, while it runs
+    std::unique_ptr<StreamTap> m_opening; // a stream's first answer, awaited
+    std::unique_ptr<StreamTap> m_tap;     // the stream being played, read by the program
+    VlcMedia m_tapSource;                 // its address, to open it again on play
     int m_hops = 0;
     long long m_lengthMs = 0;
     long long m_positionMs = 0;

@@ -69,7 +69,7 @@ bool VlcMediaPlayer::playNextCandidate() {
     ++m_hops;
     VlcMedia next = std::move(m_candidates.front());
     m_candidates.pop_front();
-    startMedia(std::move(next));
+    openMedia(std::move(next));
     return true;
 }
 
