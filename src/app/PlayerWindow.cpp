@@ -15,6 +15,7 @@
 #include "platform/ClickLabel.h"
 #include "platform/DisplaySession.h"
 #include "platform/PlainText.h"
+#include "record/Recorder.h"
 #include "update/Ftp.h"
 #include "update/StationListUpdate.h"
 
@@ -78,6 +79,7 @@ PlayerWindow::PlayerWindow(ProgramState& state, const AppFolder& folder,
     m_settings = std::make_unique<QSettings>(
         QString::fromStdString(m_folder.resolve("\\SETTINGS").string()), QSettings::IniFormat);
     m_media = m_services.makeMediaPlayer(MD);
+    buildRecorder();
     m_fileIO = std::make_unique<FILEIO>(m_state, m_folder, *m_media, m_services.shell,
                                         m_services.messages, *this);
     m_keeper = new StreamKeeper(
@@ -133,8 +135,9 @@ void PlayerWindow::SwitchLiveFeedOff() {
 }
 
 PlayerWindow::~PlayerWindow() {
-    m_ending = true;  // the windows that go with it do not bring it back
-    delete m_chooser; // top-level windows of their own while loaded
+    m_ending = true;    // the windows that go with it do not bring it back
+    m_recorder->stop(); // what was recorded is kept before the stream goes
+    delete m_chooser;   // top-level windows of their own while loaded
     delete m_banner;
     delete m_infoWindow;
     deleteAdverts(); // the window's final release

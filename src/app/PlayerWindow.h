@@ -54,6 +54,7 @@ class VideoWidget;
 class TitleHistory;
 class TitlesWindow;
 class SongNotifier;
+class Recorder;
 
 // What the player window is given from outside: the desktop services, the network engine its
 // transfers run on, and the way to make its media player for the video rectangle.
@@ -75,6 +76,10 @@ struct PlayerWindowServices {
     PictureLimits pictureLimits{};
     // The time the sleep timer counts by (empty: the steady clock).
     std::function<std::chrono::steady_clock::time_point()> clock{};
+    // Where recordings go (empty: the user's music folder's "Lumo"), and the free space on
+    // its disk (empty: asked of the system).
+    std::filesystem::path recordings{};
+    std::function<std::int64_t(const std::filesystem::path&)> freeSpace{};
 };
 
 // The main window: a frameless, skinned player with its video rectangle, labels, buttons,
@@ -144,6 +149,12 @@ public:
     void openTitlesWindow();
     TitlesWindow* titlesWindow() const;
     const TitleHistory& titleHistory() const { return *m_titles; }
+    // Recording what is heard: possible while a live stream the program reads plays.
+    bool canRecord() const;
+    bool recording() const;
+    void setRecording(bool on);
+    Recorder& recorder() { return *m_recorder; }
+    QLabel* recordMark() const { return m_recordMark; }
     // Song notifications while the window is not the active one (on by default, remembered).
     bool songNotifications() const;
     void setSongNotifications(bool on);
@@ -323,6 +334,12 @@ private:
     std::unique_ptr<TitleHistory> m_titles;
     QPointer<TitlesWindow> m_titlesWindow;
     SongNotifier* m_songs = nullptr; // with a session bus
+    Recorder* m_recorder = nullptr;
+    QLabel* m_recordMark = nullptr;
+    QString m_statusNote; // shown on the status line for a few ticks
+    int m_noteTicks = 0;
+    void buildRecorder();
+    void noteOnStatusLine(const QString& note);
     std::unique_ptr<QSettings> m_settings;
     void noteTitle();
     std::unique_ptr<MediaPlayer> m_media;

@@ -70,6 +70,11 @@ QMenu* PlayerWindow::openMenu(QPoint where) {
     for (const int minutes : SleepTimer::kChoices) {
         choice(QStringLiteral("%1 minutes").arg(minutes), minutes);
     }
+    QAction* record = menu->addAction(QStringLiteral("Record"));
+    record->setCheckable(true);
+    record->setChecked(recording());
+    record->setEnabled(canRecord());
+    connect(record, &QAction::toggled, this, &PlayerWindow::setRecording);
     QAction* notes = menu->addAction(QStringLiteral("Song Notifications"));
     notes->setCheckable(true);
     notes->setChecked(songNotifications());

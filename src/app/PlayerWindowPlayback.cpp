@@ -123,7 +123,10 @@ void PlayerWindow::statusTick() {
     };
     noteTitle();
     const QString statusText = displayText(m_media->status());
-    if (m_media->duration() == 0) {
+    if (m_noteTicks > 0) {
+        --m_noteTicks;
+        Label1->setText(m_statusNote);
+    } else if (m_media->duration() == 0) {
         Label1->setText(statusText);
     } else if (programTimeShown == 1) {
         Label1->setText(programTime());

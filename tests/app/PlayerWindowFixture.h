@@ -38,7 +38,9 @@ protected:
                                  {},
                                  desktopBus,
                                  pictureLimits,
-                                 clock}));
+                                 clock,
+                                 dir.path() / "Music",
+                                 freeSpace}));
     }
 
     // A default station (a radio station that does not answer) whose studio camera is at
@@ -67,7 +69,9 @@ protected:
                 {},
                 desktopBus,
                 pictureLimits,
-                clock}));
+                clock,
+                dir.path() / "Music",
+                freeSpace}));
     }
 
     NetEngine network; // outlives every window of a test
@@ -83,6 +87,7 @@ protected:
     PictureLimits pictureLimits{};
     std::function<std::chrono::steady_clock::time_point()> clock{}; // the sleep timer's
     bool desktopBus = false;                                        // MPRIS on the session bus
+    std::function<std::int64_t(const std::filesystem::path&)> freeSpace{}; // for recordings
 };
 
 } // namespace lumo::test

@@ -1,0 +1,72 @@
+#pragma once
+
+#include "media/StreamTap.h"
+
+#include <QElapsedTimer>
+#include <QFile>
+#include <QObject>
+#include <QPointer>
+#include <QString>
+#include <cstdint>
+#include <filesystem>
+#include <functional>
+#include <string>
+
+namespace lumo {
+
+// Keeps what the listener hears, from the stream the player reads itself (no second request
+// to the station), in a folder of the user's: one file per title when the station names its
+// titles ("Station - Artist - Title.mp3", the stream's own extension), else one per recording
+// ("Station - 2026-12-09 21.04.mp3"). A file is written as "<name>.part" and gets its name
+// when it ends; a song caught only in part (recording began or stopped in its middle) is kept
+// as "<name> (partial).<ext>". Recording stops by itself when the stream goes (another
+// station, stop, the end of the program) and when the disk's free space falls below
+// kLeastFreeBytes.
+class Recorder : public QObject {
+    Q_OBJECT
+public:
+    static constexpr std::int64_t kLeastFreeBytes = 500LL * 1024 * 1024;
+    // Longest file name, in bytes.
+    static constexpr std::size_t kLongestName = 200;
+    // Free space in bytes on the disk that holds a path.
+    using FreeSpace = std::function<std::int64_t(const std::filesystem::path&)>;
+
+    explicit Recorder(std::filesystem::path folder, FreeSpace freeSpace = {},
+                      QObject* parent = nullptr);
+    ~Recorder() override;
+
+    // Starts keeping what `tap` brings; `station` names the files. Says why not when it
+    // cannot start (empty when it started).
+    QString start(StreamTap& tap, const std::string& station);
+    // Stops, keeping what was written.
+    void stop();
+    bool recording() const { return m_tap != nullptr; }
+    const std::filesystem::path& folder() const { return m_folder; }
+    // The file being written now (its ".part" name).
+    std::filesystem::path writing() const;
+
+signals:
+    // Recording stopped by itself; `why` is for the status line.
+    void stopped(QString why);
+
+private:
+    bool enoughRoom() const;
+    bool open(const std::string& title, bool whole);
+    void finish(bool whole);
+    void write(const QByteArray& bytes);
+    void newTitle(const QString& title);
+    void end(const QString& why);
+
+    std::filesystem::path m_folder;
+    FreeSpace m_freeSpace;
+    QPointer<StreamTap> m_tap;
+    std::string m_station;
+    std::string m_extension;
+    bool m_titled = false;
+    std::string m_stem;       // the file's name without its extension
+    bool m_fromStart = false; // the file began where its song did
+    QFile m_file;
+    QElapsedTimer m_lastLook; // free space is looked at about once a second
+};
+
+} // namespace lumo
