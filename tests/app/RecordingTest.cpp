@@ -2,10 +2,12 @@
 // 127.0.0.1, into real files; and the names made from what stations send.
 #include "BytePattern.h"
 #include "EventWait.h"
+#include "IcecastServer.h"
 #include "LoopbackHttpServer.h"
 #include "PlayerWindowFixture.h"
 #include "Wav.h"
 #include "media/StreamTap.h"
+#include "net/HttpRead.h"
 #include "record/Recorder.h"
 #include "record/RecordingName.h"
 
@@ -168,6 +170,68 @@ TEST_F(RecordingTest, StopsByItselfOnAFullDiskAndOnAnotherStationKeepingWhatItWr
     for (const std::string& name : names()) {
         EXPECT_NE(name.find(" (partial)"), std::string::npos) << name; // the second is " (2)"
         EXPECT_GT(fs::file_size(music() / name), 0U);
+    }
+}
+
+// The same against Debian's Icecast, fed by ffmpeg: MP3 with metadata every 16000 bytes.
+class IcecastRecordingTest : public ::testing::Test, protected test::PlayerWindowFixture {
+protected:
+    // Asks `address` for at most a few bytes; its HTTP status, 0 without an answer.
+    long ask(const std::string& address) {
+        std::optional<HttpReadResult> result;
+        HttpReadOptions options;
+        options.maxBytes = 1024;
+        options.atCap = HttpReadOptions::AtCap::Stop;
+        auto pending = httpRead(network, address, options,
+                                [&](HttpReadResult answer) { result = std::move(answer); });
+        test::waitUntil([&] { return result.has_value(); }, 10000);
+        return result ? result->status : 0;
+    }
+    std::vector<fs::path> recordings() const {
+        std::vector<fs::path> found;
+        for (const auto& entry : fs::directory_iterator(dir.path() / "Music")) {
+            found.push_back(entry.path());
+        }
+        std::ranges::sort(found);
+        return found;
+    }
+};
+
+TEST_F(IcecastRecordingTest, RecordsEachSongAsMp3WithoutItsMetadata) {
+    test::IcecastServer icecast(dir.path() / "icecast");
+    ASSERT_TRUE(icecast.started());
+    ASSERT_TRUE(test::waitUntil([&] { return ask(icecast.url("/")) != 0; }, 20000));
+    icecast.startSource();
+    ASSERT_TRUE(test::waitUntil([&] { return ask(icecast.url("/live")) == 200; }, 20000));
+    ASSERT_EQ(ask(icecast.titleUpdate("Artist - Icy Song")), 200);
+    dir.write("DEFAULT", "\"RADIO\",\"Ice FM\",\"\",\"" + icecast.url("/live") + "\",\"NONE\"\r\n");
+    VlcMediaPlayer::Options options;
+    options.vlcArguments = {"--network-caching=300"};
+    auto window = makeWindowWithLibVlc(options);
+    window->load();
+    ASSERT_TRUE(test::waitUntil(
+        [&] { return window->canRecord() && window->media().nowPlaying() == "Artist - Icy Song"; },
+        20000))
+        << window->media().status();
+    EXPECT_TRUE(test::waitUntil(
+        [&] { return window->Label1->text() == QStringLiteral("Artist - Icy Song"); }, 5000));
+
+    window->setRecording(true);
+    ASSERT_TRUE(window->recording());
+    ASSERT_EQ(ask(icecast.titleUpdate("Artist - Second Song")), 200);
+    ASSERT_TRUE(test::waitUntil([&] { return recordings().size() == 2; }, 20000));
+    ASSERT_TRUE(test::waitUntil([&] { return fs::file_size(window->recorder().writing()) > 16000; },
+                                20000));
+    window->setRecording(false);
+
+    const auto files = recordings();
+    ASSERT_EQ(files.size(), 2U);
+    EXPECT_EQ(files[0].filename(), "Ice FM - Artist - Icy Song (partial).mp3");
+    EXPECT_EQ(files[1].filename(), "Ice FM - Artist - Second Song (partial).mp3");
+    for (const fs::path& file : files) {
+        const std::string bytes = *readWholeFile(file);
+        EXPECT_NE(bytes.find("\xff\xfb"), std::string::npos) << "MP3 frames in " << file;
+        EXPECT_EQ(bytes.find("StreamTitle"), std::string::npos) << "metadata left in " << file;
     }
 }
 

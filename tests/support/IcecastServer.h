@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QProcess>
+#include <cstdint>
+#include <filesystem>
+#include <string>
+
+namespace lumo::test {
+
+// Debian's Icecast on 127.0.0.1 with ffmpeg as its source: a sine tone as MP3 on the mount
+// "/live", named "Ice FM". Its configuration is kept in `folder`, its log goes to standard
+// error. Both processes are started for one test and killed with it.
+class IcecastServer {
+public:
+    explicit IcecastServer(const std::filesystem::path& folder);
+    ~IcecastServer();
+    IcecastServer(const IcecastServer&) = delete;
+    IcecastServer& operator=(const IcecastServer&) = delete;
+
+    bool started() const { return m_icecast.state() == QProcess::Running; }
+    std::string url(const std::string& path) const;
+    // The admin address that sets the mount's title ("song").
+    std::string titleUpdate(const std::string& title) const;
+    // Starts ffmpeg sending the tone to the mount.
+    void startSource();
+
+private:
+    QProcess m_icecast;
+    QProcess m_source;
+    std::uint16_t m_port = 0;
+};
+
+} // namespace lumo::test
