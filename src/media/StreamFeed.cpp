@@ -67,4 +67,8 @@ ssize_t StreamFeed::read(void* opaque, unsigned char* into, std::size_t size) {
 
 void StreamFeed::close(void*) {}
 
+int StreamFeed::seek(void*, std::uint64_t) {
+    return -1;
+}
+
 } // namespace lumo

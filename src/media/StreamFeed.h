@@ -2,6 +2,7 @@
 
 #include <condition_variable>
 #include <cstddef>
+#include <cstdint>
 #include <deque>
 #include <functional>
 #include <mutex>
@@ -33,6 +34,9 @@ public:
     static int open(void* opaque, void** data, std::uint64_t* size);
     static ssize_t read(void* opaque, unsigned char* into, std::size_t size);
     static void close(void* opaque);
+    // A stream cannot be sought; that libVLC is told it could makes it read at the pace it
+    // plays (as its own HTTP reader does) instead of taking everything as it comes.
+    static int seek(void* opaque, std::uint64_t offset);
 
 private:
     mutable std::mutex m_mutex;

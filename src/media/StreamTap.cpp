@@ -101,10 +101,12 @@ size_t StreamTap::onHeader(char* data, size_t size, size_t count, void* self) {
     const std::string_view line(data, size * count);
     if (line.starts_with("HTTP/") || line.starts_with("ICY ")) {
         tap->m_interval = 0;
+        tap->m_unreadableInterval = false;
     }
     const auto colon = line.find(':');
     if (colon != std::string_view::npos && lowered(line.substr(0, colon)) == "icy-metaint") {
         tap->m_interval = icyInterval(line.substr(colon + 1));
+        tap->m_unreadableInterval = tap->m_interval == 0;
     }
     return size * count;
 }
@@ -119,7 +121,8 @@ bool StreamTap::decide() {
     const char* type = nullptr;
     curl_easy_getinfo(e, CURLINFO_CONTENT_TYPE, &type);
     const auto extension = type != nullptr ? extensionFor(type) : std::nullopt;
-    if (status != 200 || length >= 0 || !extension) {
+    // An interval that cannot be read would leave metadata in the audio: libVLC reads it.
+    if (status != 200 || length >= 0 || !extension || m_unreadableInterval) {
         return false;
     }
     m_extension = *extension;

@@ -65,6 +65,7 @@ private:
     std::function<void(bool)> m_decided;
     std::optional<bool> m_reading; // decided: read this way, or not
     std::size_t m_interval = 0;
+    bool m_unreadableInterval = false; // an icy-metaint that is not a usable number
     std::unique_ptr<IcyDemux> m_demux;
     std::string m_extension;
     std::string m_title;

@@ -224,7 +224,7 @@ void VlcMediaPlayer::handle(const Report& report) {
         }
         break;
     case libvlc_MediaPlayerSeekableChanged:
-        m_seekable = report.value != 0;
+        m_seekable = report.value != 0 && !m_tap; // a stream the program reads never is
         break;
     case libvlc_MediaPlayerVout:
         // On Wayland, with no X window to draw into, libVLC shows the picture in a window of
@@ -356,8 +356,8 @@ void VlcMediaPlayer::openMedia(VlcMedia media) {
             return;
         }
         VlcMedia fed(libvlc_media_new_callbacks(m_instance.get(), &StreamFeed::open,
-                                                &StreamFeed::read, nullptr, &StreamFeed::close,
-                                                tap->feed().get()));
+                                                &StreamFeed::read, &StreamFeed::seek,
+                                                &StreamFeed::close, tap->feed().get()));
         if (!fed) {
             startMedia(std::move(*source));
             return;

@@ -5,6 +5,7 @@
 #include "LoopbackHttpServer.h"
 #include "TempFolder.h"
 #include "Wav.h"
+#include "media/StreamFeed.h"
 #include "net/NetEngine.h"
 
 #include <QElapsedTimer>
@@ -272,6 +273,29 @@ TEST_F(LiveFormatsTest, ALiveHlsStreamHasNoProgrammeLength) {
     test::waitUntil([] { return false; }, 12000);
     EXPECT_EQ(player->playState(), PlayState::Playing) << player->status();
     EXPECT_EQ(player->duration(), 0);
+}
+
+// A live stream the player reads itself, sent far faster than it plays: the player holds the
+// connection back once a bounded amount waits, and takes more as libVLC plays it.
+TEST_F(VlcMediaPlayerTest, AStreamSentFasterThanItPlaysIsHeldBackAndResumed) {
+    server.serve("/fast", {"audio/wav", test::endlessSineWav(2, 192000), false, 4000000,
+                           test::kWavHeaderBytes});
+    ASSERT_TRUE(plays(server.url("/fast"))) << player->status();
+    StreamTap* tap = player->streamTap();
+    ASSERT_NE(tap, nullptr);
+    std::size_t most = 0;
+    const auto watch = [&] {
+        most = std::max(most, tap->feed()->buffered());
+        return player->streamTap() == tap;
+    };
+    ASSERT_TRUE(test::waitUntil([&] { return watch() && most >= StreamFeed::kRoom; }, kPatience)) << most << " " << tap->audioBytes();
+    const qint64 held = tap->audioBytes();
+    EXPECT_TRUE(test::waitUntil(
+        [&] { return watch() && tap->audioBytes() > held + qint64{StreamFeed::kRoom} / 4; },
+        kPatience))
+        << "never resumed";
+    EXPECT_LE(most, StreamFeed::kRoom + 64 * 1024);
+    EXPECT_EQ(player->playState(), PlayState::Playing);
 }
 
 TEST_F(VlcMediaPlayerTest, APlaylistOfDeadEntriesEndsReady) {
