@@ -64,7 +64,18 @@ StreamTap::~StreamTap() {
 
 bool StreamTap::worthTrying(const std::string& address) {
     const std::string head = lowered(address.substr(0, 8));
-    return head.starts_with("http://") || head.starts_with("https://");
+    if (!head.starts_with("http://") && !head.starts_with("https://")) {
+        return false;
+    }
+    // Playlists, manifests and video files are never a live audio stream: libVLC opens them
+    // at once, without a first request of ours.
+    std::string path = lowered(address.substr(0, address.find_first_of("?#")));
+    static constexpr std::array<std::string_view, 19> kNotStreams{
+        ".m3u", ".m3u8", ".pls", ".asx", ".xspf", ".wax", ".wvx", ".ram", ".smil", ".mpd",
+        ".mp4", ".m4v",  ".mkv", ".ts",  ".webm", ".flv", ".avi", ".mov", ".ism"};
+    return std::ranges::none_of(kNotStreams, [&](std::string_view ending) {
+        return std::string_view(path).ends_with(ending);
+    });
 }
 
 std::optional<std::string> StreamTap::extensionFor(const std::string& contentType) {

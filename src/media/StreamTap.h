@@ -30,7 +30,8 @@ public:
     // Closes the connection and ends the feed; listeners hear `closing` first.
     ~StreamTap() override;
 
-    // Whether an address is one to try this way (http or https).
+    // Whether an address is one to try this way: http or https, and not named as a playlist,
+    // a manifest or a video file.
     static bool worthTrying(const std::string& address);
     // The file name extension for a stream of this type ("mp3", "ogg"...), or nothing for a
     // type that is not read this way.
