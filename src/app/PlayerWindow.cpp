@@ -6,6 +6,7 @@
 #include "app/TitleHistory.h"
 #include "app/Twips.h"
 #include "banner/Advert1.h"
+#include "catalogue/Favourites.h"
 #include "chooser/Stations.h"
 #include "desktop/SongNotifier.h"
 #include "media/MediaPlayer.h"
@@ -76,6 +77,7 @@ PlayerWindow::PlayerWindow(ProgramState& state, const AppFolder& folder,
     nameControls();
     m_sleep = new SleepTimer(*this, m_services.clock, this);
     m_titles = std::make_unique<TitleHistory>(m_folder.resolve("\\TITLES"));
+    m_favourites = std::make_unique<Favourites>(m_folder.resolve("\\FAVOURITES"));
     m_settings = std::make_unique<QSettings>(
         QString::fromStdString(m_folder.resolve("\\SETTINGS").string()), QSettings::IniFormat);
     m_media = m_services.makeMediaPlayer(MD);

@@ -54,6 +54,7 @@ class VideoWidget;
 class TitleHistory;
 class TitlesWindow;
 class SongNotifier;
+class Favourites;
 class Recorder;
 
 // What the player window is given from outside: the desktop services, the network engine its
@@ -117,6 +118,7 @@ public:
     MediaPlayer& media() override { return *m_media; }
     FILEIO& fileIO() override { return *m_fileIO; }
     MessageBoxes& messages() override { return m_services.messages; }
+    Favourites& favourites() override { return *m_favourites; }
 
     // BannerHost
     QPixmap advertPicture() const override;
@@ -341,6 +343,7 @@ private:
     void buildRecorder();
     void noteOnStatusLine(const QString& note);
     std::unique_ptr<QSettings> m_settings;
+    std::unique_ptr<Favourites> m_favourites;
     void noteTitle();
     std::unique_ptr<MediaPlayer> m_media;
     std::unique_ptr<FILEIO> m_fileIO;

@@ -5,6 +5,7 @@
 #include "app/SleepTimer.h"
 #include "app/TitleHistory.h"
 #include "app/TitlesWindow.h"
+#include "catalogue/Favourites.h"
 #include "desktop/SongNotifier.h"
 #include "media/MediaPlayer.h"
 #include "platform/ClickLabel.h"
@@ -38,9 +39,10 @@ QString sleepTitle(const SleepTimer& timer) {
 } // namespace
 
 void PlayerWindow::contextMenuEvent(QContextMenuEvent* event) {
-    // The controls keep the right button to themselves: the menu is the window's.
+    // The controls keep the right button to themselves, but for the station's name: the menu
+    // is the window's, and it holds the station's place among the favourites.
     if (const auto* control = qobject_cast<ClickLabel*>(childAt(event->pos()));
-        control != nullptr && control->role() != ClickLabel::Role::Picture &&
+        control != nullptr && control != Label2 && control->role() != ClickLabel::Role::Picture &&
         event->reason() == QContextMenuEvent::Mouse) {
         event->ignore();
         return;
@@ -70,6 +72,18 @@ QMenu* PlayerWindow::openMenu(QPoint where) {
     for (const int minutes : SleepTimer::kChoices) {
         choice(QStringLiteral("%1 minutes").arg(minutes), minutes);
     }
+    const Station& station = m_state.CurrentStation;
+    const bool favourite = m_favourites->contains(station.kind, station.name);
+    QAction* keep = menu->addAction(favourite ? QStringLiteral("Remove from Favourites")
+                                              : QStringLiteral("Add to Favourites"));
+    keep->setEnabled(!station.name.empty() && !station.streamUrl.empty());
+    connect(keep, &QAction::triggered, this, [this, station, favourite] {
+        if (favourite) {
+            m_favourites->remove(station.kind, station.name);
+        } else {
+            m_favourites->add(station);
+        }
+    });
     QAction* record = menu->addAction(QStringLiteral("Record"));
     record->setCheckable(true);
     record->setChecked(recording());

@@ -1,4 +1,5 @@
 #include "catalogue/FileIO.h"
+#include "catalogue/StationRecord.h"
 
 #include "catalogue/BuiltInStation.h"
 #include "catalogue/FieldReader.h"
@@ -14,19 +15,6 @@ namespace {
 
 constexpr const char* kDefaultStationFile = "\\DEFAULT";
 constexpr const char* kViewerPreferenceFile = "\\DEFAULTVIEWER";
-
-std::optional<Station> readStation(FieldReader& reader) {
-    Station station;
-    for (std::string* field : {&station.kind, &station.name, &station.webPage, &station.streamUrl,
-                               &station.liveFeedUrl}) {
-        auto text = reader.nextText();
-        if (!text) {
-            return std::nullopt;
-        }
-        *field = std::move(*text);
-    }
-    return station;
-}
 
 } // namespace
 
@@ -72,8 +60,7 @@ void FILEIO::playBuiltInStation() {
 bool FILEIO::writeDefaultStationFile() {
     const Station& s = m_state.CurrentStation;
     FieldWriter record;
-    record.text(s.kind).text(s.name).text(s.webPage).text(s.streamUrl).text(s.liveFeedUrl);
-    record.endRecord();
+    writeStation(record, s);
     return replaceFileAtomically(m_folder.resolve(kDefaultStationFile), record.bytes());
 }
 

@@ -3,6 +3,10 @@
 #include "platform/AppFolder.h"
 #include "state/ProgramState.h"
 
+#include <optional>
+#include <string>
+#include <vector>
+
 namespace lumo {
 
 class ChooserView;
@@ -38,6 +42,15 @@ public:
     void LoadChosenStation();
     // Starts the first station named defaultStationName, of whatever kind.
     void ReturnToDefaultStation();
+    // The names of the complete stations of `kind`, in file order (for finding by name).
+    std::vector<std::string> stationNames(const std::string& kind) const;
+    // Where the station list file is.
+    std::filesystem::path stationListFile() const;
+    // The first complete station of `kind` named `name`, as a record of its own.
+    std::optional<Station> stationRecord(const std::string& kind, const std::string& name) const;
+    // Starts `station` as a station chosen in the chooser starts (a favourite, which plays
+    // from its own record whether or not the list still holds it).
+    void LoadStation(const Station& station);
 
     // Writes CurrentStation to "\DEFAULT"; false when it could not be written.
     bool writeDefaultStationFile();
@@ -55,6 +68,8 @@ private:
     // Searches for the first record that `matches`, reading each into the current station.
     template <typename Matches> bool findStation(Matches matches);
     void forgetStation();
+    // Plays the current station as one chosen in the chooser.
+    void startChosen();
 
     ProgramState& m_state;
     const AppFolder& m_folder;

@@ -112,6 +112,17 @@ void FILEIO::LoadChosenStation() {
     if (!found) {
         return;
     }
+    startChosen();
+}
+
+void FILEIO::LoadStation(const Station& station) {
+    m_state.CurrentStation = station;
+    m_state.recordKind = station.kind;
+    m_state.recordGenre.clear();
+    startChosen();
+}
+
+void FILEIO::startChosen() {
     const Station& station = m_state.CurrentStation;
     m_state.shownStationName = station.name;
     m_player.stop();
@@ -122,6 +133,29 @@ void FILEIO::LoadChosenStation() {
         m_player.setURL("");
         openInDefaultViewer(station.streamUrl);
     }
+}
+
+std::vector<std::string> FILEIO::stationNames(const std::string& kind) const {
+    const auto text = readStationList();
+    return text ? stationNamesOf(*text, kind) : std::vector<std::string>{};
+}
+
+std::filesystem::path FILEIO::stationListFile() const {
+    return m_folder.resolve(kStationListFile);
+}
+
+std::optional<Station> FILEIO::stationRecord(const std::string& kind,
+                                             const std::string& name) const {
+    if (const auto text = readStationList()) {
+        FieldReader reader(*text);
+        while (const auto record = readStationRecord(reader)) {
+            if (record->kind == kind && record->complete() && record->name == name) {
+                return Station{record->kind, record->name, record->webPage, record->streamUrl,
+                               record->liveFeedUrl};
+            }
+        }
+    }
+    return std::nullopt;
 }
 
 void FILEIO::ReturnToDefaultStation() {

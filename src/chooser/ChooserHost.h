@@ -6,6 +6,7 @@
 namespace lumo {
 
 class FILEIO;
+class Favourites;
 class MediaPlayer;
 class MessageBoxes;
 
@@ -31,6 +32,7 @@ public:
     virtual MediaPlayer& media() = 0;
     virtual FILEIO& fileIO() = 0;
     virtual MessageBoxes& messages() = 0;
+    virtual Favourites& favourites() = 0;
 };
 
 } // namespace lumo

@@ -1,6 +1,8 @@
 #include "chooser/Stations.h"
 
+#include "catalogue/Favourites.h"
 #include "catalogue/FileIO.h"
+#include "catalogue/StationRecord.h"
 #include "chooser/ChooserHost.h"
 #include "media/MediaPlayer.h"
 #include "platform/Artwork.h"
@@ -17,7 +19,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QPointer>
+#include <QThreadPool>
 #include <filesystem>
 
 namespace lumo {
@@ -81,8 +85,16 @@ void Stations::buildControls() {
     Label1 = new QLabel(QStringLiteral("No Default Station Set"), this);
     Label1->setTextFormat(Qt::PlainText);
     Label1->setGeometry(twips(120, 1680, 3255, 255));
+    // The search field takes the top of the list's place.
+    Search = new QLineEdit(this);
+    Search->setGeometry(twips(120, 2040, 3255, 300));
+    Search->setPlaceholderText(QStringLiteral("Search stations"));
+    Search->setClearButtonEnabled(true);
+    Search->setAccessibleName(QStringLiteral("Search stations"));
+    Search->installEventFilter(this);
     List1 = new QListWidget(this);
-    List1->setGeometry(twips(120, 2040, 3255, 4470));
+    List1->setGeometry(twips(120, 2400, 3255, 4110));
+    List1->setContextMenuPolicy(Qt::CustomContextMenu);
     List1->setToolTip(QStringLiteral("Double Click to load Channel"));
     List1->installEventFilter(this);
     Image5->setButton(QStringLiteral("Update stations"));
@@ -100,6 +112,9 @@ void Stations::buildControls() {
     connect(List1, &QListWidget::itemDoubleClicked, this, &Stations::stationDoubleClicked);
     connect(Image23, &ClickLabel::clicked, this, &Stations::setDefaultClicked);
     connect(Image5, &ClickLabel::clicked, this, &Stations::updateClicked);
+    connect(Search, &QLineEdit::textChanged, this, &Stations::searchChanged);
+    connect(List1, &QListWidget::customContextMenuRequested, this,
+            [this](QPoint at) { openStationMenu(List1->viewport()->mapToGlobal(at)); });
 }
 
 void Stations::load() {
@@ -118,7 +133,7 @@ void Stations::load() {
     }
     m_state.selectedGenre.clear();
     resetBoxes();
-    m_host.fileIO().FillGenreList(*this);
+    fillGenres();
     m_host.fileIO().LoadDefaultStation();
     alignKindWithCurrentStation();
     if (m_state.liveFeedOn == 1) {
@@ -128,6 +143,132 @@ void Stations::load() {
     if (isVisible() && m_host.playerStaysOnTop()) {
         ONTOP::SetOnTop(*this, ONTOP::kTrue);
     }
+    Search->setFocus();
+}
+
+// The genres of the kind shown, the favourites first, and the stations to search.
+void Stations::fillGenres() {
+    Search->clear();
+    m_host.fileIO().FillGenreList(*this);
+    Combo1->insertItem(0, QLatin1String(kFavourites));
+    if (m_state.selectedGenre == kFavourites) {
+        listFavourites();
+    }
+    indexStations();
+}
+
+void Stations::indexStations() {
+    const std::uint64_t round = ++m_indexRound;
+    QPointer<Stations> self(this);
+    QThreadPool::globalInstance()->start([self, round, file = m_host.fileIO().stationListFile(),
+                                          kind = m_state.CurrentStation.kind] {
+        const auto text = readWholeFile(file);
+        auto index = std::make_shared<StationSearch::Index>(
+            StationSearch::index(text ? stationNamesOf(*text, kind) : std::vector<std::string>{}));
+        QMetaObject::invokeMethod(
+            QCoreApplication::instance(),
+            [self, round, index] {
+                if (!self || round != self->m_indexRound) {
+                    return; // the chooser went, or another kind is shown
+                }
+                self->m_search.setIndex(std::move(*index));
+                self->m_indexed = round;
+                if (!self->Search->text().trimmed().isEmpty()) {
+                    self->searchChanged(self->Search->text());
+                }
+            },
+            Qt::QueuedConnection);
+    });
+}
+
+bool Stations::listingFavourites() const {
+    return Search->text().isEmpty() && m_state.selectedGenre == kFavourites;
+}
+
+void Stations::listFavourites() {
+    List1->clear();
+    for (const Station& station : m_host.favourites().ofKind(m_state.CurrentStation.kind)) {
+        addStation(station.name);
+    }
+}
+
+void Stations::searchChanged(const QString& text) {
+    if (text.trimmed().isEmpty()) {
+        // Back to the genre's list, as it was.
+        if (m_state.selectedGenre == kFavourites) {
+            listFavourites();
+        } else if (!m_state.selectedGenre.empty()) {
+            m_host.fileIO().FillStationList(*this);
+        } else {
+            List1->clear();
+        }
+        return;
+    }
+    List1->clear();
+    for (const std::string& name : m_search.find(text, kMostMatches)) {
+        addStation(name);
+    }
+    if (List1->count() > 0) {
+        List1->setCurrentRow(0);
+    }
+}
+
+// Down goes into the list, Return plays the selected match, Escape clears the field and then
+// closes the chooser.
+bool Stations::searchKey(QKeyEvent* key) {
+    switch (key->key()) {
+    case Qt::Key_Down:
+        List1->setFocus();
+        if (List1->currentRow() < 0 && List1->count() > 0) {
+            List1->setCurrentRow(0);
+        }
+        return true;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (List1->currentRow() < 0 && List1->count() > 0) {
+            List1->setCurrentRow(0);
+        }
+        stationDoubleClicked();
+        return true;
+    case Qt::Key_Escape:
+        if (!Search->text().isEmpty()) {
+            Search->clear();
+        } else {
+            close();
+        }
+        return true;
+    default:
+        return false;
+    }
+}
+
+QMenu* Stations::openStationMenu(QPoint where) {
+    const QListWidgetItem* item = List1->currentItem();
+    if (item == nullptr) {
+        return nullptr;
+    }
+    const std::string kind = m_state.CurrentStation.kind;
+    const std::string name = item->text().toStdString();
+    auto* menu = new QMenu(this);
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    if (m_host.favourites().contains(kind, name)) {
+        connect(menu->addAction(QStringLiteral("Remove from Favourites")), &QAction::triggered,
+                this, [this, kind, name] {
+                    m_host.favourites().remove(kind, name);
+                    if (listingFavourites()) {
+                        listFavourites();
+                    }
+                });
+    } else {
+        connect(menu->addAction(QStringLiteral("Add to Favourites")), &QAction::triggered, this,
+                [this, kind, name] {
+                    if (const auto station = m_host.fileIO().stationRecord(kind, name)) {
+                        m_host.favourites().add(*station);
+                    }
+                });
+    }
+    menu->popup(where);
+    return menu;
 }
 
 // The default station may be of the other kind than the one listed: list its kind, so that a
@@ -157,7 +298,7 @@ void Stations::kindBoxReleased(bool television) {
     m_state.preselectGenre.clear();
     resetBoxes();
     m_state.CurrentStation.kind = television ? "TV" : "RADIO";
-    m_host.fileIO().FillGenreList(*this);
+    fillGenres();
 }
 
 void Stations::viewerBoxReleased() {
@@ -181,7 +322,12 @@ void Stations::genreChosen() {
     }
     m_state.selectedGenre = text;
     m_state.preselectGenre = text;
-    m_host.fileIO().FillStationList(*this);
+    Search->clear();
+    if (text == kFavourites) {
+        listFavourites();
+    } else {
+        m_host.fileIO().FillStationList(*this);
+    }
     List1->setFocus();
 }
 
@@ -200,12 +346,20 @@ bool Stations::eventFilter(QObject* watched, QEvent* event) {
             return true;
         }
     }
-    // Return plays the selected station, as a double click does.
+    if (watched == Search && event->type() == QEvent::KeyPress) {
+        return searchKey(static_cast<QKeyEvent*>(event)) || QWidget::eventFilter(watched, event);
+    }
+    // Return plays the selected station, as a double click does; Escape goes back to the
+    // search field.
     if (watched == List1 && event->type() == QEvent::KeyPress) {
         const auto key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {
             stationDoubleClicked();
             return true;
+        }
+        if (key == Qt::Key_Escape) {
+            Search->setFocus();
+            return searchKey(static_cast<QKeyEvent*>(event));
         }
     }
     return QWidget::eventFilter(watched, event);
@@ -217,7 +371,17 @@ void Stations::stationDoubleClicked() {
         return;
     }
     m_state.chosenStationName = item->text().toStdString();
-    m_host.fileIO().LoadChosenStation();
+    if (listingFavourites()) {
+        // A favourite plays from its own record, listed or not.
+        for (const Station& station : m_host.favourites().ofKind(m_state.CurrentStation.kind)) {
+            if (station.name == m_state.chosenStationName) {
+                m_host.fileIO().LoadStation(station);
+                break;
+            }
+        }
+    } else {
+        m_host.fileIO().LoadChosenStation();
+    }
     m_state.reconnectState = 1;
     m_state.streamReached = 0;
     if (m_state.useDefaultViewer == 1) {
@@ -245,6 +409,7 @@ void Stations::updateClicked() {
         if (self) {
             self->m_host.hidePlayerWindow();
             self->show();
+            self->indexStations();
         }
     });
 }

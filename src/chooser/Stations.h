@@ -1,15 +1,20 @@
 #pragma once
 
 #include "catalogue/ChooserView.h"
+#include "chooser/StationSearch.h"
 #include "platform/AppFolder.h"
 #include "state/ProgramState.h"
 
 #include <QWidget>
+#include <cstdint>
 
 class QCheckBox;
 class QComboBox;
 class QLabel;
+class QKeyEvent;
+class QLineEdit;
 class QListWidget;
+class QMenu;
 
 namespace lumo {
 
@@ -22,6 +27,10 @@ class Stations : public QWidget, public ChooserView {
     Q_OBJECT
 public:
     static constexpr const char* kPlaceholder = "<                   SELECT MUSIC               >";
+    // The genre box's first entry: the favourites of the kind shown.
+    static constexpr const char* kFavourites = "Favourites";
+    // Most matches a search lists: typing more narrows them.
+    static constexpr std::size_t kMostMatches = 200;
 
     Stations(ProgramState& state, const AppFolder& folder, ChooserHost& host);
     ~Stations() override;
@@ -53,6 +62,14 @@ public:
     QComboBox* Combo1 = nullptr;   // genres
     QLabel* Label1 = nullptr;      // default station
     QListWidget* List1 = nullptr;
+    QLineEdit* Search = nullptr; // finds stations of the kind by name, across genres
+
+    // The station list's menu for the selected station (add to or remove from the
+    // favourites), opened at `where` (screen coordinates); it deletes itself on closing.
+    QMenu* openStationMenu(QPoint where);
+    // The stations of the kind shown have been read for finding by name (that is done off the
+    // window's thread; a search typed before it is done is answered when it is).
+    bool searchReady() const { return m_indexed == m_indexRound; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -62,11 +79,20 @@ private:
     void buildControls();
     void resetBoxes();
     void alignKindWithCurrentStation();
+    void fillGenres();
+    void listFavourites();
+    void indexStations();
+    void searchChanged(const QString& text);
+    bool searchKey(QKeyEvent* key);
+    bool listingFavourites() const;
 
     ProgramState& m_state;
     const AppFolder& m_folder;
     ChooserHost& m_host;
     bool m_ending = false;
+    StationSearch m_search;
+    std::uint64_t m_indexRound = 0; // the index asked for last
+    std::uint64_t m_indexed = 0;    // the index in m_search
 };
 
 } // namespace lumo

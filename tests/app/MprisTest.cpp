@@ -231,7 +231,7 @@ TEST_F(MprisTest, AnOpenedClipHasALengthAPositionAndSeeksWhenItStartsAgain) {
                                  QStringLiteral("Seeked"), &seeks, SLOT(seeked(qlonglong))));
     EXPECT_EQ(playerctl({"stop"}).exitCode, 0);
     EXPECT_EQ(playerctl({"play"}).exitCode, 0);
-    EXPECT_TRUE(test::waitUntil([&] { return !seeks.seen.isEmpty(); }, 5000));
+    EXPECT_TRUE(test::waitUntil([&] { return !seeks.seen.isEmpty(); }, 15000));
     EXPECT_LT(seeks.seen.value(0, -1), 1'000'000);
     QDBusConnection::disconnectFromBus(QStringLiteral("seeks"));
 

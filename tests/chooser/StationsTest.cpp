@@ -1,15 +1,21 @@
 // The station chooser on real widgets, opened by a real player window with a fake player.
 #include "chooser/Stations.h"
 #include "../app/PlayerWindowFixture.h"
+#include "EventWait.h"
+#include "catalogue/Favourites.h"
 #include "platform/ClickLabel.h"
 
 #include <QAccessible>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QTest>
+#include <csignal>
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 
 namespace lumo {
 namespace {
@@ -82,7 +88,7 @@ TEST_F(StationsTest, OpeningTakesThePlayersPlaceAndRestartsTheDefaultStation) {
     EXPECT_TRUE(chooser->Check2->isChecked());
     EXPECT_FALSE(chooser->Check1->isChecked());
     EXPECT_TRUE(chooser->Check3->isChecked());
-    EXPECT_EQ(genres(chooser->Combo1), Names({"Jazz", "Rock"}));
+    EXPECT_EQ(genres(chooser->Combo1), Names({"Favourites", "Jazz", "Rock"}));
     EXPECT_EQ(items(chooser->List1), Names({"J1", "J2"}));
     EXPECT_EQ(chooser->List1->toolTip(), "Double Click to load Channel");
 }
@@ -105,7 +111,7 @@ TEST_F(StationsTest, TelevisionListsItsGenresInFileOrderWithRunsCollapsed) {
     EXPECT_TRUE(chooser->Check1->isChecked());
     EXPECT_FALSE(chooser->Check2->isChecked());
     EXPECT_EQ(state.CurrentStation.kind, "TV");
-    EXPECT_EQ(genres(chooser->Combo1), Names({"News", "Science", "News"}));
+    EXPECT_EQ(genres(chooser->Combo1), Names({"Favourites", "News", "Science", "News"}));
     EXPECT_EQ(chooser->Combo1->currentText(), "News");
     EXPECT_EQ(items(chooser->List1), Names({"N1", "N2", "N3"}));
 }
@@ -233,6 +239,124 @@ TEST_F(StationsTest, TheDefaultStationButtonReturnsToTheDefault) {
     QTest::mouseClick(window->Image7, Qt::LeftButton);
     EXPECT_EQ(media->url, "http://127.0.0.1:9/R1");
     EXPECT_EQ(state.shownStationName, "R1");
+}
+
+} // namespace
+} // namespace lumo
+
+namespace lumo {
+namespace {
+
+// Finding a station by name and keeping favourites, on the same real chooser.
+class FindAndKeepTest : public StationsTest {
+protected:
+    void SetUp() override {
+        StationsTest::SetUp();
+        dir.write("Lumo.csv", record("RADIO", "Jazz", "Le Café") +
+                                  record("RADIO", "Jazz", "Café Müller") +
+                                  record("RADIO", "Rock", "Cafe Rock") +
+                                  record("RADIO", "Rock", "J2") + record("TV", "News", "Café TV"));
+    }
+    static QAction* action(QMenu* menu, const QString& text) {
+        for (QAction* a : menu->actions()) {
+            if (a->text() == text) {
+                return a;
+            }
+        }
+        return nullptr;
+    }
+    Stations* openSearchable() {
+        Stations* chooser = open();
+        EXPECT_TRUE(test::waitUntil([&] { return chooser->searchReady(); }, 5000));
+        return chooser;
+    }
+    std::string favouritesFile() const { return *readWholeFile(dir.path() / "FAVOURITES"); }
+};
+
+TEST_F(FindAndKeepTest, TypingFindsStationsAcrossGenresAndTheKeyboardPlaysThem) {
+    Stations* chooser = openSearchable();
+    ASSERT_EQ(chooser->focusWidget(), chooser->Search)
+        << "the chooser opens with the keyboard there";
+    const Names jazz = items(chooser->List1);
+    QTest::keyClicks(chooser->Search, "muller CAFE");
+    EXPECT_EQ(items(chooser->List1), Names({"Café Müller"})) << "any order, case, accents";
+    chooser->Search->clear();
+    EXPECT_EQ(items(chooser->List1), jazz) << "an empty field is the genre's list again";
+    QTest::keyClicks(chooser->Search, "cafe");
+    // Names that start with it first, then those that hold it; television is another kind.
+    EXPECT_EQ(items(chooser->List1), Names({"Café Müller", "Cafe Rock", "Le Café"}));
+    QTest::keyClick(chooser->Search, Qt::Key_Down);
+    EXPECT_EQ(chooser->focusWidget(), chooser->List1);
+    QTest::keyClick(chooser->List1, Qt::Key_Down);
+    QTest::keyClick(chooser->List1, Qt::Key_Return);
+    EXPECT_EQ(media->url, "http://127.0.0.1:9/Cafe Rock");
+    EXPECT_EQ(state.shownStationName, "Cafe Rock");
+
+    chooser->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    chooser = open();
+    QTest::keyClicks(chooser->Search, "zzz"); // before the stations are read, and after
+    ASSERT_TRUE(test::waitUntil([&] { return chooser->searchReady(); }, 5000));
+    EXPECT_TRUE(items(chooser->List1).empty());
+    QTest::keyClick(chooser->Search, Qt::Key_Escape);
+    EXPECT_TRUE(chooser->Search->text().isEmpty());
+    EXPECT_FALSE(items(chooser->List1).empty());
+    ASSERT_TRUE(chooser->isVisible());
+    QTest::keyClick(chooser->Search, Qt::Key_Escape);
+    EXPECT_FALSE(chooser->isVisible());
+    EXPECT_TRUE(window->isVisible());
+}
+
+TEST_F(FindAndKeepTest, FavouritesComeFirstOutliveTheListAndAreWrittenWhole) {
+    Stations* chooser = open();
+    chooseGenre(chooser, "Jazz");
+    chooser->List1->setCurrentRow(1); // Café Müller
+    QMenu* menu = chooser->openStationMenu(QPoint(10, 10));
+    ASSERT_NE(menu, nullptr);
+    action(menu, "Add to Favourites")->trigger();
+    menu->close();
+    chooser->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    // The player window's own station (J2, the default) from its menu.
+    menu = window->openMenu(QPoint(10, 10));
+    action(menu, "Add to Favourites")->trigger();
+    menu->close();
+    EXPECT_EQ(window->favourites().all().size(), 2U);
+    const std::string written = favouritesFile();
+    EXPECT_LT(written.find("Café Müller"), written.find("J2")) << "in the order added";
+
+    // The next list has neither of them: they still list first and play from their records.
+    dir.write("Lumo.csv", record("RADIO", "Rock", "Cafe Rock"));
+    chooser = open();
+    EXPECT_EQ(chooser->Combo1->itemText(0), "Favourites");
+    chooseGenre(chooser, "Favourites");
+    EXPECT_EQ(items(chooser->List1), Names({"Café Müller", "J2"}));
+    doubleClick(chooser, "Café Müller");
+    EXPECT_EQ(media->url, "http://127.0.0.1:9/Café Müller");
+    EXPECT_EQ(state.shownStationName, "Café Müller");
+
+    chooser = open();
+    chooseGenre(chooser, "Favourites");
+    chooser->List1->setCurrentRow(1);
+    menu = chooser->openStationMenu(QPoint(10, 10));
+    action(menu, "Remove from Favourites")->trigger();
+    menu->close();
+    EXPECT_EQ(items(chooser->List1), Names({"Café Müller"}));
+
+    // A write cut short (the file size limit) leaves the file and the favourites as they were.
+    const std::string before = favouritesFile();
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit old{};
+    getrlimit(RLIMIT_FSIZE, &old);
+    rlimit small = old;
+    small.rlim_cur = before.size() + 10;
+    setrlimit(RLIMIT_FSIZE, &small);
+    const bool added = window->favourites().add(
+        {"RADIO", "A long name that will not fit", "p", "http://127.0.0.1:9/x", "NONE"});
+    setrlimit(RLIMIT_FSIZE, &old);
+    EXPECT_FALSE(added);
+    EXPECT_EQ(favouritesFile(), before);
+    EXPECT_EQ(window->favourites().all().size(), 1U);
 }
 
 } // namespace
