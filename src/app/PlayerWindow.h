@@ -13,6 +13,7 @@
 #include "platform/PictureDecoder.h"
 #include "platform/Timer.h"
 #include "state/ProgramState.h"
+#include "update/DirectoryUpdate.h"
 #include "update/UpdateHost.h"
 #include "update/UpdateSite.h"
 
@@ -187,6 +188,8 @@ public:
 
     // The update site's FTP account (tests give their own server).
     void setUpdateSite(UpdateSiteAccount account) { m_updateSite = std::move(account); }
+    // The community radio directory, asked when the update site has no host (before load).
+    void setDirectory(DirectorySettings settings) { m_directory = std::move(settings); }
     // The window's FTP session, made at start-up.
     cFTP* ftpSession() const { return mftp.get(); }
 
@@ -360,6 +363,7 @@ private:
     std::unique_ptr<cFTP> mftp;
     std::unique_ptr<StationListUpdate> m_update;
     UpdateSiteAccount m_updateSite;
+    DirectorySettings m_directory = DirectorySettings::fromBuild();
     QPointer<UpdateProgressWindow> m_updateProgress; // while an update runs
     QTimer m_reconnectWait; // the second before a station loaded from the chooser is retried
     std::string m_reconnectUrl;

@@ -56,7 +56,8 @@ void PlayerWindow::load() {
                                   [this] { Timer5->setInterval(100); });
     mftp->SetModeActive();
     mftp->SetTransferBinary();
-    m_update = std::make_unique<StationListUpdate>(m_state, m_folder, *mftp, *this);
+    m_update = std::make_unique<StationListUpdate>(m_state, m_folder, *mftp, *this,
+                                                   m_services.network, m_directory);
     statusTickCount = 11;
     Timer1->setInterval(500);
     if (m_state.useDefaultViewer == 1) {

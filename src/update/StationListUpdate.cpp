@@ -3,6 +3,7 @@
 #include "catalogue/FieldReader.h"
 #include "catalogue/StationRecord.h"
 #include "platform/MessageBoxes.h"
+#include "update/DirectoryUpdate.h"
 #include "update/Ftp.h"
 #include "update/UpdateHost.h"
 
@@ -25,8 +26,13 @@ bool holdsAStation(const std::filesystem::path& file) {
 } // namespace
 
 StationListUpdate::StationListUpdate(ProgramState& state, const AppFolder& folder, cFTP& ftp,
-                                     UpdateHost& host)
-    : m_state(state), m_folder(folder), m_ftp(ftp), m_host(host) {}
+                                     UpdateHost& host, NetEngine& engine,
+                                     const DirectorySettings& directory)
+    : m_state(state), m_folder(folder), m_ftp(ftp), m_host(host),
+      m_directory(
+          std::make_unique<DirectoryUpdate>(engine, folder.resolve("\\Lumo.csv"), directory)) {}
+
+StationListUpdate::~StationListUpdate() = default;
 
 void StationListUpdate::start(const UpdateSiteAccount& site, std::function<void()> finished) {
     if (m_running) {
@@ -43,6 +49,10 @@ void StationListUpdate::start(const UpdateSiteAccount& site, std::function<void(
     };
     m_host.hidePlayerWindow();
     m_host.showUpdateProgress();
+    if (site.host.empty()) {
+        fromDirectory();
+        return;
+    }
     ConnectUpdateSite(site, [this] {
         if (m_state.updateStatus == "True") {
             DownloadStationList([this] { end(); });
@@ -56,6 +66,7 @@ void StationListUpdate::cancel() {
     if (!m_running) {
         return;
     }
+    m_directory->cancel();
     EndUpdateSession(); // what was under way ends with the connection, and says nothing
     end();
 }
@@ -66,6 +77,7 @@ void StationListUpdate::abandon() {
     }
     m_running = false;
     m_finished = {};
+    m_directory->cancel();
     m_ftp.CloseConnection();
     m_ftp.FileTransferProgress = std::exchange(m_listener, {});
     m_host.hideUpdateProgress();
@@ -121,6 +133,24 @@ void StationListUpdate::DownloadStationList(std::function<void()> next) {
             report("Station Update Complete", false, next);
         } else {
             report("Station Update Not Found, Try again later", true, next);
+        }
+    });
+}
+
+void StationListUpdate::fromDirectory() {
+    m_directory->start([this](DirectoryUpdate::Outcome outcome) {
+        EndUpdateSession();
+        const auto next = [this] { end(); };
+        switch (outcome) {
+        case DirectoryUpdate::Outcome::Complete:
+            report("Station Update Complete", false, next);
+            break;
+        case DirectoryUpdate::Outcome::NoServer:
+            report(" Failed to Connect Update Website", true, next);
+            break;
+        case DirectoryUpdate::Outcome::NoList:
+            report("Station Update Not Found, Try again later", true, next);
+            break;
         }
     });
 }

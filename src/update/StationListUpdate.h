@@ -6,11 +6,15 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 
 namespace lumo {
 
+class NetEngine;
 class UpdateHost;
 class cFTP;
+class DirectoryUpdate;
+struct DirectorySettings;
 
 // The station list update (the update-stations button, the chooser's too): "Lumo.csv" comes
 // from the update site over FTP and replaces the station list. Its steps follow one another
@@ -18,10 +22,13 @@ class cFTP;
 // old list stays, the usual windows come back, and nothing more is said.
 class StationListUpdate {
 public:
-    StationListUpdate(ProgramState& state, const AppFolder& folder, cFTP& ftp, UpdateHost& host);
+    StationListUpdate(ProgramState& state, const AppFolder& folder, cFTP& ftp, UpdateHost& host,
+                      NetEngine& engine, const DirectorySettings& directory);
+    ~StationListUpdate();
 
     // Image5_Click. `finished` runs once the update has ended, however it ended. One update
-    // at a time: a second start while one runs is ignored.
+    // at a time: a second start while one runs is ignored. A site without a host: the list
+    // comes from the community radio directory instead, with the same windows and messages.
     void start(const UpdateSiteAccount& site, std::function<void()> finished = {});
     void cancel();
     // The program is ending: the update stops where it is, and nothing follows it.
@@ -32,6 +39,7 @@ private:
     void ConnectUpdateSite(const UpdateSiteAccount& site, std::function<void()> next);
     void DownloadStationList(std::function<void()> next);
     void EndUpdateSession();
+    void fromDirectory();
     // Says `text`, with the player window hidden behind the box, then goes on.
     void report(const char* text, bool failure, std::function<void()> next);
     void end();
@@ -40,6 +48,7 @@ private:
     const AppFolder& m_folder;
     cFTP& m_ftp;
     UpdateHost& m_host;
+    std::unique_ptr<DirectoryUpdate> m_directory;
     bool m_running = false;
     std::function<void()> m_finished;
     std::function<void(std::int32_t, std::int32_t)> m_listener; // the session's own, kept

@@ -1,6 +1,6 @@
 // lumo-catalogue on a hand-made sample of the community directory's export.
-#include "DirectoryExport.h"
 #include "TempFolder.h"
+#include "catalogue/DirectoryExport.h"
 #include "catalogue/FieldReader.h"
 #include "catalogue/StationRecord.h"
 #include "platform/AppFolder.h"
@@ -38,7 +38,7 @@ protected:
 };
 
 TEST_F(CatalogueToolTest, KeepsLiveNetworkStationsSortedByGenreThenVotesWithUniqueNames) {
-    const auto list = tools::stationListFromExport(sample, {});
+    const auto list = stationListFromExport(sample, {});
     ASSERT_TRUE(list.has_value());
     const auto stations = records(*list);
     EXPECT_EQ(names(stations),
@@ -73,12 +73,12 @@ TEST_F(CatalogueToolTest, KeepsLiveNetworkStationsSortedByGenreThenVotesWithUniq
     EXPECT_EQ(stations[17].streamUrl, "https://pop.example/only-url");
     EXPECT_EQ(stations[11].genre, "Oldies");
     EXPECT_EQ(stations[12].genre, "Other");
-    EXPECT_EQ(tools::genreForTags("Heavy Metal, rock"), "Metal");
-    EXPECT_EQ(tools::genreForTags("smooth jazz"), "Jazz");
-    EXPECT_EQ(tools::genreForTags(""), "Other");
+    EXPECT_EQ(genreForTags("Heavy Metal, rock"), "Metal");
+    EXPECT_EQ(genreForTags("smooth jazz"), "Jazz");
+    EXPECT_EQ(genreForTags(""), "Other");
 
-    EXPECT_FALSE(tools::stationListFromExport("{\"name\": 1}", {}).has_value());
-    EXPECT_EQ(tools::stationListFromExport("[]", {}), "");
+    EXPECT_FALSE(stationListFromExport("{\"name\": 1}", {}).has_value());
+    EXPECT_EQ(stationListFromExport("[]", {}), "");
 }
 
 TEST_F(CatalogueToolTest, TheCommandShapesTheListWithItsOptions) {

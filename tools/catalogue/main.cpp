@@ -1,6 +1,6 @@
 // lumo-catalogue: makes a Lumo.csv from the community radio directory's station export.
 //   lumo-catalogue [--min-votes N] [--countries CC,CC] [--max-per-genre N] EXPORT.json [OUT.csv]
-#include "DirectoryExport.h"
+#include "catalogue/DirectoryExport.h"
 #include "platform/AppFolder.h"
 
 #include <QCommandLineParser>
@@ -40,14 +40,14 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "lumo-catalogue: cannot read %s\n", qPrintable(files[0]));
         return 1;
     }
-    lumo::tools::ExportOptions options;
+    lumo::ExportOptions options;
     options.minVotes = parser.value(minVotes).toLong();
     options.maxPerGenre = parser.value(maxPerGenre).toInt();
     if (parser.isSet(countries)) {
         options.countries =
             parser.value(countries).toUpper().split(QLatin1Char(','), Qt::SkipEmptyParts);
     }
-    const auto list = lumo::tools::stationListFromExport(input.readAll(), options);
+    const auto list = lumo::stationListFromExport(input.readAll(), options);
     if (!list) {
         std::fprintf(stderr, "lumo-catalogue: %s is not a JSON array of stations\n",
                      qPrintable(files[0]));

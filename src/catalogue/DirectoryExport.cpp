@@ -1,4 +1,4 @@
-#include "DirectoryExport.h"
+#include "catalogue/DirectoryExport.h"
 
 #include "catalogue/FieldWriter.h"
 #include "platform/UrlOpener.h"
@@ -11,7 +11,7 @@
 #include <map>
 #include <vector>
 
-namespace lumo::tools {
+namespace lumo {
 
 namespace {
 
@@ -179,4 +179,23 @@ std::optional<std::string> stationListFromExport(const QByteArray& json,
     return out.bytes();
 }
 
-} // namespace lumo::tools
+QStringList directoryServersFrom(const QByteArray& json) {
+    QStringList servers;
+    for (const QJsonValue& value : QJsonDocument::fromJson(json).array()) {
+        const QString name = value.toObject().value(QStringLiteral("name")).toString().toLower();
+        const bool hostName = !name.isEmpty() && name.size() <= 253 &&
+                              !name.startsWith(QLatin1Char('.')) &&
+                              std::ranges::all_of(name, [](QChar c) {
+                                  return (c >= QLatin1Char('a') && c <= QLatin1Char('z')) ||
+                                         (c >= QLatin1Char('0') && c <= QLatin1Char('9')) ||
+                                         c == QLatin1Char('.') || c == QLatin1Char('-');
+                              });
+        const QString base = QStringLiteral("https://") + name;
+        if (hostName && !servers.contains(base)) {
+            servers << base;
+        }
+    }
+    return servers;
+}
+
+} // namespace lumo

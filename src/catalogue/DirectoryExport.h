@@ -5,7 +5,7 @@
 #include <optional>
 #include <string>
 
-namespace lumo::tools {
+namespace lumo {
 
 // What shapes the station list made from the community radio directory's export.
 struct ExportOptions {
@@ -25,4 +25,8 @@ QString genreForTags(const QString& tags);
 std::optional<std::string> stationListFromExport(const QByteArray& json,
                                                  const ExportOptions& options);
 
-} // namespace lumo::tools
+// The directory's servers, as base addresses ("https://de1.api.radio-browser.info"), from the
+// JSON array its json/servers endpoint returns; names that are not host names are left out.
+QStringList directoryServersFrom(const QByteArray& json);
+
+} // namespace lumo

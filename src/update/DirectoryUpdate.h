@@ -1,0 +1,74 @@
+#pragma once
+
+#include "net/Pending.h"
+
+#include <QObject>
+#include <cstdint>
+#include <deque>
+#include <filesystem>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace lumo {
+
+class NetEngine;
+struct HttpReadResult;
+
+// Where the community radio directory (radio-browser.info) is asked, and how much.
+struct DirectorySettings {
+    // Base addresses of the directory's servers; empty: found through `discovery`.
+    std::vector<std::string> servers;
+    std::string discovery = "https://all.api.radio-browser.info/json/servers";
+    int limit = 5000;                        // stations asked for, best voted first
+    std::size_t maxBytes = 64 * 1024 * 1024; // the largest answer taken
+    long connectMilliseconds = 10000;
+    long totalMilliseconds = 120000;
+
+    // The build's settings (LUMO_DIRECTORY_SERVERS, LUMO_DIRECTORY_LIMIT).
+    static DirectorySettings fromBuild();
+};
+
+// The station list from the community radio directory: its servers, in random order, are
+// asked in turn for their working stations until one answers with a list that holds
+// stations; that list, converted as lumo-catalogue converts it and with the television
+// records of the current list kept (the directory lists radio only), replaces the station
+// list whole. A server that fails, answers past the cap or with nothing usable passes the
+// turn to the next. The conversion runs off the window's thread. Cancel (or the object's end)
+// closes the connection under way; nothing more happens.
+class DirectoryUpdate : public QObject {
+    Q_OBJECT
+public:
+    enum class Outcome {
+        Complete, // the station list was replaced
+        NoServer, // no server answered
+        NoList,   // servers answered, but with no usable list (or it could not be written)
+    };
+
+    DirectoryUpdate(NetEngine& engine, std::filesystem::path stationList,
+                    DirectorySettings settings, QObject* parent = nullptr);
+    ~DirectoryUpdate() override;
+
+    // `done` comes later, from the event loop.
+    void start(std::function<void(Outcome)> done);
+    void cancel();
+    bool running() const { return static_cast<bool>(m_done); }
+
+private:
+    void askNext();
+    void answered(const std::string& server, HttpReadResult result);
+    void converted(std::uint64_t round, const std::optional<std::string>& list);
+    void finish(Outcome outcome);
+
+    NetEngine& m_engine;
+    std::filesystem::path m_list;
+    DirectorySettings m_settings;
+    std::deque<std::string> m_servers;
+    PendingPtr m_request;
+    std::function<void(Outcome)> m_done;
+    bool m_anyAnswered = false;
+    std::uint64_t m_round = 0; // which start a conversion belongs to
+};
+
+} // namespace lumo
