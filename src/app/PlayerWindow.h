@@ -188,8 +188,8 @@ public:
 
     // The update site's FTP account (tests give their own server).
     void setUpdateSite(UpdateSiteAccount account) { m_updateSite = std::move(account); }
-    // The community radio directory, asked when the update site has no host (before load).
-    void setDirectory(DirectorySettings settings) { m_directory = std::move(settings); }
+    // The community radio directory, asked when the update site has no host.
+    void setDirectory(DirectorySettings settings);
     // The window's FTP session, made at start-up.
     cFTP* ftpSession() const { return mftp.get(); }
 

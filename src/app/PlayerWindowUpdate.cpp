@@ -9,6 +9,13 @@
 
 namespace lumo {
 
+void PlayerWindow::setDirectory(DirectorySettings settings) {
+    m_directory = std::move(settings);
+    if (m_update) {
+        m_update->setDirectory(m_directory);
+    }
+}
+
 void PlayerWindow::updateStationList(std::function<void()> finished) {
     if (m_ending || !m_update || m_update->running()) {
         return; // one update at a time

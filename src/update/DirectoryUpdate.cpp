@@ -135,11 +135,11 @@ void DirectoryUpdate::askNext() {
 }
 
 void DirectoryUpdate::answered(const std::string&, HttpReadResult result) {
+    m_anyAnswered = m_anyAnswered || result.status > 0; // reached, whatever it said
     if (!result.complete()) {
         askNext();
         return;
     }
-    m_anyAnswered = true;
     // Tens of megabytes of JSON are converted off the window's thread.
     const std::uint64_t round = m_round;
     QPointer<DirectoryUpdate> self(this);

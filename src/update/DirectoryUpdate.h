@@ -54,6 +54,8 @@ public:
     void start(std::function<void(Outcome)> done);
     void cancel();
     bool running() const { return static_cast<bool>(m_done); }
+    // For the next start.
+    void setSettings(DirectorySettings settings) { m_settings = std::move(settings); }
 
 private:
     void askNext();

@@ -34,6 +34,10 @@ StationListUpdate::StationListUpdate(ProgramState& state, const AppFolder& folde
 
 StationListUpdate::~StationListUpdate() = default;
 
+void StationListUpdate::setDirectory(const DirectorySettings& settings) {
+    m_directory->setSettings(settings);
+}
+
 void StationListUpdate::start(const UpdateSiteAccount& site, std::function<void()> finished) {
     if (m_running) {
         return;

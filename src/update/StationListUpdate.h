@@ -34,6 +34,7 @@ public:
     // The program is ending: the update stops where it is, and nothing follows it.
     void abandon();
     bool running() const { return m_running; }
+    void setDirectory(const DirectorySettings& settings);
 
 private:
     void ConnectUpdateSite(const UpdateSiteAccount& site, std::function<void()> next);

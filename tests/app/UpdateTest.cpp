@@ -205,3 +205,87 @@ TEST_F(UpdateTest, CancelLeavesTheOldListAndSaysNothingWhetherConnectingOrDownlo
 
 } // namespace
 } // namespace lumo
+
+namespace lumo {
+namespace {
+
+// The station list from the community radio directory, served on 127.0.0.1 by the test.
+class DirectoryUpdateTest : public UpdateTest {
+protected:
+    void SetUp() override {
+        UpdateTest::SetUp();
+        dir.write("Lumo.csv", std::string(kOldList) + kTelevision);
+        window->setUpdateSite({"", "", ""});
+        good.serve(kSearch, {"application/json", kAnswer});
+        waiting.serve(kSearch, {"application/json", "", true});
+    }
+    void useServers(std::vector<std::string> servers, std::size_t maxBytes = 1024 * 1024) {
+        DirectorySettings settings;
+        settings.servers = std::move(servers);
+        settings.limit = 50;
+        settings.maxBytes = maxBytes;
+        window->setDirectory(settings);
+    }
+    static std::string base(const test::LoopbackHttpServer& server) { return server.url(""); }
+
+    static constexpr const char* kTelevision =
+        "\"TV\",\"News\",\"Old TV\",\"http://p\",\"http://tv\",\"NONE\"\r\n";
+    static constexpr const char* kSearch =
+        "/json/stations/search?hidebroken=true&order=votes&reverse=true&limit=50";
+    static constexpr const char* kAnswer =
+        R"([{"name":"Smooth One","url_resolved":"http://127.0.0.1:9/one","homepage":"http://one/",
+             "tags":"smooth jazz","votes":9,"lastcheckok":1},
+            {"name":"Local File","url":"file:///etc/passwd","lastcheckok":1},
+            {"name":"Rock Two","url":"https://127.0.0.1:9/two","tags":"rock","votes":3,
+             "lastcheckok":1}])";
+    test::LoopbackHttpServer good, broken, waiting;
+};
+
+TEST_F(DirectoryUpdateTest, ServersAreAskedInTurnAndOnlyAWholeListReplacesTheOld) {
+    const std::string closed = "http://127.0.0.1:" + std::to_string(test::closedLoopbackPort());
+    // Whatever the order, the failing servers pass the turn to the one that answers.
+    useServers({closed, base(broken), base(good)});
+    update();
+    EXPECT_EQ(shownTexts(), std::vector<std::string>{"Station Update Complete"});
+    const std::string list = dir.read("Lumo.csv");
+    EXPECT_EQ(list, "\"RADIO\",\"Jazz\",\"Smooth One\",\"http://one/\",\"http://127.0.0.1:9/one\","
+                    "\"NONE\"\r\n\"RADIO\",\"Rock\",\"Rock Two\",\"NONE\","
+                    "\"https://127.0.0.1:9/two\",\"NONE\"\r\n" +
+                        std::string(kTelevision));
+    ASSERT_EQ(good.requestCount(kSearch), 1);
+    EXPECT_NE(good.requests(kSearch).front().find("User-Agent: Lumo/"), std::string::npos);
+
+    // A cut answer, an answer past the cap, and no answer at all keep the list as it is.
+    messages.shown.clear();
+    good.serve(kSearch, {"application/json", std::string(kAnswer).substr(0, 120)});
+    update();
+    EXPECT_EQ(shownTexts(), std::vector<std::string>{"Station Update Not Found, Try again later"});
+    messages.shown.clear();
+    good.serve(kSearch, {"application/json", kAnswer});
+    useServers({base(good)}, 200);
+    update();
+    EXPECT_EQ(shownTexts(), std::vector<std::string>{"Station Update Not Found, Try again later"});
+    messages.shown.clear();
+    useServers({closed});
+    update();
+    EXPECT_EQ(shownTexts(), std::vector<std::string>{" Failed to Connect Update Website"});
+    EXPECT_EQ(dir.read("Lumo.csv"), list);
+}
+
+TEST_F(DirectoryUpdateTest, CancelClosesTheConnectionAndKeepsTheList) {
+    useServers({base(waiting)});
+    int waits = 0;
+    updateWatching([&](UpdateProgressWindow& progress) {
+        if (waiting.openConnections(kSearch) == 1 && ++waits == 5) {
+            progress.cancelButton()->click();
+        }
+    });
+    EXPECT_EQ(waits, 5);
+    EXPECT_TRUE(messages.shown.empty());
+    EXPECT_TRUE(test::waitUntil([&] { return waiting.openConnections(kSearch) == 0; }, 5000));
+    EXPECT_EQ(dir.read("Lumo.csv"), std::string(kOldList) + kTelevision);
+    EXPECT_TRUE(window->isVisible());
+}
+
+} // namespace
+} // namespace lumo

@@ -103,3 +103,18 @@ TEST_F(CatalogueToolTest, TheCommandShapesTheListWithItsOptions) {
 
 } // namespace
 } // namespace lumo
+
+namespace lumo {
+namespace {
+
+TEST(DirectoryServersTest, OnlyPlainHostNamesBecomeHttpsServers) {
+    EXPECT_EQ(
+        directoryServersFrom(R"([{"ip":"1.2.3.4","name":"de1.api.radio-browser.info"},
+        {"name":"evil.example/x"},{"name":"a@b"},{"name":""},{"name":"NL1.api.radio-browser.info"},
+        {"name":"de1.api.radio-browser.info"}])"),
+        QStringList({"https://de1.api.radio-browser.info", "https://nl1.api.radio-browser.info"}));
+    EXPECT_TRUE(directoryServersFrom("not json").isEmpty());
+}
+
+} // namespace
+} // namespace lumo
