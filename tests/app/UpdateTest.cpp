@@ -4,6 +4,7 @@
 #include "LoopbackHttpServer.h"
 #include "PlayerWindowFixture.h"
 #include "app/UpdateProgressWindow.h"
+#include "catalogue/Favourites.h"
 #include "platform/ClickLabel.h"
 #include "update/Ftp.h"
 
@@ -245,6 +246,8 @@ TEST_F(DirectoryUpdateTest, ServersAreAskedInTurnAndOnlyAWholeListReplacesTheOld
     const std::string closed = "http://127.0.0.1:" + std::to_string(test::closedLoopbackPort());
     // Whatever the order, the failing servers pass the turn to the one that answers.
     useServers({closed, base(broken), base(good)});
+    const Station old{"RADIO", "Old FM", "http://p", "http://s", "NONE"};
+    ASSERT_TRUE(window->favourites().add(old));
     update();
     EXPECT_EQ(shownTexts(), std::vector<std::string>{"Station Update Complete"});
     const std::string list = dir.read("Lumo.csv");
@@ -252,6 +255,9 @@ TEST_F(DirectoryUpdateTest, ServersAreAskedInTurnAndOnlyAWholeListReplacesTheOld
                     "\"NONE\"\r\n\"RADIO\",\"Rock\",\"Rock Two\",\"NONE\","
                     "\"https://127.0.0.1:9/two\",\"NONE\"\r\n" +
                         std::string(kTelevision));
+    // The new list has no "Old FM": the favourite stays, with its own record.
+    EXPECT_EQ(window->favourites().all(), std::vector<Station>{old});
+    EXPECT_EQ(Favourites(dir.path() / "FAVOURITES").all(), std::vector<Station>{old});
     ASSERT_EQ(good.requestCount(kSearch), 1);
     EXPECT_NE(good.requests(kSearch).front().find("User-Agent: Lumo/"), std::string::npos);
 
