@@ -1,0 +1,90 @@
+#!/usr/bin/env bash
+# Idle-cost benchmark, not a test: what playing costs while nothing else happens. Lumo, the
+# floor (a bare Qt window with libVLC, with the player's read-ahead) and cvlc play the same
+# stream served on 127.0.0.1, interleaved, each for 5 s to settle and then SECONDS measured:
+# CPU per cent (user + system ticks of all threads), wake-ups per second (voluntary and
+# involuntary context switches of all threads), and at the end the resident set, the
+# proportional set (Pss) and private memory (Private_Clean + Private_Dirty of smaps_rollup).
+# Prints medians and the ratios to the floor.
+#   bench/idle.sh [seconds, default 30] [rounds, default 3] [live|clip, default live]
+source "$(dirname "${BASH_SOURCE[0]}")/../scripts/common.sh"
+
+SECONDS_EACH="${1:-30}"
+ROUNDS="${2:-3}"
+WHAT="${3:-live}"
+ensure_packages "${LUMO_PACKAGES[@]}" "${LUMO_TEST_PACKAGES[@]}" vlc-bin
+if [ -z "${DISPLAY:-}" ]; then
+    exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$@"
+fi
+build -DLUMO_TESTS=ON -- Lumo lumo_bench_serve_tone lumo_bench_floor
+
+work="$(mktemp -d)"
+chmod 755 "$work"
+trap 'exec 3>&-; kill $(jobs -p) 2>/dev/null; rm -rf "$work"' EXIT
+
+mkfifo "$work/serve-in"
+"$LUMO_BUILD/bench/lumo_bench_serve_tone" < "$work/serve-in" > "$work/url" &
+exec 3> "$work/serve-in"
+for _ in $(seq 50); do [ "$(wc -l < "$work/url")" -ge 2 ] && break; sleep 0.1; done
+if [ "$WHAT" = clip ]; then url="$(sed -n 1p "$work/url")"; else url="$(sed -n 2p "$work/url")"; fi
+
+mkdir -p "$work/app"
+cp "$LUMO_BUILD/src/Lumo" "$work/app/Lumo"
+printf '"RADIO","Bench Tone","","%s","NONE"\r\n' "$url" > "$work/app/DEFAULT"
+export HOME="$work" XDG_DATA_HOME="$work/data" XDG_CONFIG_HOME="$work/config"
+
+ticks() { awk '{print $14 + $15}' "/proc/$1/stat" 2>/dev/null || echo 0; }
+switches() {
+    cat /proc/"$1"/task/*/status 2>/dev/null |
+        awk '/^(voluntary|nonvoluntary)_ctxt_switches/ {n += $2} END {print n + 0}'
+}
+rollup() { awk -v k="$2" '$1 == k":" {print $2}' "/proc/$1/smaps_rollup" 2>/dev/null || echo 0; }
+
+# measure COMMAND... : prints "cpu_percent wakeups_per_second rss_kib pss_kib private_kib"
+measure() {
+    "$@" > /dev/null 2>&1 &
+    local pid=$! target
+    sleep 5
+    target=$(pgrep -P "$pid" -n 2>/dev/null || echo "$pid")
+    local t0 s0 t1 s1 hz
+    hz=$(getconf CLK_TCK)
+    t0=$(ticks "$target"); s0=$(switches "$target")
+    sleep "$SECONDS_EACH"
+    t1=$(ticks "$target"); s1=$(switches "$target")
+    local rss pss private
+    rss=$(rollup "$target" Rss); pss=$(rollup "$target" Pss)
+    private=$(( $(rollup "$target" Private_Clean) + $(rollup "$target" Private_Dirty) ))
+    kill "$pid" 2>/dev/null; pkill -P "$pid" 2>/dev/null || true
+    wait "$pid" 2>/dev/null || true
+    awk -v dt=$((t1 - t0)) -v ds=$((s1 - s0)) -v s="$SECONDS_EACH" -v hz="$hz" \
+        -v r="$rss" -v p="$pss" -v q="$private" \
+        'BEGIN {printf "%.2f %.1f %d %d %d\n", 100 * dt / hz / s, ds / s, r, p, q}'
+}
+
+as_user=()
+if [ "$(id -u)" -eq 0 ]; then
+    as_user=(runuser -u nobody -- env HOME="$work")
+fi
+own_read_ahead=(
+    "--prefetch-buffer-size=$(sed -n 's/.*kNetworkReadAheadKiB = \([0-9]*\);.*/\1/p' "$LUMO_ROOT/src/media/VlcMediaPlayer.h")"
+    "--prefetch-read-size=$(( $(sed -n 's/.*kNetworkReadBytes = \([0-9]*\) \* \([0-9]*\);.*/\1 * \2/p' "$LUMO_ROOT/src/media/VlcMediaPlayer.h") ))"
+)
+: > "$work/lumo.txt"; : > "$work/floor.txt"; : > "$work/cvlc.txt"
+echo "playing $url ($WHAT), $SECONDS_EACH s measured after 5 s, $ROUNDS rounds"
+for round in $(seq "$ROUNDS"); do
+    measure "$work/app/Lumo" >> "$work/lumo.txt"
+    measure "$LUMO_BUILD/bench/lumo_bench_floor" "$url" "${own_read_ahead[@]}" >> "$work/floor.txt"
+    measure "${as_user[@]}" cvlc --no-video-title-show "$url" >> "$work/cvlc.txt"
+    echo "round $round: lumo $(tail -n1 "$work/lumo.txt") | floor $(tail -n1 "$work/floor.txt") | cvlc $(tail -n1 "$work/cvlc.txt")  (CPU %, wake-ups/s, RSS, Pss, private KiB)"
+done
+
+median() { sort -n | awk '{a[NR]=$1} END {if (NR==0) print "NaN"; else print a[int((NR+1)/2)]}'; }
+col() { cut -d' ' -f"$2" "$work/$1.txt" | median; }
+ratio() { awk -v a="$1" -v b="$2" 'BEGIN {if (b == 0) print "NaN"; else printf "%.2f", a / b}'; }
+echo
+for what in "1 CPU per cent" "2 wake-ups per second" "3 resident KiB" "4 proportional (Pss) KiB" "5 private KiB"; do
+    c=${what%% *}; label=${what#* }
+    printf '%-26s Lumo %8s  floor %8s  cvlc %8s  Lumo/floor %s\n' "$label" "$(col lumo "$c")" \
+        "$(col floor "$c")" "$(col cvlc "$c")" "$(ratio "$(col lumo "$c")" "$(col floor "$c")")"
+done
+echo "aims: CPU <= 1.10, wake-ups <= floor + 10/s, resident <= 1.15, private <= 1.3 (x floor)"
