@@ -291,9 +291,9 @@ TEST_F(FindAndKeepTest, TypingFindsStationsAcrossGenresAndTheKeyboardPlaysThem) 
     QTest::keyClick(chooser->List1, Qt::Key_Return);
     EXPECT_EQ(media->url, "http://127.0.0.1:9/Cafe Rock");
     EXPECT_EQ(state.shownStationName, "Cafe Rock");
+    // Played, the chooser closes itself a moment later, as a double click closes it.
+    ASSERT_TRUE(test::waitUntil([&] { return window->chooser() == nullptr; }, 5000));
 
-    chooser->close();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     chooser = open();
     QTest::keyClicks(chooser->Search, "zzz"); // before the stations are read, and after
     ASSERT_TRUE(test::waitUntil([&] { return chooser->searchReady(); }, 5000));
