@@ -16,21 +16,9 @@ ensure_packages "${LUMO_PACKAGES[@]}" "${LUMO_TEST_PACKAGES[@]}" vlc-bin
 if [ -z "${DISPLAY:-}" ]; then
     exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$@"
 fi
-build -DLUMO_TESTS=ON -- Lumo lumo_bench_serve_tone lumo_bench_floor
-
-work="$(mktemp -d)"
-chmod 755 "$work"
-trap 'exec 3>&-; kill $(jobs -p) 2>/dev/null; rm -rf "$work"' EXIT
-
-mkfifo "$work/serve-in"
-"$LUMO_BUILD/bench/lumo_bench_serve_tone" < "$work/serve-in" > "$work/url" &
-exec 3> "$work/serve-in"
-for _ in $(seq 50); do [ "$(wc -l < "$work/url")" -ge 2 ] && break; sleep 0.1; done
-if [ "$WHAT" = clip ]; then url="$(sed -n 1p "$work/url")"; else url="$(sed -n 2p "$work/url")"; fi
-
-mkdir -p "$work/app"
-cp "$LUMO_BUILD/src/Lumo" "$work/app/Lumo"
-printf '"RADIO","Bench Tone","","%s","NONE"\r\n' "$url" > "$work/app/DEFAULT"
+source "$(dirname "${BASH_SOURCE[0]}")/tone.sh"
+if [ "$WHAT" = clip ]; then url="$clip_url"; else url="$live_url"; fi
+tone_app "$url"
 export HOME="$work" XDG_DATA_HOME="$work/data" XDG_CONFIG_HOME="$work/config"
 
 ticks() { awk '{print $14 + $15}' "/proc/$1/stat" 2>/dev/null || echo 0; }

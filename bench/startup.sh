@@ -17,22 +17,9 @@ ensure_packages "${LUMO_PACKAGES[@]}" "${LUMO_TEST_PACKAGES[@]}" vlc-bin
 if [ -z "${DISPLAY:-}" ]; then
     exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$@"
 fi
-build -DLUMO_TESTS=ON -- Lumo lumo_bench_serve_tone lumo_bench_floor
-
-work="$(mktemp -d)"
-chmod 755 "$work"
-trap 'exec 3>&-; kill $(jobs -p) 2>/dev/null; rm -rf "$work"' EXIT
-
-# The tone server lives as long as file descriptor 3 stays open.
-mkfifo "$work/serve-in"
-"$LUMO_BUILD/bench/lumo_bench_serve_tone" < "$work/serve-in" > "$work/url" &
-exec 3> "$work/serve-in"
-for _ in $(seq 50); do [ -s "$work/url" ] && break; sleep 0.1; done
-url="$(head -n1 "$work/url")"
-
-mkdir -p "$work/app"
-cp "$LUMO_BUILD/src/Lumo" "$work/app/Lumo"
-printf '"RADIO","Bench Tone","","%s","NONE"\r\n' "$url" > "$work/app/DEFAULT"
+source "$(dirname "${BASH_SOURCE[0]}")/tone.sh"
+url="$clip_url"
+tone_app "$url"
 
 now_ms() { date +%s%3N; }
 

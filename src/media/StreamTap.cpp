@@ -1,7 +1,7 @@
 #include "media/StreamTap.h"
 
 #include "media/StreamFeed.h"
-#include "net/UserAgent.h"
+#include "net/HttpRead.h"
 
 #include <QMetaObject>
 #include <QPointer>
@@ -36,17 +36,9 @@ StreamTap::StreamTap(NetEngine& engine, const std::string& address,
         m_transfer.fail(CURLE_FAILED_INIT, [this](CURLcode code) { finished(code); });
         return;
     }
-    curl_easy_setopt(e, CURLOPT_URL, address.c_str());
-    curl_easy_setopt(e, CURLOPT_PROTOCOLS_STR, "http,https");
-    curl_easy_setopt(e, CURLOPT_REDIR_PROTOCOLS_STR, "http,https");
-    curl_easy_setopt(e, CURLOPT_FOLLOWLOCATION, 1L);
-    curl_easy_setopt(e, CURLOPT_MAXREDIRS, 5L);
-    curl_easy_setopt(e, CURLOPT_CONNECTTIMEOUT_MS, kConnectMilliseconds);
+    setUpHttpRequest(e, address, kConnectMilliseconds, 5L);
     curl_easy_setopt(e, CURLOPT_LOW_SPEED_LIMIT, 1L);
     curl_easy_setopt(e, CURLOPT_LOW_SPEED_TIME, kQuietSeconds);
-    curl_easy_setopt(e, CURLOPT_NOSIGNAL, 1L);
-    curl_easy_setopt(e, CURLOPT_USERAGENT, kUserAgent);
-    curl_easy_setopt(e, CURLOPT_FAILONERROR, 1L);
     static curl_slist* const kAsk = curl_slist_append(nullptr, "Icy-MetaData: 1");
     curl_easy_setopt(e, CURLOPT_HTTPHEADER, kAsk);
     curl_easy_setopt(e, CURLOPT_HEADERFUNCTION, &StreamTap::onHeader);

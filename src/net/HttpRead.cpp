@@ -19,16 +19,8 @@ public:
             m_transfer.fail(CURLE_FAILED_INIT, [this](CURLcode code) { finish(code); });
             return;
         }
-        curl_easy_setopt(e, CURLOPT_URL, address.c_str());
-        curl_easy_setopt(e, CURLOPT_PROTOCOLS_STR, "http,https");
-        curl_easy_setopt(e, CURLOPT_REDIR_PROTOCOLS_STR, "http,https");
-        curl_easy_setopt(e, CURLOPT_FOLLOWLOCATION, 1L);
-        curl_easy_setopt(e, CURLOPT_MAXREDIRS, options.maxRedirects);
-        curl_easy_setopt(e, CURLOPT_CONNECTTIMEOUT_MS, options.connectMilliseconds);
+        setUpHttpRequest(e, address, options.connectMilliseconds, options.maxRedirects);
         curl_easy_setopt(e, CURLOPT_TIMEOUT_MS, options.totalMilliseconds);
-        curl_easy_setopt(e, CURLOPT_NOSIGNAL, 1L);
-        curl_easy_setopt(e, CURLOPT_USERAGENT, kUserAgent);
-        curl_easy_setopt(e, CURLOPT_FAILONERROR, 1L);
         if (options.atCap == HttpReadOptions::AtCap::Fail) {
             // A length given in advance that is too long fails before the body comes.
             curl_easy_setopt(e, CURLOPT_MAXFILESIZE_LARGE,
@@ -68,6 +60,19 @@ private:
 };
 
 } // namespace
+
+void setUpHttpRequest(CURL* e, const std::string& address, long connectMilliseconds,
+                      long maxRedirects) {
+    curl_easy_setopt(e, CURLOPT_URL, address.c_str());
+    curl_easy_setopt(e, CURLOPT_PROTOCOLS_STR, "http,https");
+    curl_easy_setopt(e, CURLOPT_REDIR_PROTOCOLS_STR, "http,https");
+    curl_easy_setopt(e, CURLOPT_FOLLOWLOCATION, 1L);
+    curl_easy_setopt(e, CURLOPT_MAXREDIRS, maxRedirects);
+    curl_easy_setopt(e, CURLOPT_CONNECTTIMEOUT_MS, connectMilliseconds);
+    curl_easy_setopt(e, CURLOPT_NOSIGNAL, 1L);
+    curl_easy_setopt(e, CURLOPT_USERAGENT, kUserAgent);
+    curl_easy_setopt(e, CURLOPT_FAILONERROR, 1L);
+}
 
 PendingPtr httpRead(NetEngine& engine, const std::string& address, const HttpReadOptions& options,
                     std::function<void(HttpReadResult)> done) {

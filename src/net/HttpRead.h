@@ -32,6 +32,12 @@ struct HttpReadResult {
     bool complete() const { return code == CURLE_OK && !capped; }
 };
 
+// Sets up `easy` as every http(s) request of the program is: `address`, http and https only
+// (redirects too, at most `maxRedirects`), the connect limit, the program's User-Agent, and an
+// HTTP error status as a failure. Time and size limits beyond that are the caller's.
+void setUpHttpRequest(CURL* easy, const std::string& address, long connectMilliseconds,
+                      long maxRedirects);
+
 // Starts the request for `address` (a full http(s) address); `done` comes later from the event
 // loop. Dropping the handle calls the request off: its connection closes and `done` never comes.
 [[nodiscard]] PendingPtr httpRead(NetEngine& engine, const std::string& address,
