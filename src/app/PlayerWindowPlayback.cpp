@@ -13,6 +13,7 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <limits>
+#include <utility>
 
 namespace lumo {
 
@@ -189,9 +190,13 @@ void PlayerWindow::statusTick() {
 
 void PlayerWindow::showTransportState(const QPixmap& play, const QPixmap& stop,
                                       const QPixmap& pause) {
-    Image2->setPixmap(play);
-    Image1->setPixmap(stop);
-    Image25->setPixmap(pause);
+    // Each status tick gives the pictures again; setting a label's picture repaints it (and the
+    // skin under it) even when it is the same one.
+    for (auto [label, picture] : {std::pair{Image2, &play}, {Image1, &stop}, {Image25, &pause}}) {
+        if (label->pixmap().cacheKey() != picture->cacheKey()) {
+            label->setPixmap(*picture);
+        }
+    }
 }
 
 void PlayerWindow::fullScreenToggle() {

@@ -124,7 +124,34 @@ void VlcMediaPlayer::onPlayerEvent(const libvlc_event_t* event, void* self) {
         // Kept in seconds, so a float carries any real length.
         value = static_cast<float>(event->u.media_player_length_changed.new_length) / 1000.0f;
     }
-    static_cast<VlcMediaPlayer*>(self)->post(event->type, value);
+    auto* player = static_cast<VlcMediaPlayer*>(self);
+    // The clock moves several times a second; once playing, the stall check reads it instead.
+    if (event->type == libvlc_MediaPlayerTimeChanged && !player->m_clockWatched.load()) {
+        return;
+    }
+    player->post(event->type, value);
+}
+
+void VlcMediaPlayer::enter(int state) {
+    m_state = state;
+    m_clockWatched.store(state != PlayState::Playing);
+}
+
+// What the clock says now, from libVLC; false when it has not started or has not moved.
+bool VlcMediaPlayer::clockMoved() {
+    if (!m_player) {
+        return false;
+    }
+    const libvlc_time_t at = libvlc_media_player_get_time(m_player.get());
+    if (at <= 0 || at == m_positionMs) {
+        return false;
+    }
+    m_positionMs = at;
+    // A live HLS stream gives its playlist's window as its length; its clock runs past.
+    if (m_lengthMs > 0 && m_positionMs > m_lengthMs + kLengthTolerance) {
+        m_clockPastLength = true;
+    }
+    return true;
 }
 
 void VlcMediaPlayer::onMediaEvent(const libvlc_event_t* event, void* self) {
@@ -148,6 +175,9 @@ void VlcMediaPlayer::checkForStall() {
     // libVLC does not report every change of a stream's artist and title: look each second.
     m_nowPlaying = streamTitle();
     m_status = m_nowPlaying.empty() ? "Playing" : m_nowPlaying;
+    if (clockMoved()) {
+        m_clockAdvanced.start();
+    }
     libvlc_media_stats_t stats{};
     if (m_current && libvlc_media_get_stats(m_current.get(), &stats) &&
         stats.i_demux_read_bytes != m_demuxedBytes) {
@@ -173,7 +203,7 @@ void VlcMediaPlayer::handle(const Report& report) {
     }
     switch (report.type) {
     case libvlc_MediaPlayerOpening:
-        m_state = playStateFor(libvlc_Opening);
+        enter(playStateFor(libvlc_Opening));
         m_status = "Connecting...";
         break;
     case libvlc_MediaPlayerBuffering:
@@ -198,7 +228,7 @@ void VlcMediaPlayer::handle(const Report& report) {
         m_libvlcPlaying = false;
         m_watchdog.stop();
         m_stallCheck.stop();
-        m_state = playStateFor(libvlc_Paused);
+        enter(playStateFor(libvlc_Paused));
         m_status = "Paused";
         break;
     case libvlc_MediaPlayerStopped:
@@ -206,17 +236,13 @@ void VlcMediaPlayer::handle(const Report& report) {
             break; // libVLC reports "stopped" after an end as well; the end stands
         }
         m_watchdog.stop();
-        m_state = playStateFor(libvlc_Stopped);
+        enter(playStateFor(libvlc_Stopped));
         m_status = "Stopped";
         break;
     case libvlc_MediaPlayerTimeChanged:
         if (report.value > 0) {
             m_clockAdvanced.start();
-            m_positionMs = static_cast<long long>(report.value * 1000.0f);
-            // A live HLS stream gives its playlist's window as its length; its clock runs past.
-            if (m_lengthMs > 0 && m_positionMs > m_lengthMs + kLengthTolerance) {
-                m_clockPastLength = true;
-            }
+            clockMoved();
             // The clock runs: media is playing even if its buffers never reported full.
             if (m_libvlcPlaying && m_state != PlayState::Playing) {
                 confirmPlaying();
@@ -236,7 +262,7 @@ void VlcMediaPlayer::handle(const Report& report) {
         m_watchdog.stop();
         m_stallCheck.stop();
         if (m_everPlayed) {
-            m_state = playStateFor(libvlc_Ended);
+            enter(playStateFor(libvlc_Ended));
             m_status = "Finished";
             m_ended = true;
         } else {
@@ -296,7 +322,7 @@ void VlcMediaPlayer::confirmPlaying() {
     m_clockAdvanced.start();
     m_dataArrived.start();
     m_stallCheck.start();
-    m_state = playStateFor(libvlc_Playing);
+    enter(playStateFor(libvlc_Playing));
     m_everPlayed = true;
     m_status = m_nowPlaying.empty() ? "Playing" : m_nowPlaying;
     qCInfo(lcMedia, "playing %s", m_url.c_str());
@@ -344,7 +370,7 @@ void VlcMediaPlayer::openMedia(VlcMedia media) {
     }
     haltPlayback();
     m_nowPlaying.clear();
-    m_state = PlayState::Transitioning;
+    enter(PlayState::Transitioning);
     m_status = "Connecting...";
     m_watchdog.start(m_options.openTimeoutMilliseconds);
     auto source = std::make_shared<VlcMedia>(std::move(media));
@@ -399,7 +425,7 @@ void VlcMediaPlayer::startMedia(VlcMedia media, StreamTap* keep) {
     } else {
         m_mediaName.clear();
     }
-    m_state = PlayState::Transitioning;
+    enter(PlayState::Transitioning);
     m_status = "Connecting...";
     libvlc_event_attach(libvlc_media_event_manager(m_current.get()), libvlc_MediaMetaChanged,
                         &VlcMediaPlayer::onMediaEvent, this);
@@ -414,14 +440,14 @@ void VlcMediaPlayer::startMedia(VlcMedia media, StreamTap* keep) {
 void VlcMediaPlayer::openFailed(const std::string& why) {
     haltPlayback();
     m_candidates.clear();
-    m_state = PlayState::Ready;
+    enter(PlayState::Ready);
     m_status = why;
 }
 
 void VlcMediaPlayer::setURL(const std::string& address) {
     if (!m_player) {
         m_url = address;
-        m_state = PlayState::Ready;
+        enter(PlayState::Ready);
         return;
     }
     haltPlayback();
@@ -437,7 +463,7 @@ void VlcMediaPlayer::setURL(const std::string& address) {
     const std::string target = trimmed(address);
     if (target.empty()) {
         libvlc_media_player_set_media(m_player.get(), nullptr);
-        m_state = PlayState::Undefined;
+        enter(PlayState::Undefined);
         m_status.clear();
         return;
     }
@@ -485,7 +511,7 @@ void VlcMediaPlayer::stop() {
     }
     haltPlayback();
     m_candidates.clear();
-    m_state = PlayState::Stopped;
+    enter(PlayState::Stopped);
     m_status = "Stopped";
 }
 
@@ -501,7 +527,7 @@ void VlcMediaPlayer::pause() {
     // let go of it, and connect afresh on play.
     haltPlayback();
     m_pausedByStopping = true;
-    m_state = PlayState::Paused;
+    enter(PlayState::Paused);
     m_status = "Paused";
 }
 
@@ -531,6 +557,15 @@ std::string VlcMediaPlayer::status() const {
         return m_status + " - video in its own window";
     }
     return m_status;
+}
+
+double VlcMediaPlayer::position() const {
+    if (m_player && (m_state == PlayState::Playing || m_state == PlayState::Paused)) {
+        if (const libvlc_time_t at = libvlc_media_player_get_time(m_player.get()); at > 0) {
+            return static_cast<double>(at) / 1000.0;
+        }
+    }
+    return static_cast<double>(m_positionMs) / 1000.0;
 }
 
 double VlcMediaPlayer::duration() const {

@@ -73,7 +73,7 @@ public:
     bool mute() const override { return m_mute; }
     int playState() const override { return m_state; }
     double duration() const override;
-    double position() const override { return static_cast<double>(m_positionMs) / 1000.0; }
+    double position() const override;
     std::string durationString() const override { return formatDuration(duration()); }
     std::string status() const override;
     std::string nowPlaying() const override { return m_nowPlaying; }
@@ -101,6 +101,8 @@ private:
     // The same, keeping `keep` (the tap the media reads from) through the halt of what played.
     void startMedia(VlcMedia media, StreamTap* keep);
     void checkForStall();
+    void enter(int state);
+    bool clockMoved();
     std::string streamTitle() const;
     void confirmPlaying();
     void haltPlayback();
@@ -123,6 +125,7 @@ private:
     VlcMedia m_current;
     std::deque<VlcMedia> m_candidates;
     std::atomic<std::uint64_t> m_generation{0};
+    std::atomic<bool> m_clockWatched{true}; // libVLC's clock reports are wanted (not playing)
     QTimer m_watchdog;
     QTimer m_stallCheck;
     QElapsedTimer m_clockAdvanced;

@@ -13,6 +13,9 @@ namespace lumo {
 class Timer : public QObject {
     Q_OBJECT
 public:
+    // Intervals that are whole multiples of this are lined up with each other (see setInterval).
+    static constexpr int kCoalescedMilliseconds = 500;
+
     explicit Timer(QObject* parent = nullptr);
 
     int interval() const { return m_interval; }
