@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QFile>
 #include <QIcon>
+#include <QThreadPool>
 #include <X11/Xlib.h>
 
 int main(int argc, char** argv) {
@@ -31,6 +32,9 @@ int main(int argc, char** argv) {
     // when the last visible window goes: the player hides itself behind message boxes and
     // the station chooser.
     QApplication::setQuitOnLastWindowClosed(false);
+    // libVLC starts while the window is built (after the application object, which sets the
+    // locale libVLC reads).
+    auto vlc = std::make_shared<lumo::VlcCoreStart>();
 
     lumo::ProgramState state;
     const lumo::AppFolder folder = lumo::AppFolder::ofRunningExecutable();
@@ -44,21 +48,27 @@ int main(int argc, char** argv) {
          messages,
          cursor,
          network,
-         [&network](lumo::VideoWidget* video) -> std::unique_ptr<lumo::MediaPlayer> {
-             return std::make_unique<lumo::VlcMediaPlayer>(video, network,
-                                                           lumo::VlcMediaPlayer::Options{});
+         [&network, &vlc](lumo::VideoWidget* video) -> std::unique_ptr<lumo::MediaPlayer> {
+             lumo::VlcMediaPlayer::Options options;
+             options.early = std::move(vlc);
+             return std::make_unique<lumo::VlcMediaPlayer>(video, network, std::move(options));
          },
          {},
          {},
          [] {
-             // The executable itself: an installed one keeps its files elsewhere.
-             std::error_code ec;
-             const auto executable = std::filesystem::canonical("/proc/self/exe", ec);
-             QFile icon(QStringLiteral(":/artwork/icon.png"));
-             icon.open(QIODevice::ReadOnly);
-             if (!ec) {
-                 lumo::SHORTCUT::CreateDesktopShortcut(executable, icon.readAll().toStdString());
-             }
+             // Files only, written (and synced) off the window's thread while the station
+             // starts; the application waits for it before it ends.
+             QThreadPool::globalInstance()->start([] {
+                 // The executable itself: an installed one keeps its files elsewhere.
+                 std::error_code ec;
+                 const auto executable = std::filesystem::canonical("/proc/self/exe", ec);
+                 QFile icon(QStringLiteral(":/artwork/icon.png"));
+                 icon.open(QIODevice::ReadOnly);
+                 if (!ec) {
+                     lumo::SHORTCUT::CreateDesktopShortcut(executable,
+                                                           icon.readAll().toStdString());
+                 }
+             });
          },
          true});
     window.load();

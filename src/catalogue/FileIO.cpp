@@ -39,12 +39,13 @@ void FILEIO::LoadDefaultStation() {
         return;
     }
     m_state.CurrentStation = *station;
-    m_window.setDefaultStationCaption(station->name);
+    // The stream is asked for first: the caption's text is laid out while it connects.
     if (m_state.useDefaultViewer != 0) {
         openInDefaultViewer(station->streamUrl);
     } else {
         m_player.setURL(station->streamUrl);
     }
+    m_window.setDefaultStationCaption(station->name);
     m_state.shownStationName = station->name;
     m_state.defaultStationName = station->name;
 }

@@ -3,6 +3,7 @@
 #include "media/StreamFeed.h"
 #include "net/HttpRead.h"
 
+#include <QMetaMethod>
 #include <QMetaObject>
 #include <QPointer>
 #include <algorithm>
@@ -166,7 +167,9 @@ size_t StreamTap::onBody(char* data, size_t size, size_t count, void* self) {
         [tap](std::string_view audio) {
             tap->m_feed->add(audio);
             tap->m_audioBytes += static_cast<qint64>(audio.size());
-            emit tap->audio(QByteArray(audio.data(), static_cast<qsizetype>(audio.size())));
+            if (tap->isSignalConnected(QMetaMethod::fromSignal(&StreamTap::audio))) {
+                emit tap->audio(QByteArray(audio.data(), static_cast<qsizetype>(audio.size())));
+            }
         },
         [tap](const std::string& title) {
             if (title != tap->m_title) {

@@ -3,7 +3,6 @@
 #include "media/StreamFeed.h"
 #include "media/VideoWidget.h"
 #include "media/VlcStateMap.h"
-#include "net/UserAgent.h"
 #include "platform/DisplaySession.h"
 #include "platform/UrlOpener.h"
 
@@ -48,21 +47,10 @@ std::string trimmed(const std::string& text) {
 
 VlcMediaPlayer::VlcMediaPlayer(VideoWidget* video, NetEngine& network, Options options)
     : m_video(video), m_network(network), m_options(std::move(options)) {
-    // Statistics stay on: they tell whether a stream's data still arrives.
-    const std::string readAhead = "--prefetch-buffer-size=" + std::to_string(kNetworkReadAheadKiB);
-    const std::string readSize = "--prefetch-read-size=" + std::to_string(kNetworkReadBytes);
-    std::vector<const char*> argv{"--no-video-title-show", "--no-snapshot-preview", "--quiet",
-                                  readAhead.c_str(), readSize.c_str()};
-    for (const auto& arg : m_options.vlcArguments) {
-        argv.push_back(arg.c_str());
-    }
-    m_instance.reset(libvlc_new(static_cast<int>(argv.size()), argv.data()));
-    if (!m_instance) {
-        m_status = "Media player unavailable";
-        return;
-    }
-    libvlc_set_user_agent(m_instance.get(), kProductName, kUserAgent);
-    m_player.reset(libvlc_media_player_new(m_instance.get()));
+    VlcCore core = m_options.early ? m_options.early->take() : makeVlcCore(m_options.vlcArguments);
+    m_options.early.reset();
+    m_instance = std::move(core.instance);
+    m_player = std::move(core.player);
     if (!m_player) {
         m_status = "Media player unavailable";
         return;
@@ -537,8 +525,11 @@ void VlcMediaPlayer::setVolume(int volume) {
 }
 
 void VlcMediaPlayer::setMute(bool mute) {
-    m_mute = mute;
-    applyAudioSettings();
+    // The window says so twice a second; each call reaches the audio output.
+    if (mute != m_mute) {
+        m_mute = mute;
+        applyAudioSettings();
+    }
 }
 
 // libVLC only takes these once audio is running, so they are given again when playing starts.

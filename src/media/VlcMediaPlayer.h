@@ -2,6 +2,7 @@
 
 #include "media/MediaPlayer.h"
 #include "media/StreamTap.h"
+#include "media/VlcInstance.h"
 #include "net/Pending.h"
 
 #include <QElapsedTimer>
@@ -21,12 +22,6 @@ namespace lumo {
 class NetEngine;
 class VideoWidget;
 
-struct VlcInstanceDeleter {
-    void operator()(libvlc_instance_t* p) const { libvlc_release(p); }
-};
-struct VlcPlayerDeleter {
-    void operator()(libvlc_media_player_t* p) const { libvlc_media_player_release(p); }
-};
 struct VlcMediaDeleter {
     void operator()(libvlc_media_t* p) const { libvlc_media_release(p); }
 };
@@ -48,6 +43,9 @@ public:
         int playlistProbeMilliseconds = 4000;
         // A stream whose clock has not moved for this long while playing is reported as ended.
         int stallTimeoutMilliseconds = 10000;
+        // libVLC's instance, already under way (its own arguments stand, not vlcArguments);
+        // without it the player makes its own.
+        std::shared_ptr<VlcCoreStart> early;
     };
 
     // How much of a network stream libVLC reads ahead and keeps, and how much it asks for at a

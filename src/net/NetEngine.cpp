@@ -128,12 +128,25 @@ void NetEngine::watch(curl_socket_t socket, int what) {
 }
 
 void NetEngine::act(curl_socket_t socket, int events) {
-    if (m_multi == nullptr) {
+    if (m_multi == nullptr || m_acting) {
         return;
     }
+    m_acting = true;
     int running = 0;
     curl_multi_socket_action(m_multi, socket, events, &running);
     collectFinished();
+    m_acting = false;
+}
+
+void NetEngine::begin() {
+    // Only a lone transfer: libcurl then only starts it (nothing has arrived for it yet), so no
+    // other transfer's code runs inside its owner's call. Otherwise the timer libcurl asked for
+    // does it, as for every later step.
+    if (!m_acting && m_transfers.size() == 1 && m_timer.isActive() &&
+        m_timer.remainingTime() == 0) {
+        m_timer.stop();
+        act(CURL_SOCKET_TIMEOUT, 0);
+    }
 }
 
 int NetEngine::nudgedRunning() const {
@@ -146,9 +159,14 @@ void NetEngine::nudge() {
         m_nudge.stop();
         return;
     }
+    if (m_acting) {
+        return;
+    }
+    m_acting = true;
     int running = 0;
     curl_multi_socket_all(m_multi, &running);
     collectFinished();
+    m_acting = false;
 }
 
 void NetEngine::collectFinished() {
@@ -185,6 +203,9 @@ void Transfer::start(Finished finished) {
         return;
     }
     m_running = true;
+    // Connecting (and looking up the name) begins now rather than when the event loop next
+    // turns: at start-up that is after the window has been built and drawn.
+    m_engine->begin();
 }
 
 void Transfer::fail(CURLcode result, Finished finished) {

@@ -52,11 +52,14 @@ private:
     static int onTimer(CURLM* multi, long milliseconds, void* engine);
     void watch(curl_socket_t socket, int what);
     void act(curl_socket_t socket, int events);
+    // Starts a transfer just added at once when it is the only one.
+    void begin();
     void nudge();
     void collectFinished();
     int nudgedRunning() const;
 
     CURLM* m_multi = nullptr;
+    bool m_acting = false; // inside libcurl: it must not be entered again
     QTimer m_timer;
     QTimer m_nudge;
     std::unordered_map<curl_socket_t, Watch> m_sockets;
