@@ -99,6 +99,36 @@ TEST_F(StatusTickTest, TransportButtonsLightForTheState) {
     EXPECT_EQ(media->calls.back(), "stop");
 }
 
+// A tick that changes nothing draws nothing: a repaint of the skin is the window's costliest
+// work, twice a second for as long as the station plays.
+TEST_F(StatusTickTest, TicksThatChangeNothingRepaintNothing) {
+    struct PaintCounter : QObject {
+        int paints = 0;
+        bool eventFilter(QObject*, QEvent* event) override {
+            paints += event->type() == QEvent::Paint ? 1 : 0;
+            return false;
+        }
+    } counter;
+    media->state = PlayState::Playing;
+    media->statusText = "Now: a song";
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    tick();
+    QCoreApplication::processEvents();
+    window->installEventFilter(&counter);
+    for (QWidget* child : window->findChildren<QWidget*>()) {
+        child->installEventFilter(&counter);
+    }
+    for (int i = 0; i < 4; ++i) {
+        tick();
+        QCoreApplication::processEvents();
+    }
+    EXPECT_EQ(counter.paints, 0);
+    media->statusText = "Now: another song";
+    tick();
+    QCoreApplication::processEvents();
+    EXPECT_GT(counter.paints, 0) << "the counter sees a change";
+}
+
 TEST_F(StatusTickTest, AClipThatEndsAfterPlayingIsComplete) {
     media->length = 205;
     media->state = PlayState::Playing;

@@ -9,7 +9,12 @@
 #include "net/NetEngine.h"
 #include "net/StationCheck.h"
 
+#include <arpa/inet.h>
 #include <gtest/gtest.h>
+#include <netinet/in.h>
+#include <poll.h>
+#include <sys/socket.h>
+#include <unistd.h>
 
 namespace lumo {
 namespace {
@@ -136,6 +141,25 @@ TEST_F(HttpTransferTest, DroppingAFetchClosesItsConnectionAndNothingArrives) {
 }
 
 // The reconnect's cheap look at a station: an answer with a stream, nothing more.
+// At start-up the station's stream is the one transfer: it connects while the window is still
+// being built, before the event loop first turns.
+TEST_F(HttpTransferTest, ALoneFetchConnectsBeforeTheEventLoopTurns) {
+    const int listener = ::socket(AF_INET, SOCK_STREAM, 0);
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    socklen_t length = sizeof address;
+    auto* any = reinterpret_cast<sockaddr*>(&address);
+    ASSERT_EQ(::bind(listener, any, length), 0);
+    ASSERT_EQ(::listen(listener, 4), 0);
+    ASSERT_EQ(::getsockname(listener, any, &length), 0);
+    const auto pending = http.OpenURL(
+        "http://127.0.0.1:" + std::to_string(ntohs(address.sin_port)) + "/live", [](Body) {});
+    pollfd waiting{listener, POLLIN, 0};
+    EXPECT_EQ(::poll(&waiting, 1, 5000), 1) << "no connection without the event loop";
+    ::close(listener);
+}
+
 TEST_F(HttpTransferTest, AStationAnswersWhenItsStreamStarts) {
     server.serve("/live", {"audio/mpeg", std::string(4096, 'x'), false, 8000});
     server.serve("/silent", {"audio/mpeg", "", true});
