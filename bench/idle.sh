@@ -2,7 +2,9 @@
 # Idle-cost benchmark, not a test: what playing costs while nothing else happens. Lumo, the
 # floor (a bare Qt window with libVLC, with the player's read-ahead) and cvlc play the same
 # stream served on 127.0.0.1, interleaved, each for 5 s to settle and then SECONDS measured:
-# CPU per cent (user + system ticks of all threads), wake-ups per second (voluntary and
+# CPU per cent (time on a CPU of all threads, from the scheduler's own count in nanoseconds:
+# the user and system ticks of /proc/PID/stat over-count a program woken by its timers, which
+# tend to run just as a tick is taken), wake-ups per second (voluntary and
 # involuntary context switches of all threads), and at the end the resident set, the
 # proportional set (Pss) and private memory (Private_Clean + Private_Dirty of smaps_rollup).
 # Prints medians and the ratios to the floor.
@@ -21,7 +23,7 @@ if [ "$WHAT" = clip ]; then url="$clip_url"; else url="$live_url"; fi
 tone_app "$url"
 export HOME="$work" XDG_DATA_HOME="$work/data" XDG_CONFIG_HOME="$work/config"
 
-ticks() { awk '{print $14 + $15}' "/proc/$1/stat" 2>/dev/null || echo 0; }
+run_ns() { cat /proc/"$1"/task/*/schedstat 2>/dev/null | awk '{n += $1} END {printf "%.0f\n", n}'; }
 switches() {
     cat /proc/"$1"/task/*/status 2>/dev/null |
         awk '/^(voluntary|nonvoluntary)_ctxt_switches/ {n += $2} END {print n + 0}'
@@ -34,19 +36,18 @@ measure() {
     local pid=$! target
     sleep 5
     target=$(pgrep -P "$pid" -n 2>/dev/null || echo "$pid")
-    local t0 s0 t1 s1 hz
-    hz=$(getconf CLK_TCK)
-    t0=$(ticks "$target"); s0=$(switches "$target")
+    local t0 s0 t1 s1
+    t0=$(run_ns "$target"); s0=$(switches "$target")
     sleep "$SECONDS_EACH"
-    t1=$(ticks "$target"); s1=$(switches "$target")
+    t1=$(run_ns "$target"); s1=$(switches "$target")
     local rss pss private
     rss=$(rollup "$target" Rss); pss=$(rollup "$target" Pss)
     private=$(( $(rollup "$target" Private_Clean) + $(rollup "$target" Private_Dirty) ))
     kill "$pid" 2>/dev/null; pkill -P "$pid" 2>/dev/null || true
     wait "$pid" 2>/dev/null || true
-    awk -v dt=$((t1 - t0)) -v ds=$((s1 - s0)) -v s="$SECONDS_EACH" -v hz="$hz" \
+    awk -v dt=$((t1 - t0)) -v ds=$((s1 - s0)) -v s="$SECONDS_EACH" \
         -v r="$rss" -v p="$pss" -v q="$private" \
-        'BEGIN {printf "%.2f %.1f %d %d %d\n", 100 * dt / hz / s, ds / s, r, p, q}'
+        'BEGIN {printf "%.2f %.1f %d %d %d\n", 100 * dt / 1e9 / s, ds / s, r, p, q}'
 }
 
 as_user=()

@@ -18,6 +18,8 @@ namespace {
 constexpr long kConnectMilliseconds = 10000;
 // A stream that brings nothing for this long has stopped.
 constexpr long kQuietSeconds = 15;
+// The most read from the connection at a time.
+constexpr long kReadBytes = 64 * 1024;
 
 std::string lowered(std::string_view text) {
     std::string out(text);
@@ -46,6 +48,8 @@ StreamTap::StreamTap(NetEngine& engine, const std::string& address,
     curl_easy_setopt(e, CURLOPT_HEADERDATA, this);
     curl_easy_setopt(e, CURLOPT_WRITEFUNCTION, &StreamTap::onBody);
     curl_easy_setopt(e, CURLOPT_WRITEDATA, this);
+    // What a station sends at a time comes in one read rather than in 16 KiB pieces.
+    curl_easy_setopt(e, CURLOPT_BUFFERSIZE, kReadBytes);
     m_transfer.start([this](CURLcode code) { finished(code); });
 }
 
