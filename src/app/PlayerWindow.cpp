@@ -146,8 +146,8 @@ PlayerWindow::~PlayerWindow() {
 }
 
 void PlayerWindow::loadPictures() {
-    m_background = artwork("skin");
     picture1 = QImage(QStringLiteral(":/artwork/skin.png")); // the outline: always the 1x skin
+    m_background = artwork("skin", picture1);
     Image8 = artwork("play_unlit");
     Image9 = artwork("play_lit");
     Image13 = artwork("play_pressed");
