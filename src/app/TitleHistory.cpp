@@ -9,6 +9,7 @@
 namespace lumo {
 
 TitleHistory::TitleHistory(std::filesystem::path file) : m_file(std::move(file)) {
+    m_writer.setMaxThreadCount(1);
     const auto bytes = readWholeFile(m_file);
     if (!bytes) {
         return;
@@ -43,7 +44,11 @@ bool TitleHistory::heard(const std::string& title, const std::string& station,
     return true;
 }
 
-void TitleHistory::save() const {
+TitleHistory::~TitleHistory() {
+    m_writer.waitForDone();
+}
+
+void TitleHistory::save() {
     FieldWriter writer;
     for (const Heard& heard : m_titles) {
         writer
@@ -54,7 +59,28 @@ void TitleHistory::save() const {
             .text(heard.title)
             .endRecord();
     }
-    replaceFileAtomically(m_file, writer.bytes());
+    {
+        std::lock_guard hold(m_unwritten->lock);
+        const bool writing = m_unwritten->bytes.has_value();
+        m_unwritten->bytes = writer.bytes();
+        if (writing) {
+            return; // the write waiting to start takes the newest list
+        }
+    }
+    m_writer.start([unwritten = m_unwritten, file = m_file] {
+        for (;;) {
+            std::string bytes;
+            {
+                std::lock_guard hold(unwritten->lock);
+                if (!unwritten->bytes) {
+                    return;
+                }
+                bytes = std::move(*unwritten->bytes);
+                unwritten->bytes.reset();
+            }
+            replaceFileAtomically(file, bytes);
+        }
+    });
 }
 
 std::string TitleHistory::line(const Heard& heard) {

@@ -1,4 +1,5 @@
 // The titles heard: kept across restarts in the program's folder, shown newest first.
+#include "EventWait.h"
 #include "PlayerWindowFixture.h"
 #include "app/TitleHistory.h"
 #include "app/TitlesWindow.h"
@@ -75,7 +76,9 @@ TEST_F(TitlesHeardTest, TheMenusWindowListsWhatPlayedAndCopiesALine) {
     media->title = "Third - Three";
     window->Timer1->tick();
     EXPECT_EQ(list->count(), 3);
-    EXPECT_EQ(TitleHistory(dir.path() / "TITLES").titles().size(), 3u);
+    // Written off the window's thread: it arrives.
+    EXPECT_TRUE(test::waitUntil(
+        [&] { return TitleHistory(dir.path() / "TITLES").titles().size() == 3u; }, 10000));
 }
 
 } // namespace
