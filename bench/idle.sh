@@ -14,12 +14,7 @@ source "$(dirname "${BASH_SOURCE[0]}")/../scripts/common.sh"
 SECONDS_EACH="${1:-30}"
 ROUNDS="${2:-3}"
 WHAT="${3:-live}"
-ensure_packages "${LUMO_PACKAGES[@]}" "${LUMO_TEST_PACKAGES[@]}" vlc-bin
-if [ -z "${DISPLAY:-}" ]; then
-    exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$@"
-fi
 source "$(dirname "${BASH_SOURCE[0]}")/tone.sh"
-if [ "$WHAT" = clip ]; then url="$clip_url"; else url="$live_url"; fi
 tone_app "$url"
 export HOME="$work" XDG_DATA_HOME="$work/data" XDG_CONFIG_HOME="$work/config"
 
@@ -50,14 +45,6 @@ measure() {
         'BEGIN {printf "%.2f %.1f %d %d %d\n", 100 * dt / 1e9 / s, ds / s, r, p, q}'
 }
 
-as_user=()
-if [ "$(id -u)" -eq 0 ]; then
-    as_user=(runuser -u nobody -- env HOME="$work")
-fi
-own_read_ahead=(
-    "--prefetch-buffer-size=$(sed -n 's/.*kNetworkReadAheadKiB = \([0-9]*\);.*/\1/p' "$LUMO_ROOT/src/media/VlcMediaPlayer.h")"
-    "--prefetch-read-size=$(( $(sed -n 's/.*kNetworkReadBytes = \([0-9]*\) \* \([0-9]*\);.*/\1 * \2/p' "$LUMO_ROOT/src/media/VlcMediaPlayer.h") ))"
-)
 : > "$work/lumo.txt"; : > "$work/floor.txt"; : > "$work/cvlc.txt"
 echo "playing $url ($WHAT), $SECONDS_EACH s measured after 5 s, $ROUNDS rounds"
 for round in $(seq "$ROUNDS"); do

@@ -18,12 +18,7 @@ source "$(dirname "${BASH_SOURCE[0]}")/../scripts/common.sh"
 
 RUNS="${1:-5}"
 WHAT="${2:-clip}"
-ensure_packages "${LUMO_PACKAGES[@]}" "${LUMO_TEST_PACKAGES[@]}" vlc-bin
-if [ -z "${DISPLAY:-}" ]; then
-    exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$@"
-fi
 source "$(dirname "${BASH_SOURCE[0]}")/tone.sh"
-if [ "$WHAT" = live ]; then url="$live_url"; else url="$clip_url"; fi
 tone_app "$url"
 
 now_ms() { date +%s%3N; }
@@ -55,16 +50,6 @@ run_one() {
 
 median() { sort -n | awk '{a[NR]=$1} END {if (NR==0) print "NaN"; else print a[int((NR+1)/2)]}'; }
 
-# cvlc refuses to run as root: run it as an unprivileged user.
-as_user=()
-if [ "$(id -u)" -eq 0 ]; then
-    as_user=(runuser -u nobody -- env HOME="$work")
-fi
-
-own_read_ahead=(
-    "--prefetch-buffer-size=$(sed -n 's/.*kNetworkReadAheadKiB = \([0-9]*\);.*/\1/p' "$LUMO_ROOT/src/media/VlcMediaPlayer.h")"
-    "--prefetch-read-size=$(( $(sed -n 's/.*kNetworkReadBytes = \([0-9]*\) \* \([0-9]*\);.*/\1 * \2/p' "$LUMO_ROOT/src/media/VlcMediaPlayer.h") ))"
-)
 : > "$work/lumo.txt"; : > "$work/cvlc.txt"; : > "$work/floor.txt"; : > "$work/floor_own.txt"
 for run in $(seq "$RUNS"); do
     QT_LOGGING_RULES="lumo.media.info=true" run_one "playing" "$work/app/Lumo" >> "$work/lumo.txt"

@@ -1,6 +1,13 @@
-# Sourced by the player benchmarks, once their packages are there: builds what they run, makes
-# a work folder, and serves the tone (its clip's address in $clip_url, its live stream's in
-# $live_url) for as long as the script runs.
+# Sourced (after scripts/common.sh) by the player benchmarks, with WHAT set to clip or live:
+# installs what they run and runs them again under Xvfb when there is no display, builds, makes
+# a work folder, and serves the tone for as long as the script runs: its clip's address in
+# $clip_url, its live stream's in $live_url, and the one WHAT names in $url. Also sets
+# $own_read_ahead (libVLC's arguments for the player's own read-ahead) and $as_user (what runs
+# cvlc, which refuses to run as root, as an unprivileged user).
+ensure_packages "${LUMO_PACKAGES[@]}" "${LUMO_TEST_PACKAGES[@]}" vlc-bin
+if [ -z "${DISPLAY:-}" ]; then
+    exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$@"
+fi
 build -DLUMO_TESTS=ON -- Lumo lumo_bench_serve_tone lumo_bench_floor
 
 work="$(mktemp -d)"
@@ -14,6 +21,16 @@ exec 3> "$work/serve-in"
 for _ in $(seq 50); do [ "$(wc -l < "$work/url")" -ge 2 ] && break; sleep 0.1; done
 clip_url="$(sed -n 1p "$work/url")"
 live_url="$(sed -n 2p "$work/url")"
+if [ "$WHAT" = live ]; then url="$live_url"; else url="$clip_url"; fi
+
+as_user=()
+if [ "$(id -u)" -eq 0 ]; then
+    as_user=(runuser -u nobody -- env HOME="$work")
+fi
+own_read_ahead=(
+    "--prefetch-buffer-size=$(sed -n 's/.*kNetworkReadAheadKiB = \([0-9]*\);.*/\1/p' "$LUMO_ROOT/src/media/VlcMediaPlayer.h")"
+    "--prefetch-read-size=$(( $(sed -n 's/.*kNetworkReadBytes = \([0-9]*\) \* \([0-9]*\);.*/\1 * \2/p' "$LUMO_ROOT/src/media/VlcMediaPlayer.h") ))"
+)
 
 # tone_app URL: the player's copy, playing URL as its default station.
 tone_app() {
