@@ -61,9 +61,9 @@ void TitleHistory::save() {
     }
     {
         std::lock_guard hold(m_unwritten->lock);
-        const bool writing = m_unwritten->bytes.has_value();
+        const bool waiting = m_unwritten->bytes.has_value();
         m_unwritten->bytes = writer.bytes();
-        if (writing) {
+        if (waiting) {
             return; // the write waiting to start takes the newest list
         }
     }

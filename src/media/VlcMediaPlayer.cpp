@@ -125,7 +125,7 @@ void VlcMediaPlayer::enter(int state) {
     m_clockWatched.store(state != PlayState::Playing);
 }
 
-// What the clock says now, from libVLC; false when it has not started or has not moved.
+// Reads libVLC's clock into the position; true when it has started and moved since.
 bool VlcMediaPlayer::clockMoved() {
     if (!m_player) {
         return false;
