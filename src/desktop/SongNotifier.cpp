@@ -1,5 +1,7 @@
 #include "desktop/SongNotifier.h"
 
+#include "net/StationText.h"
+
 #include <QDBusMessage>
 #include <QDBusPendingCallWatcher>
 #include <QDBusPendingReply>
@@ -11,20 +13,6 @@ namespace {
 
 constexpr int kCallMilliseconds = 5000;
 
-// Text from a station, fit for a notification: no control characters, not past kLongest.
-QString cleaned(QString text) {
-    for (QChar& c : text) {
-        if (c.category() == QChar::Other_Control || c.category() == QChar::Other_Format) {
-            c = QLatin1Char(' ');
-        }
-    }
-    text = text.simplified();
-    if (text.size() > SongNotifier::kLongest) {
-        text = text.left(SongNotifier::kLongest - 1) + QChar(0x2026);
-    }
-    return text;
-}
-
 } // namespace
 
 SongNotifier::SongNotifier(QDBusConnection bus, QObject* parent)
@@ -34,7 +22,7 @@ void SongNotifier::notify(const QString& title, const QString& station) {
     if (!m_bus.isConnected()) {
         return;
     }
-    Song song{cleaned(title), cleaned(station)};
+    Song song{cleanStationText(title, kLongest), cleanStationText(station, kLongest)};
     if (m_sending) {
         m_next = std::move(song); // goes once the one on its way has its number
         return;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "media/StreamReserve.h"
+
 #include <condition_variable>
 #include <cstddef>
 #include <cstdint>
@@ -13,22 +15,46 @@ namespace lumo {
 
 // The bytes of a stream the program reads itself, on their way to libVLC: the network side
 // adds what arrives (never waiting), libVLC's reading thread takes them, waiting until there
-// are some or the stream has ended. Shared by both sides; either may go first.
+// are some or the stream has ended. A reserve is kept back (see StreamReserve): libVLC gets
+// nothing until it has filled, and after an underrun until it has filled again. libVLC is
+// asked to read little ahead of itself (see kReadAheadOption), so that the reserve is here. Shared
+// by both sides; either may go first.
 class StreamFeed {
 public:
-    // Past this many bytes the network side is asked to hold off (see add).
+    // The most bytes kept; the network side holds off well before (see wantsMore).
     static constexpr std::size_t kRoom = 1 << 20;
 
-    // Adds bytes; false when the feed is full and the caller should pause until `more` is
-    // called (from libVLC's thread: it must only post).
-    bool add(std::string_view bytes);
+    StreamFeed();
+
+    // What libVLC keeps read ahead of its demuxer for a fed media (the least it takes, 4 KiB,
+    // a quarter of a second at 128 kbit/s, read 4 KiB at a time): the reserve stays in the
+    // feed, where the network side can read in batches against it.
+    static constexpr const char* kReadAheadOptions[] = {":prefetch-buffer-size=4",
+                                                        ":prefetch-read-size=4096"};
+
+    // Adds bytes (past kRoom they are dropped: the network side holds off before).
+    void add(std::string_view bytes);
+    // Whether the network side should read now; when it says no, the network side holds off
+    // until `more` is called (from libVLC's thread: it must only post).
+    bool wantsMore();
     void setMore(std::function<void()> more);
+    // The station named its rate (bytes a second).
+    void setRate(std::size_t bytesPerSecond);
     // No more bytes will come: a reader waiting gets what is left, then the end.
     void end();
 
     // libVLC's side: up to `size` bytes, waiting for some; 0 at the end.
     ssize_t read(unsigned char* into, std::size_t size);
     std::size_t buffered() const;
+    // The network side was told to hold off and has not been asked for more yet.
+    bool holding() const;
+    // What was kept has run out and silence is heard: fill again, to a larger reserve (nothing
+    // when bytes are waiting).
+    void underran();
+    // The reserve is filling after an underrun: nothing is heard until it has.
+    bool rebuffering() const;
+    // What the reserve looks like now.
+    StreamReserve reserve() const;
 
     // libVLC's callbacks for a media read from a feed (the opaque pointer is the feed).
     static int open(void* opaque, void** data, std::uint64_t* size);
@@ -39,11 +65,14 @@ public:
     static int seek(void* opaque, std::uint64_t offset);
 
 private:
+    std::int64_t nowMs() const;
+
     mutable std::mutex m_mutex;
     std::condition_variable m_arrived;
     std::deque<unsigned char> m_bytes;
+    StreamReserve m_reserve;
     std::function<void()> m_more;
-    bool m_full = false;
+    bool m_holding = false; // the network side holds off until `more`
     bool m_ended = false;
 };
 

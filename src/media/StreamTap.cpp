@@ -31,9 +31,12 @@ std::string lowered(std::string_view text) {
 } // namespace
 
 StreamTap::StreamTap(NetEngine& engine, const std::string& address,
-                     std::function<void(bool)> decided, QObject* parent)
+                     std::function<void(Verdict)> decided, QObject* parent)
     : QObject(parent), m_transfer(engine), m_feed(std::make_shared<StreamFeed>()),
       m_decided(std::move(decided)) {
+    m_headerClock.setSingleShot(true);
+    m_headerClock.setInterval(kHeaderMilliseconds);
+    connect(&m_headerClock, &QTimer::timeout, this, &StreamTap::headersTooSlow);
     CURL* e = m_transfer.handle();
     if (e == nullptr) {
         m_transfer.fail(CURLE_FAILED_INIT, [this](CURLcode code) { finished(code); });
@@ -44,6 +47,9 @@ StreamTap::StreamTap(NetEngine& engine, const std::string& address,
     curl_easy_setopt(e, CURLOPT_LOW_SPEED_TIME, kQuietSeconds);
     static curl_slist* const kAsk = curl_slist_append(nullptr, "Icy-MetaData: 1");
     curl_easy_setopt(e, CURLOPT_HTTPHEADER, kAsk);
+    // SHOUTcast-style servers answer a request for metadata with "ICY 200 OK".
+    static curl_slist* const kIcyOk = curl_slist_append(nullptr, "ICY 200 OK");
+    curl_easy_setopt(e, CURLOPT_HTTP200ALIASES, kIcyOk);
     curl_easy_setopt(e, CURLOPT_HEADERFUNCTION, &StreamTap::onHeader);
     curl_easy_setopt(e, CURLOPT_HEADERDATA, this);
     curl_easy_setopt(e, CURLOPT_WRITEFUNCTION, &StreamTap::onBody);
@@ -75,95 +81,59 @@ bool StreamTap::worthTrying(const std::string& address) {
     });
 }
 
-std::optional<std::string> StreamTap::extensionFor(const std::string& contentType) {
-    std::string type = lowered(contentType.substr(0, contentType.find(';')));
-    type.erase(std::remove_if(type.begin(), type.end(), [](char c) { return c == ' '; }),
-               type.end());
-    static constexpr std::array<std::pair<std::string_view, std::string_view>, 14> kTypes{{
-        {"audio/mpeg", "mp3"},
-        {"audio/mp3", "mp3"},
-        {"audio/aac", "aac"},
-        {"audio/aacp", "aac"},
-        {"audio/x-aac", "aac"},
-        {"audio/ogg", "ogg"},
-        {"application/ogg", "ogg"},
-        {"audio/opus", "opus"},
-        {"audio/flac", "flac"},
-        {"audio/x-flac", "flac"},
-        {"audio/wav", "wav"},
-        {"audio/x-wav", "wav"},
-        {"audio/wave", "wav"},
-        {"audio/vnd.wave", "wav"},
-    }};
-    for (const auto& [name, extension] : kTypes) {
-        if (type == name) {
-            return std::string(extension);
-        }
-    }
-    return std::nullopt;
-}
-
-// Runs inside libcurl: notes the interval of the answer that counts (the last, after redirects).
+// Runs inside libcurl: reads the answer's headers (those of the last answer count, after
+// redirects), within their bounds.
 size_t StreamTap::onHeader(char* data, size_t size, size_t count, void* self) {
     auto* tap = static_cast<StreamTap*>(self);
     const std::string_view line(data, size * count);
-    if (line.starts_with("HTTP/") || line.starts_with("ICY ")) {
-        tap->m_interval = 0;
-        tap->m_unreadableInterval = false;
+    if (!tap->m_headerClock.isActive() && !tap->m_verdict) {
+        tap->m_headerClock.start();
     }
-    const auto colon = line.find(':');
-    if (colon != std::string_view::npos && lowered(line.substr(0, colon)) == "icy-metaint") {
-        tap->m_interval = icyInterval(line.substr(colon + 1));
-        tap->m_unreadableInterval = tap->m_interval == 0;
+    if (!tap->m_answer.addLine(line)) {
+        return 0; // too long: ends the transfer
+    }
+    const long status = tap->m_answer.status();
+    if ((line == "\r\n" || line == "\n") && (status < 300 || status >= 400)) {
+        tap->m_headerClock.stop(); // the headers of the answer that counts have ended
     }
     return size * count;
 }
 
-// Is the answer a live audio stream? Looked at once, with the first bytes of its body.
-bool StreamTap::decide() {
-    CURL* e = m_transfer.handle();
-    long status = 0;
-    curl_easy_getinfo(e, CURLINFO_RESPONSE_CODE, &status);
-    curl_off_t length = -1;
-    curl_easy_getinfo(e, CURLINFO_CONTENT_LENGTH_DOWNLOAD_T, &length);
-    const char* type = nullptr;
-    curl_easy_getinfo(e, CURLINFO_CONTENT_TYPE, &type);
-    const auto extension = type != nullptr ? extensionFor(type) : std::nullopt;
-    // An interval that cannot be read would leave metadata in the audio: libVLC reads it.
-    if (status != 200 || length >= 0 || !extension || m_unreadableInterval) {
-        return false;
+// The verdict on the answer, told to the owner from the event loop.
+void StreamTap::decide(Verdict verdict) {
+    m_verdict = verdict;
+    m_headerClock.stop();
+    if (verdict == Verdict::Read) {
+        m_demux = std::make_unique<IcyDemux>(m_answer.interval());
+        m_feed->setRate(m_answer.bytesPerSecond());
+        QPointer<StreamTap> guard(this);
+        m_feed->setMore([guard] {
+            QMetaObject::invokeMethod(
+                guard, [guard] { guard->resume(); }, Qt::QueuedConnection);
+        });
     }
-    m_extension = *extension;
-    m_demux = std::make_unique<IcyDemux>(m_interval);
-    QPointer<StreamTap> guard(this);
-    m_feed->setMore([guard] {
-        QMetaObject::invokeMethod(
-            guard, [guard] { guard->resume(); }, Qt::QueuedConnection);
-    });
-    return true;
+    QMetaObject::invokeMethod(
+        this,
+        [this, verdict] {
+            if (auto decided = std::exchange(m_decided, {})) {
+                decided(verdict);
+            }
+        },
+        Qt::QueuedConnection);
 }
 
 // Runs inside libcurl: buffering only, and telling the listeners what arrived.
 size_t StreamTap::onBody(char* data, size_t size, size_t count, void* self) {
     auto* tap = static_cast<StreamTap*>(self);
     const size_t n = size * count;
-    if (!tap->m_reading) {
-        tap->m_reading = tap->decide();
-        QMetaObject::invokeMethod(
-            tap,
-            [tap, reading = *tap->m_reading] {
-                if (auto decided = std::exchange(tap->m_decided, {})) {
-                    decided(reading);
-                }
-            },
-            Qt::QueuedConnection);
+    if (!tap->m_verdict) {
+        tap->decide(tap->m_answer.verdict());
     }
-    if (!*tap->m_reading) {
-        return 0; // ends the transfer: the player opens the address itself
+    if (*tap->m_verdict != Verdict::Read) {
+        return 0; // ends the transfer: the player opens the address itself, or fails
     }
-    if (tap->m_feed->buffered() >= StreamFeed::kRoom) {
+    if (!tap->m_feed->wantsMore()) {
         tap->m_paused = true;
-        tap->m_feed->add({});        // marks the feed full, so that reading asks for more
         return CURL_WRITEFUNC_PAUSE; // the same bytes come again on resuming
     }
     tap->m_demux->feed(
@@ -191,13 +161,22 @@ void StreamTap::resume() {
     }
 }
 
+void StreamTap::headersTooSlow() {
+    if (!m_verdict) {
+        m_transfer.abort();
+        m_feed->end();
+        decide(Verdict::Refuse);
+    }
+}
+
 void StreamTap::finished(CURLcode) {
     m_feed->end();
-    if (auto decided = std::exchange(m_decided, {})) {
-        decided(false); // ended before a byte of body: not one to read this way
+    if (!m_verdict) {
+        // Ended before a byte of body: not one to read this way, or one that cannot be read.
+        decide(m_answer.verdict() == Verdict::Refuse ? Verdict::Refuse : Verdict::LetGo);
         return;
     }
-    if (m_reading.value_or(false)) {
+    if (*m_verdict == Verdict::Read) {
         emit ended();
     }
 }

@@ -2,10 +2,12 @@
 
 #include "net/IcyDemux.h"
 #include "net/NetEngine.h"
+#include "net/StreamAnswer.h"
 
 #include <QByteArray>
 #include <QObject>
 #include <QString>
+#include <QTimer>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -18,14 +20,21 @@ class StreamFeed;
 // A station's live stream read by the program itself, on one connection, so that what is
 // heard can also be kept: the body (ICY metadata removed) goes to libVLC through a feed and,
 // as it arrives, to whoever listens (a recording). Only a live audio stream is read this way:
-// an answer of 200 with an audio type and no length. Anything else (a playlist, a clip, video,
-// an error) is let go at once, and the player opens the address itself as before.
+// an answer of 200 (or SHOUTcast's "ICY 200 OK") with an audio type and no length. Anything
+// else (a playlist, a clip, video, an error) is let go at once, and the player opens the
+// address itself as before; an answer that cannot be read safely (headers that do not end,
+// an interval that cannot be used) is refused. Once the reserve is full the connection is read
+// in batches, not for every piece the station sends.
 class StreamTap : public QObject {
     Q_OBJECT
 public:
-    // `decided` comes later, from the event loop: true once the stream's first bytes arrived
-    // and it is one to read this way, false when it is not (its connection is closed then).
-    StreamTap(NetEngine& engine, const std::string& address, std::function<void(bool)> decided,
+    using Verdict = StreamAnswer::Verdict;
+    // Headers that have not ended this long after they began are refused.
+    static constexpr int kHeaderMilliseconds = 5000;
+
+    // `decided` comes later, from the event loop: Read once the stream's first bytes arrived
+    // and it is one to read this way; otherwise its connection is closed.
+    StreamTap(NetEngine& engine, const std::string& address, std::function<void(Verdict)> decided,
               QObject* parent = nullptr);
     // Closes the connection and ends the feed; listeners hear `closing` first.
     ~StreamTap() override;
@@ -33,14 +42,12 @@ public:
     // Whether an address is one to try this way: http or https, and not named as a playlist,
     // a manifest or a video file.
     static bool worthTrying(const std::string& address);
-    // The file name extension for a stream of this type ("mp3", "ogg"...), or nothing for a
-    // type that is not read this way.
-    static std::optional<std::string> extensionFor(const std::string& contentType);
-
     const std::shared_ptr<StreamFeed>& feed() const { return m_feed; }
-    std::string extension() const { return m_extension; }
+    std::string extension() const { return m_answer.extension(); }
     // The station names titles in its stream (it sends metadata).
-    bool namesTitles() const { return m_interval > 0; }
+    bool namesTitles() const { return m_answer.interval() > 0; }
+    // The station's name for itself, cleaned (empty when it gives none).
+    const std::string& stationName() const { return m_answer.name(); }
     // The title named last, as UTF-8 (empty before one).
     const std::string& title() const { return m_title; }
     // Audio bytes received so far.
@@ -57,18 +64,18 @@ signals:
 private:
     static size_t onHeader(char* data, size_t size, size_t count, void* self);
     static size_t onBody(char* data, size_t size, size_t count, void* self);
-    bool decide();
+    void decide(Verdict verdict);
     void resume();
     void finished(CURLcode code);
+    void headersTooSlow();
 
     Transfer m_transfer;
     std::shared_ptr<StreamFeed> m_feed;
-    std::function<void(bool)> m_decided;
-    std::optional<bool> m_reading; // decided: read this way, or not
-    std::size_t m_interval = 0;
-    bool m_unreadableInterval = false; // an icy-metaint that is not a usable number
+    std::function<void(Verdict)> m_decided;
+    StreamAnswer m_answer;
+    std::optional<Verdict> m_verdict;
+    QTimer m_headerClock;
     std::unique_ptr<IcyDemux> m_demux;
-    std::string m_extension;
     std::string m_title;
     qint64 m_audioBytes = 0;
     bool m_paused = false;

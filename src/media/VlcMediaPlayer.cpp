@@ -3,6 +3,7 @@
 #include "media/StreamFeed.h"
 #include "media/VideoWidget.h"
 #include "media/VlcStateMap.h"
+#include "net/StationText.h"
 #include "platform/DisplaySession.h"
 #include "platform/UrlOpener.h"
 
@@ -32,8 +33,27 @@ constexpr libvlc_event_type_t kPlayerEvents[] = {libvlc_MediaPlayerOpening,
 
 // How far a clock may run past a length before the length is taken for a live window.
 constexpr long long kLengthTolerance = 2000;
+// A clock that has stood this long while playing a stream the program reads means silence.
+constexpr qint64 kUnderrunMs = 500;
 // Longer than this, an unseekable stream's length is a placeholder, not a programme.
 constexpr long long kLongestClipMs = 12LL * 3600 * 1000;
+
+// The demuxer for a stream of the type a file name extension names.
+const char* demuxFor(const std::string& extension) {
+    if (extension == "mp3" || extension == "aac") {
+        return ":demux=es";
+    }
+    if (extension == "ogg" || extension == "opus") {
+        return ":demux=ogg";
+    }
+    if (extension == "flac") {
+        return ":demux=flac";
+    }
+    if (extension == "wav") {
+        return ":demux=wav";
+    }
+    return nullptr;
+}
 
 std::string trimmed(const std::string& text) {
     const auto first = text.find_first_not_of(" \t\r\n");
@@ -162,9 +182,11 @@ void VlcMediaPlayer::checkForStall() {
     }
     // libVLC does not report every change of a stream's artist and title: look each second.
     m_nowPlaying = streamTitle();
-    m_status = m_nowPlaying.empty() ? "Playing" : m_nowPlaying;
+    m_status = playingStatus();
     if (clockMoved()) {
         m_clockAdvanced.start();
+    } else if (m_tap && m_clockAdvanced.elapsed() >= kUnderrunMs) {
+        m_tap->feed()->underran(); // silence: what was kept has run out
     }
     libvlc_media_stats_t stats{};
     if (m_current && libvlc_media_get_stats(m_current.get(), &stats) &&
@@ -265,7 +287,7 @@ void VlcMediaPlayer::handle(const Report& report) {
     case libvlc_MediaMetaChanged:
         m_nowPlaying = streamTitle();
         if (m_state == PlayState::Playing) {
-            m_status = m_nowPlaying.empty() ? "Playing" : m_nowPlaying;
+            m_status = playingStatus();
         }
         break;
     default:
@@ -278,7 +300,7 @@ void VlcMediaPlayer::handle(const Report& report) {
 // playlist entry) is not one.
 std::string VlcMediaPlayer::streamTitle() const {
     if (m_tap && !m_tap->title().empty()) {
-        return trimmed(m_tap->title());
+        return m_tap->title(); // cleaned as it came
     }
     if (!m_current) {
         return {};
@@ -286,7 +308,7 @@ std::string VlcMediaPlayer::streamTitle() const {
     auto meta = [this](libvlc_meta_t type) {
         std::string text;
         if (char* value = libvlc_media_get_meta(m_current.get(), type)) {
-            text = trimmed(value);
+            text = cleanStationText(std::string_view(value));
             libvlc_free(value);
         }
         return text;
@@ -305,6 +327,10 @@ std::string VlcMediaPlayer::streamTitle() const {
     return artist.empty() ? title : artist + " - " + title;
 }
 
+std::string VlcMediaPlayer::playingStatus() const {
+    return m_nowPlaying.empty() ? "Playing" : m_nowPlaying;
+}
+
 void VlcMediaPlayer::confirmPlaying() {
     m_watchdog.stop();
     m_clockAdvanced.start();
@@ -312,7 +338,7 @@ void VlcMediaPlayer::confirmPlaying() {
     m_stallCheck.start();
     enter(playStateFor(libvlc_Playing));
     m_everPlayed = true;
-    m_status = m_nowPlaying.empty() ? "Playing" : m_nowPlaying;
+    m_status = playingStatus();
     qCInfo(lcMedia, "playing %s", m_url.c_str());
     applyAudioSettings();
     applyStretch();
@@ -362,32 +388,45 @@ void VlcMediaPlayer::openMedia(VlcMedia media) {
     m_status = "Connecting...";
     m_watchdog.start(m_options.openTimeoutMilliseconds);
     auto source = std::make_shared<VlcMedia>(std::move(media));
-    m_opening = std::make_unique<StreamTap>(m_network, address, [this, source](bool live) {
-        std::unique_ptr<StreamTap> tap = std::move(m_opening);
-        if (!live) {
-            tap.release()->deleteLater();
-            startMedia(std::move(*source));
-            return;
-        }
-        VlcMedia fed(libvlc_media_new_callbacks(m_instance.get(), &StreamFeed::open,
-                                                &StreamFeed::read, &StreamFeed::seek,
-                                                &StreamFeed::close, tap->feed().get()));
-        if (!fed) {
-            startMedia(std::move(*source));
-            return;
-        }
-        connect(tap.get(), &StreamTap::titleChanged, this, [this] {
-            m_nowPlaying = streamTitle();
-            if (m_state == PlayState::Playing) {
-                m_status = m_nowPlaying.empty() ? "Playing" : m_nowPlaying;
+    m_opening =
+        std::make_unique<StreamTap>(m_network, address, [this, source](StreamTap::Verdict verdict) {
+            std::unique_ptr<StreamTap> tap = std::move(m_opening);
+            if (verdict != StreamTap::Verdict::Read) {
+                tap.release()->deleteLater();
+                if (verdict == StreamTap::Verdict::Refuse) {
+                    openFailed("Could not connect");
+                } else {
+                    startMedia(std::move(*source));
+                }
+                return;
             }
+            VlcMedia fed(libvlc_media_new_callbacks(m_instance.get(), &StreamFeed::open,
+                                                    &StreamFeed::read, &StreamFeed::seek,
+                                                    &StreamFeed::close, tap->feed().get()));
+            if (!fed) {
+                startMedia(std::move(*source));
+                return;
+            }
+            // Told what the stream is, libVLC opens the one demuxer it needs instead of
+            // trying every one it has.
+            if (const char* demux = demuxFor(tap->extension())) {
+                libvlc_media_add_option(fed.get(), demux);
+            }
+            for (const char* option : StreamFeed::kReadAheadOptions) {
+                libvlc_media_add_option(fed.get(), option);
+            }
+            connect(tap.get(), &StreamTap::titleChanged, this, [this] {
+                m_nowPlaying = streamTitle();
+                if (m_state == PlayState::Playing) {
+                    m_status = playingStatus();
+                }
+            });
+            // The feed must outlive libVLC's reading: the tap goes only after the player stops.
+            StreamTap* reading = tap.get();
+            m_tap = std::move(tap);
+            startMedia(std::move(fed), reading);
+            m_tapSource = std::move(*source);
         });
-        // The feed must outlive libVLC's reading: the tap goes only after the player stops.
-        StreamTap* reading = tap.get();
-        m_tap = std::move(tap);
-        startMedia(std::move(fed), reading);
-        m_tapSource = std::move(*source);
-    });
 }
 
 void VlcMediaPlayer::startMedia(VlcMedia media) {
@@ -408,7 +447,7 @@ void VlcMediaPlayer::startMedia(VlcMedia media, StreamTap* keep) {
     m_demuxedBytes = 0;
     m_seekable = false;
     if (char* name = libvlc_media_get_meta(m_current.get(), libvlc_meta_Title)) {
-        m_mediaName = trimmed(name);
+        m_mediaName = cleanStationText(std::string_view(name));
         libvlc_free(name);
     } else {
         m_mediaName.clear();
@@ -544,6 +583,9 @@ void VlcMediaPlayer::applyAudioSettings() {
 // none: its clock runs past what it gives as its length (an HLS window), or it cannot be
 // sought and gives a length no programme has (an endless WAV header's 4 GiB).
 std::string VlcMediaPlayer::status() const {
+    if (m_state == PlayState::Playing && m_tap && m_tap->feed()->rebuffering()) {
+        return "Buffering...";
+    }
     if (m_videoElsewhere && m_state == PlayState::Playing) {
         return m_status + " - video in its own window";
     }

@@ -102,6 +102,8 @@ private:
     void enter(int state);
     bool clockMoved();
     std::string streamTitle() const;
+    // What the status line says while playing: the title, or "Playing".
+    std::string playingStatus() const;
     void confirmPlaying();
     void haltPlayback();
     void openFailed(const std::string& why);

@@ -1,8 +1,9 @@
 #include "net/IcyDemux.h"
 
+#include "net/StationText.h"
+
 #include <QString>
 #include <algorithm>
-#include <charconv>
 
 namespace lumo {
 
@@ -45,18 +46,6 @@ void IcyDemux::feed(std::string_view bytes, const Audio& audio, const Title& tit
     }
 }
 
-std::size_t icyInterval(std::string_view value) {
-    while (!value.empty() && (value.front() == ' ' || value.front() == '\t')) {
-        value.remove_prefix(1);
-    }
-    std::size_t interval = 0;
-    const auto [end, error] = std::from_chars(value.data(), value.data() + value.size(), interval);
-    if (error != std::errc{} || interval > IcyDemux::kLongestInterval) {
-        return 0;
-    }
-    return interval;
-}
-
 std::optional<std::string> icyStreamTitle(std::string_view block) {
     block = block.substr(0, block.find('\0'));
     constexpr std::string_view kKey = "StreamTitle='";
@@ -73,7 +62,7 @@ std::optional<std::string> icyStreamTitle(std::string_view block) {
     if (end == std::string_view::npos) {
         end = rest.size();
     }
-    return utf8OrLatin1(rest.substr(0, end));
+    return cleanStationText(utf8OrLatin1(rest.substr(0, end)));
 }
 
 std::string utf8OrLatin1(std::string_view text) {

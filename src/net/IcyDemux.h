@@ -17,7 +17,7 @@ public:
     using Audio = std::function<void(std::string_view audio)>;
     using Title = std::function<void(const std::string& title)>;
 
-    // Longest interval taken; a station naming a longer one is read as having no metadata.
+    // Longest interval taken (a station naming a longer one is refused, see StreamAnswer).
     static constexpr std::size_t kLongestInterval = 1 << 20;
 
     // `interval` 0: the body is all audio.
@@ -33,11 +33,9 @@ private:
     std::string m_metadata;
 };
 
-// The interval an "icy-metaint" header's value names; 0 when it names none that can be used.
-std::size_t icyInterval(std::string_view value);
-
-// The title a metadata block names (StreamTitle='...';), as UTF-8: text that is not valid
-// UTF-8 is taken as Latin-1, as older stations send it. Nothing when it names none.
+// The title a metadata block names (StreamTitle='...';), as clean UTF-8 (see
+// cleanStationText): text that is not valid UTF-8 is taken as Latin-1, as older stations send
+// it. Nothing when it names none.
 std::optional<std::string> icyStreamTitle(std::string_view block);
 
 // Text in UTF-8: kept when it is valid UTF-8, else read as Latin-1.

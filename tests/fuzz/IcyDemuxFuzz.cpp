@@ -1,5 +1,5 @@
 // The ICY demultiplexer on any body: whatever the cuts, the same audio and titles come out, the
-// audio is exactly the body less its metadata, and every title is valid UTF-8.
+// audio is exactly the body less its metadata, and every title is clean, valid UTF-8.
 #include "FuzzCheck.h"
 #include "net/IcyDemux.h"
 
@@ -49,6 +49,10 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, std::size_t siz
     for (const std::string& t : whole.titles) {
         const QString decoded = QString::fromUtf8(t.data(), static_cast<qsizetype>(t.size()));
         check(decoded.toStdString() == t, "titles are valid UTF-8");
+        for (const QChar c : decoded) {
+            check(c.category() != QChar::Other_Control && c.category() != QChar::Other_Format,
+                  "titles hold no control or format character");
+        }
     }
     return 0;
 }

@@ -251,15 +251,33 @@ void LoopbackHttpServer::sendLive(int client, const Resource& resource, bool wit
     const bool titled = !resource.icyTitle.empty() || resource.makeTitle;
     const bool icy = withMetadata && titled;
     // Stations name themselves in icy- headers, whether or not metadata was asked for.
-    const std::string header = "HTTP/1.0 200 OK\r\nContent-Type: " + resource.contentType +
-                               (titled ? "\r\nicy-name: Loopback" : "") +
-                               (icy ? "\r\nicy-metaint: " + std::to_string(kIcyInterval) : "") +
-                               "\r\nConnection: close\r\n\r\n";
+    const std::string named =
+        resource.namedInterval.empty() ? std::to_string(kIcyInterval) : resource.namedInterval;
+    const std::string header =
+        resource.statusLine + "\r\nContent-Type: " + resource.contentType +
+        (titled ? "\r\nicy-name: Loopback" : "") +
+        (icy || (withMetadata && !resource.namedInterval.empty()) ? "\r\nicy-metaint: " + named
+                                                                  : "") +
+        "\r\nConnection: close\r\n\r\n";
+    if (resource.endlessHeaders) {
+        const std::string line = "X-Filler: " + std::string(1000, 'x') + "\r\n";
+        if (!sendAll(client, header.data(), header.size() - 2)) { // no blank line: no end
+            return;
+        }
+        while (!m_stopping && sendAll(client, line.data(), line.size())) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(resource.headerLineMilliseconds));
+        }
+        return;
+    }
     std::size_t sent = 0;
     // The body, with a metadata block after every interval's worth of it.
     auto sendBody = [&](std::string_view data) {
         while (!data.empty()) {
             const std::size_t room = icy ? kIcyInterval - sent % kIcyInterval : data.size();
+            if (resource.holdAfter > 0 && sent < resource.holdAfter &&
+                sent + std::min(room, data.size()) >= resource.holdAfter) {
+                std::this_thread::sleep_for(std::chrono::milliseconds(resource.holdMilliseconds));
+            }
             const std::size_t take = std::min(room, data.size());
             if (!sendAll(client, data.data(), take)) {
                 return false;

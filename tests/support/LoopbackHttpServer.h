@@ -40,6 +40,18 @@ public:
         int jitterMilliseconds = 0;
         // Live: after this many bytes of body the server goes quiet, the connection held open.
         std::size_t stallAfter = 0;
+        // Live: after `holdAfter` bytes of body the server holds its data back once, for this
+        // long, then sends what it owes at once (as a network that holds the data does).
+        std::size_t holdAfter = 0;
+        int holdMilliseconds = 0;
+        // Live: the answer's first line, and the interval it names when asked for metadata
+        // (the text as sent; empty names the one it uses).
+        std::string statusLine = "HTTP/1.0 200 OK";
+        std::string namedInterval;
+        // Live: header lines sent for ever, never ending the headers, one every this many
+        // milliseconds (0: as fast as they go).
+        bool endlessHeaders = false;
+        int headerLineMilliseconds = 0;
         // Documents: false answers without byte ranges, as simple servers do.
         bool seekable = true;
         // Answered with a redirect ("302 Found") to this address when set.

@@ -1,0 +1,153 @@
+// Live streams the player reads itself, from servers on 127.0.0.1 that answer as real stations
+// do: SHOUTcast's "ICY 200 OK", streams without titles, hostile titles and headers, and a
+// network that holds the data back.
+#include "EventWait.h"
+#include "Ffmpeg.h"
+#include "LoopbackHttpServer.h"
+#include "TempFolder.h"
+#include "media/StreamFeed.h"
+#include "media/VlcMediaPlayer.h"
+#include "net/NetEngine.h"
+
+#include <fstream>
+#include <gtest/gtest.h>
+#include <iterator>
+
+namespace lumo {
+namespace {
+
+constexpr int kPatience = 15000;
+constexpr int kMp3Rate = 16000; // 128 kbit/s
+
+class LiveStreamTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        test::TempFolder folder;
+        const auto path = folder.path() / "tone.mp3";
+        ASSERT_TRUE(test::runFfmpeg({"-f", "lavfi", "-i", "sine=frequency=440:duration=20", "-c:a",
+                                     "libmp3lame", "-b:a", "128k", "-write_xing", "0",
+                                     QString::fromStdString(path.string())}));
+        std::ifstream in(path, std::ios::binary);
+        mp3() = std::string(std::istreambuf_iterator<char>(in), {});
+        ASSERT_GT(mp3().size(), 100000U);
+    }
+    static std::string& mp3() {
+        static std::string bytes;
+        return bytes;
+    }
+
+    void SetUp() override {
+        VlcMediaPlayer::Options options;
+        options.vlcArguments = {"--aout=dummy", "--vout=dummy"};
+        player = std::make_unique<VlcMediaPlayer>(nullptr, network, options);
+        ASSERT_TRUE(player->isValid());
+    }
+
+    // A live MP3 station at its real rate.
+    static test::LoopbackHttpServer::Resource station(std::string title = "Artist - Song") {
+        test::LoopbackHttpServer::Resource live{"audio/mpeg", mp3(), false, kMp3Rate};
+        live.icyTitle = std::move(title);
+        return live;
+    }
+
+    bool playsReadingItself(const std::string& path) {
+        player->setURL(server.url(path));
+        return test::waitUntil(
+            [&] {
+                return player->playState() == PlayState::Playing && player->streamTap() != nullptr;
+            },
+            kPatience);
+    }
+
+    test::LoopbackHttpServer server;
+    NetEngine network;
+    std::unique_ptr<VlcMediaPlayer> player;
+};
+
+TEST_F(LiveStreamTest, ShoutcastAnswersAndStreamsWithoutTitlesAreReadOnOneConnection) {
+    auto shoutcast = station("Caf\xe9 del Mar - Latin-1");
+    shoutcast.statusLine = "ICY 200 OK";
+    server.serve("/shoutcast", shoutcast);
+    ASSERT_TRUE(playsReadingItself("/shoutcast")) << player->status();
+    EXPECT_TRUE(test::waitUntil(
+        [&] { return player->nowPlaying() == "Caf\xc3\xa9 del Mar - Latin-1"; }, kPatience))
+        << player->nowPlaying();
+    EXPECT_TRUE(player->streamTap()->namesTitles());
+    EXPECT_EQ(player->streamTap()->stationName(), "Loopback");
+    EXPECT_EQ(server.requestCount("/shoutcast"), 1);
+
+    auto untitled = station("");
+    untitled.namedInterval = "0";
+    server.serve("/untitled", untitled);
+    ASSERT_TRUE(playsReadingItself("/untitled")) << player->status();
+    EXPECT_FALSE(player->streamTap()->namesTitles());
+    EXPECT_EQ(player->status(), "Playing");
+    EXPECT_EQ(server.requestCount("/untitled"), 1);
+}
+
+// What cannot be read safely fails at once, on the one connection, instead of being handed to
+// libVLC to be fetched again.
+TEST_F(LiveStreamTest, EndlessHeadersAndUnusableIntervalsAreRefused) {
+    auto flood = station("");
+    flood.endlessHeaders = true;
+    server.serve("/flood", flood);
+    auto trickle = flood;
+    trickle.headerLineMilliseconds = 250;
+    server.serve("/trickle", trickle);
+    auto huge = station("");
+    huge.namedInterval = "2000000";
+    server.serve("/huge", huge);
+    for (const std::string path : {"/flood", "/trickle", "/huge"}) {
+        player->setURL(server.url(path));
+        ASSERT_TRUE(
+            test::waitUntil([&] { return player->playState() == PlayState::Ready; }, kPatience))
+            << path << ": " << player->status();
+        EXPECT_EQ(player->status(), "Could not connect") << path;
+        EXPECT_EQ(server.requestCount(path), 1) << path;
+    }
+}
+
+TEST_F(LiveStreamTest, TitlesAreCleanedWhereTheyEnter) {
+    server.serve("/hostile", station("  Line one\nLine two\x1b[31m \x01 end\xe2\x80\xae  "));
+    ASSERT_TRUE(playsReadingItself("/hostile")) << player->status();
+    ASSERT_TRUE(test::waitUntil([&] { return !player->nowPlaying().empty(); }, kPatience));
+    EXPECT_EQ(player->nowPlaying(), "Line one Line two [31m end");
+    EXPECT_EQ(player->status(), player->nowPlaying());
+}
+
+// A station that sends no burst at connect, held back for longer than the reserve lasts: the
+// status line says so instead of showing the title over silence, and once the data is back
+// the title returns with a larger reserve.
+TEST_F(LiveStreamTest, AHoldLongerThanTheReserveShowsBufferingThenTheTitleAgain) {
+    auto held = station();
+    held.holdAfter = 5 * kMp3Rate;
+    held.holdMilliseconds = 4000;
+    server.serve("/held", held);
+    ASSERT_TRUE(playsReadingItself("/held")) << player->status();
+    const std::shared_ptr<StreamFeed> feed = player->streamTap()->feed();
+    EXPECT_TRUE(test::waitUntil([&] { return player->status() == "Buffering..."; }, kPatience))
+        << player->status();
+    EXPECT_TRUE(test::waitUntil([&] { return player->status() == "Artist - Song"; }, kPatience))
+        << player->status();
+    const StreamReserve reserve = feed->reserve();
+    EXPECT_EQ(reserve.underruns(), 1);
+    EXPECT_GT(reserve.targetMs(), StreamReserve::kFirstMs);
+    EXPECT_EQ(player->playState(), PlayState::Playing);
+    EXPECT_EQ(server.requestCount("/held"), 1);
+}
+
+// A hold shorter than the reserve is not heard: nothing underruns.
+TEST_F(LiveStreamTest, AShortHoldIsCoveredByTheReserve) {
+    auto held = station();
+    held.holdAfter = 5 * kMp3Rate;
+    held.holdMilliseconds = 500;
+    server.serve("/short-hold", held);
+    ASSERT_TRUE(playsReadingItself("/short-hold")) << player->status();
+    const std::shared_ptr<StreamFeed> feed = player->streamTap()->feed();
+    test::runFor(8000);
+    EXPECT_EQ(feed->reserve().underruns(), 0);
+    EXPECT_EQ(player->status(), "Artist - Song");
+}
+
+} // namespace
+} // namespace lumo
