@@ -18,7 +18,7 @@ std::size_t StreamReserve::bytesFor(int ms) const {
 bool StreamReserve::mayTake(std::size_t level, bool ended, std::int64_t nowMs) {
     if (m_filling && (ended || level >= target())) {
         m_filling = false;
-        m_kept = std::min(level, bytesFor(kLongestMs));
+        m_kept = 0; // libVLC takes its share at once: the level after that is what stays
         m_releasedAt = nowMs;
         m_takenSince = 0;
     }
@@ -51,17 +51,20 @@ void StreamReserve::added(std::size_t level) {
     }
 }
 
+std::size_t StreamReserve::batch() const {
+    return std::min({m_kept / 2, bytesFor(1000), kMostBatch});
+}
+
 std::size_t StreamReserve::highMark() const {
-    if (m_filling) {
-        return m_most; // everything that comes is wanted now
+    // While it fills everything that comes is wanted; and a batch too small to matter is none.
+    if (m_filling || batch() < kLeastBatch) {
+        return m_most;
     }
-    return std::clamp(std::max(m_kept, target()), std::size_t{1}, m_most);
+    return m_kept - batch() / 4; // near the top: the level hardly rises above it again
 }
 
 std::size_t StreamReserve::lowMark() const {
-    const std::size_t high = highMark();
-    const std::size_t batch = std::min({high / 2, bytesFor(1000), kMostBatch});
-    return high - batch;
+    return highMark() == m_most ? m_most : m_kept - batch();
 }
 
 } // namespace lumo

@@ -19,6 +19,8 @@ public:
     static constexpr int kLongestMs = 8000;
     // At most this much is left to the kernel between two reads of the network.
     static constexpr std::size_t kMostBatch = 32 * 1024;
+    // Less than this is read as it comes.
+    static constexpr std::size_t kLeastBatch = 2 * 1024;
     // 128 kbit/s, until the station names its rate or it is measured.
     static constexpr std::size_t kDefaultRate = 16000;
     // The rate is measured from what libVLC takes over this long.
@@ -43,12 +45,14 @@ public:
     int underruns() const { return m_underruns; }
     int targetMs() const { return m_targetMs; }
     std::size_t target() const { return bytesFor(m_targetMs); }
-    // The network side holds off at this level and reads again below the low mark.
+    // The network side holds off near the highest level the feed has reached since the reserve
+    // filled (what the kernel keeps meanwhile is reserve too), and reads again a batch lower.
     std::size_t highMark() const;
     std::size_t lowMark() const;
 
 private:
     std::size_t bytesFor(int ms) const;
+    std::size_t batch() const;
 
     std::size_t m_most;
     std::size_t m_rate = kDefaultRate;
@@ -56,7 +60,7 @@ private:
     int m_targetMs = kFirstMs;
     bool m_filling = true;
     int m_underruns = 0;
-    std::size_t m_kept = 0; // the level reached since the reserve last filled
+    std::size_t m_kept = 0; // the highest level since the reserve last filled
     std::int64_t m_releasedAt = -1;
     std::size_t m_takenSince = 0;
 };

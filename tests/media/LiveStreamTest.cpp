@@ -149,5 +149,28 @@ TEST_F(LiveStreamTest, AShortHoldIsCoveredByTheReserve) {
     EXPECT_EQ(player->status(), "Artist - Song");
 }
 
+// A station that bursts at connect, as Icecast does: the burst is kept as reserve, so a hold of
+// three seconds is not heard, and the network is read in batches against it.
+TEST_F(LiveStreamTest, ABurstAtConnectIsKeptAsReserveAndReadInBatches) {
+    auto bursting = station();
+    bursting.loopFrom = 64 * 1024; // sent at once, then the rest at the stream's rate
+    bursting.holdAfter = bursting.loopFrom + 6 * kMp3Rate;
+    bursting.holdMilliseconds = 3000;
+    server.serve("/burst", bursting);
+    ASSERT_TRUE(playsReadingItself("/burst")) << player->status();
+    const std::shared_ptr<StreamFeed> feed = player->streamTap()->feed();
+    bool heldOff = false;
+    test::waitUntil(
+        [&] {
+            heldOff = heldOff || feed->holding();
+            return false;
+        },
+        14000);
+    EXPECT_TRUE(heldOff);
+    EXPECT_GT(feed->reserve().highMark(), 32U * 1024);
+    EXPECT_EQ(feed->reserve().underruns(), 0);
+    EXPECT_EQ(player->status(), "Artist - Song");
+}
+
 } // namespace
 } // namespace lumo
