@@ -32,9 +32,10 @@ own_read_ahead=(
     "--prefetch-read-size=$(( $(sed -n 's/.*kNetworkReadBytes = \([0-9]*\) \* \([0-9]*\);.*/\1 * \2/p' "$LUMO_ROOT/src/media/VlcMediaPlayer.h") ))"
 )
 
-# tone_app URL: the player's copy, playing URL as its default station.
+# tone_app URL: the player's copy (of $LUMO_BENCH_EXE when set, to compare another build),
+# playing URL as its default station.
 tone_app() {
     mkdir -p "$work/app"
-    cp "$LUMO_BUILD/src/Lumo" "$work/app/Lumo"
+    cp "${LUMO_BENCH_EXE:-$LUMO_BUILD/src/Lumo}" "$work/app/Lumo"
     printf '"RADIO","Bench Tone","","%s","NONE"\r\n' "$1" > "$work/app/DEFAULT"
 }

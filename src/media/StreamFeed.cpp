@@ -22,7 +22,7 @@ void StreamFeed::add(std::string_view bytes) {
         }
         bytes = bytes.substr(0, kRoom - std::min(kRoom, m_bytes.size()));
         m_bytes.insert(m_bytes.end(), bytes.begin(), bytes.end());
-        m_reserve.added(m_bytes.size());
+        m_reserve.added(m_bytes.size(), nowMs());
     }
     m_arrived.notify_all();
 }

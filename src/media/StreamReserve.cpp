@@ -18,7 +18,8 @@ std::size_t StreamReserve::bytesFor(int ms) const {
 bool StreamReserve::mayTake(std::size_t level, bool ended, std::int64_t nowMs) {
     if (m_filling && (ended || level >= target())) {
         m_filling = false;
-        m_kept = 0; // libVLC takes its share at once: the level after that is what stays
+        m_kept = 0;
+        m_keptAt = nowMs;
         m_releasedAt = nowMs;
         m_takenSince = 0;
     }
@@ -45,9 +46,12 @@ void StreamReserve::underran() {
     }
 }
 
-void StreamReserve::added(std::size_t level) {
-    if (!m_filling) {
-        m_kept = std::min(std::max(m_kept, level), bytesFor(kLongestMs));
+void StreamReserve::added(std::size_t level, std::int64_t nowMs) {
+    // The highest level, or the level now when that has not been reached for a while (libVLC
+    // took its share of what was there when the reserve filled).
+    if (!m_filling && (level >= m_kept || nowMs - m_keptAt > kSettleMs)) {
+        m_kept = std::min(level, bytesFor(kLongestMs));
+        m_keptAt = nowMs;
     }
 }
 

@@ -25,6 +25,8 @@ public:
     static constexpr std::size_t kDefaultRate = 16000;
     // The rate is measured from what libVLC takes over this long.
     static constexpr std::int64_t kMeasureMs = 4000;
+    // A highest level not reached again for this long gives way to the level now.
+    static constexpr std::int64_t kSettleMs = 2000;
 
     explicit StreamReserve(std::size_t most) : m_most(most) {}
 
@@ -39,7 +41,7 @@ public:
     // libVLC found nothing while playing: fill again, to a larger reserve.
     void underran();
     // Bytes were added and `level` now wait.
-    void added(std::size_t level);
+    void added(std::size_t level, std::int64_t nowMs);
 
     bool filling() const { return m_filling; }
     int underruns() const { return m_underruns; }
@@ -60,7 +62,8 @@ private:
     int m_targetMs = kFirstMs;
     bool m_filling = true;
     int m_underruns = 0;
-    std::size_t m_kept = 0; // the highest level since the reserve last filled
+    std::size_t m_kept = 0; // the highest level of late, since the reserve last filled
+    std::int64_t m_keptAt = 0;
     std::int64_t m_releasedAt = -1;
     std::size_t m_takenSince = 0;
 };

@@ -17,13 +17,18 @@ TEST(StreamReserveTest, FillsThenGrowsAfterEachUnderrunUpToItsLongest) {
     EXPECT_EQ(reserve.highMark(), kMost) << "while it fills, all that comes is wanted";
     EXPECT_TRUE(reserve.mayTake(first, false, 10));
     EXPECT_FALSE(reserve.filling());
-    reserve.added(3000);
+    reserve.added(3000, 20);
     EXPECT_EQ(reserve.highMark(), kMost) << "too little to read in batches";
 
-    // A burst at connect is kept as reserve: the network holds off at the level it reached.
-    reserve.added(65536);
+    // A burst at connect is kept as reserve: the network holds off near the level it reached,
+    // and once libVLC has taken its share, near the level that stays.
+    reserve.added(65536, 30);
     EXPECT_EQ(reserve.highMark(), 65536U - 4000U);
     EXPECT_EQ(reserve.lowMark(), 65536U - 16000U);
+    reserve.added(50000, 40);
+    EXPECT_EQ(reserve.highMark(), 65536U - 4000U);
+    reserve.added(50000, 40 + StreamReserve::kSettleMs + 1);
+    EXPECT_EQ(reserve.highMark(), 50000U - 4000U);
 
     reserve.underran();
     EXPECT_TRUE(reserve.filling());
@@ -44,7 +49,7 @@ TEST(StreamReserveTest, FillsThenGrowsAfterEachUnderrunUpToItsLongest) {
 TEST(StreamReserveTest, ItsRateIsMeasuredFromWhatLibVlcTakesUnlessTheStationNamedIt) {
     StreamReserve guessed(kMost);
     ASSERT_TRUE(guessed.mayTake(kMost, false, 0));
-    guessed.added(kMost);
+    guessed.added(kMost, 0);
     for (std::int64_t at = 100; at <= StreamReserve::kMeasureMs; at += 100) {
         guessed.took(4800, at); // 48,000 bytes a second
     }
