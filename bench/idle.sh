@@ -7,14 +7,21 @@
 # tend to run just as a tick is taken), wake-ups per second (voluntary and
 # involuntary context switches of all threads), and at the end the resident set, the
 # proportional set (Pss) and private memory (Private_Clean + Private_Dirty of smaps_rollup).
-# Prints medians and the ratios to the floor.
-#   bench/idle.sh [seconds, default 30] [rounds, default 3] [live|clip, default live]
+# Prints medians and the ratios to the floor, and the libVLC modules each loaded that the other
+# did not (from /proc/PID/maps).
+#   bench/idle.sh [seconds, default 30] [rounds, default 3] [live|clip|mp3|aac, default live]
+# live and clip are the tone served by the benchmarks' own server; mp3 and aac are a 128 kbit/s
+# live stream from Debian's Icecast fed by ffmpeg, as real stations are served.
 source "$(dirname "${BASH_SOURCE[0]}")/../scripts/common.sh"
 
 SECONDS_EACH="${1:-30}"
 ROUNDS="${2:-3}"
 WHAT="${3:-live}"
 source "$(dirname "${BASH_SOURCE[0]}")/tone.sh"
+if [ "$WHAT" = mp3 ] || [ "$WHAT" = aac ]; then
+    source "$(dirname "${BASH_SOURCE[0]}")/icecast.sh"
+    url="$icecast_url/$WHAT"
+fi
 tone_app "$url"
 export HOME="$work" XDG_DATA_HOME="$work/data" XDG_CONFIG_HOME="$work/config"
 
@@ -36,6 +43,7 @@ measure() {
     sleep "$SECONDS_EACH"
     t1=$(run_ns "$target"); s1=$(switches "$target")
     local rss pss private
+    grep -o '[^/ ]*_plugin\.so' "/proc/$target/maps" 2>/dev/null | sort -u > "$work/modules.new" || true
     rss=$(rollup "$target" Rss); pss=$(rollup "$target" Pss)
     private=$(( $(rollup "$target" Private_Clean) + $(rollup "$target" Private_Dirty) ))
     kill "$pid" 2>/dev/null; pkill -P "$pid" 2>/dev/null || true
@@ -49,7 +57,9 @@ measure() {
 echo "playing $url ($WHAT), $SECONDS_EACH s measured after 5 s, $ROUNDS rounds"
 for round in $(seq "$ROUNDS"); do
     measure "$work/app/Lumo" >> "$work/lumo.txt"
+    mv "$work/modules.new" "$work/modules.lumo"
     measure "$LUMO_BUILD/bench/lumo_bench_floor" "$url" "${own_read_ahead[@]}" >> "$work/floor.txt"
+    mv "$work/modules.new" "$work/modules.floor"
     measure "${as_user[@]}" cvlc --no-video-title-show "$url" >> "$work/cvlc.txt"
     echo "round $round: lumo $(tail -n1 "$work/lumo.txt") | floor $(tail -n1 "$work/floor.txt") | cvlc $(tail -n1 "$work/cvlc.txt")  (CPU %, wake-ups/s, RSS, Pss, private KiB)"
 done
@@ -64,3 +74,5 @@ for what in "1 CPU per cent" "2 wake-ups per second" "3 resident KiB" "4 proport
         "$(col floor "$c")" "$(col cvlc "$c")" "$(ratio "$(col lumo "$c")" "$(col floor "$c")")"
 done
 echo "aims: CPU <= 1.10, wake-ups <= floor + 10/s, resident <= 1.15, private <= 1.3 (x floor)"
+echo "libVLC modules only Lumo loaded: $(comm -23 "$work/modules.lumo" "$work/modules.floor" | tr '\n' ' ')"
+echo "libVLC modules only the floor loaded: $(comm -13 "$work/modules.lumo" "$work/modules.floor" | tr '\n' ' ')"

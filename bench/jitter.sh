@@ -23,6 +23,8 @@ pulseaudio --daemonize=no -n --exit-idle-time=-1 --log-target=stderr --log-level
     2> "$work/pulse.log" &
 for _ in $(seq 50); do pactl info > /dev/null 2>&1 && break; sleep 0.1; done
 pactl set-default-sink bench
+# Silence played all along keeps the sink running, so that the recording starts with the player.
+pacat -d bench --raw --format=s16le --rate=44100 --channels=2 < /dev/zero &
 chmod 777 "$work/pulse.socket" 2>/dev/null || true
 
 ffmpeg -nostdin -loglevel error -f lavfi -i "sine=frequency=440:duration=60" -c:a libmp3lame \

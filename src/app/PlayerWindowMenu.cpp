@@ -9,6 +9,7 @@
 #include "desktop/SongNotifier.h"
 #include "media/MediaPlayer.h"
 #include "platform/ClickLabel.h"
+#include "platform/MessageBoxes.h"
 #include "platform/PlainText.h"
 
 #include <QActionGroup>
@@ -78,10 +79,10 @@ QMenu* PlayerWindow::openMenu(QPoint where) {
                                               : QStringLiteral("Add to Favourites"));
     keep->setEnabled(!station.name.empty() && !station.streamUrl.empty());
     connect(keep, &QAction::triggered, this, [this, station, favourite] {
-        if (favourite) {
-            m_favourites->remove(station.kind, station.name);
-        } else {
-            m_favourites->add(station);
+        const bool saved = favourite ? m_favourites->remove(station.kind, station.name)
+                                     : m_favourites->add(station);
+        if (!saved) {
+            messages().show(kFavouritesNotSaved, MessageBoxes::Icon::Stop);
         }
     });
     QAction* record = menu->addAction(QStringLiteral("Record"));

@@ -2,6 +2,7 @@
 
 #include "catalogue/FieldReader.h"
 #include "catalogue/FieldWriter.h"
+#include "catalogue/OwnFile.h"
 #include "platform/AppFolder.h"
 
 #include <QDateTime>
@@ -10,7 +11,7 @@ namespace lumo {
 
 TitleHistory::TitleHistory(std::filesystem::path file) : m_file(std::move(file)) {
     m_writer.setMaxThreadCount(1);
-    const auto bytes = readWholeFile(m_file);
+    const auto bytes = readOwnFile(m_file);
     if (!bytes) {
         return;
     }
@@ -78,7 +79,7 @@ void TitleHistory::save() {
                 bytes = std::move(*unwritten->bytes);
                 unwritten->bytes.reset();
             }
-            replaceFileAtomically(file, bytes);
+            writeOwnFile(file, bytes);
         }
     });
 }

@@ -2,63 +2,88 @@
 
 #include "catalogue/FieldReader.h"
 #include "catalogue/FieldWriter.h"
+#include "catalogue/OwnFile.h"
 #include "catalogue/StationRecord.h"
-#include "platform/AppFolder.h"
 
 #include <algorithm>
 
 namespace lumo {
 
-Favourites::Favourites(std::filesystem::path file) : m_file(std::move(file)) {
-    const auto bytes = readWholeFile(m_file);
-    if (!bytes) {
-        return;
+namespace {
+
+std::string keyOf(const std::string& kind, const std::string& name) {
+    return kind + '\n' + name;
+}
+
+} // namespace
+
+bool Favourites::List::contains(const std::string& kind, const std::string& name) const {
+    return keys.contains(keyOf(kind, name));
+}
+
+void Favourites::List::add(const Station& station) {
+    if (!station.name.empty() && !station.streamUrl.empty() &&
+        keys.insert(keyOf(station.kind, station.name)).second) {
+        stations.push_back(station);
     }
-    FieldReader reader(*bytes);
-    while (const auto station = readStation(reader)) {
-        if (!station->name.empty() && !station->streamUrl.empty() &&
-            !contains(station->kind, station->name)) {
-            m_stations.push_back(*station);
+}
+
+Favourites::Favourites(std::filesystem::path file) : m_file(std::move(file)), m_list(read()) {}
+
+Favourites::List Favourites::read() const {
+    List list;
+    if (const auto text = readOwnFile(m_file)) {
+        FieldReader reader(*text);
+        while (const auto station = readStation(reader)) {
+            list.add(*station);
         }
     }
+    return list;
 }
 
 std::vector<Station> Favourites::ofKind(const std::string& kind) const {
     std::vector<Station> found;
-    std::ranges::copy_if(m_stations, std::back_inserter(found),
+    std::ranges::copy_if(m_list.stations, std::back_inserter(found),
                          [&](const Station& s) { return s.kind == kind; });
     return found;
 }
 
 bool Favourites::contains(const std::string& kind, const std::string& name) const {
-    return std::ranges::any_of(m_stations,
-                               [&](const Station& s) { return s.kind == kind && s.name == name; });
+    return m_list.contains(kind, name);
 }
 
 bool Favourites::add(const Station& station) {
-    if (station.name.empty() || contains(station.kind, station.name)) {
+    if (station.name.empty()) {
         return true;
     }
-    std::vector<Station> stations = m_stations;
-    stations.push_back(station);
-    return save(stations);
+    List list = read(); // what another player kept meanwhile stays
+    if (list.contains(station.kind, station.name) && contains(station.kind, station.name)) {
+        return true;
+    }
+    list.add(station);
+    return save(std::move(list));
 }
 
 bool Favourites::remove(const std::string& kind, const std::string& name) {
-    std::vector<Station> stations = m_stations;
-    std::erase_if(stations, [&](const Station& s) { return s.kind == kind && s.name == name; });
-    return stations.size() == m_stations.size() || save(stations);
+    List list = read();
+    if (!list.contains(kind, name) && !contains(kind, name)) {
+        return true;
+    }
+    std::erase_if(list.stations,
+                  [&](const Station& s) { return s.kind == kind && s.name == name; });
+    list.keys.erase(keyOf(kind, name));
+    return save(std::move(list));
 }
 
-bool Favourites::save(const std::vector<Station>& stations) {
+bool Favourites::save(List list) {
     FieldWriter writer;
-    for (const Station& station : stations) {
+    for (const Station& station : list.stations) {
         writeStation(writer, station);
     }
-    if (!replaceFileAtomically(m_file, writer.bytes())) {
+    if (!writeOwnFile(m_file, writer.bytes())) {
         return false;
     }
-    m_stations = stations;
+    m_list = std::move(list);
     return true;
 }
 

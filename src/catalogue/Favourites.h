@@ -4,19 +4,24 @@
 
 #include <filesystem>
 #include <string>
+#include <unordered_set>
 #include <vector>
 
 namespace lumo {
 
+// What the listener is told when the favourites file could not be written.
+inline constexpr const char* kFavouritesNotSaved = "Failed to Save Favourites";
+
 // The listener's favourite stations, in the order they were added, kept in "\FAVOURITES" in
 // the application folder (the default station file's record syntax, one record each). Each is
-// a record of its own: it plays whether or not the station list still holds it. The file is
-// replaced whole through a temporary file; when that fails, nothing changes.
+// a record of its own: it plays whether or not the station list still holds it. Before each
+// change the file is read again, so that what another player kept there meanwhile stays; it is
+// then replaced whole (see OwnFile.h). When that fails, nothing changes.
 class Favourites {
 public:
     explicit Favourites(std::filesystem::path file);
 
-    const std::vector<Station>& all() const { return m_stations; }
+    const std::vector<Station>& all() const { return m_list.stations; }
     std::vector<Station> ofKind(const std::string& kind) const;
     bool contains(const std::string& kind, const std::string& name) const;
     // False when the file could not be written (the favourites are then as before). Adding a
@@ -25,10 +30,17 @@ public:
     bool remove(const std::string& kind, const std::string& name);
 
 private:
-    bool save(const std::vector<Station>& stations);
+    struct List {
+        std::vector<Station> stations;
+        std::unordered_set<std::string> keys; // kind and name: a look-up, not a scan
+        bool contains(const std::string& kind, const std::string& name) const;
+        void add(const Station& station);
+    };
+    List read() const;
+    bool save(List list);
 
     std::filesystem::path m_file;
-    std::vector<Station> m_stations;
+    List m_list;
 };
 
 } // namespace lumo

@@ -77,6 +77,23 @@ bool isValidUtf8(std::string_view bytes) {
     return true;
 }
 
+namespace {
+
+void appendWindows1252(std::string& out, std::string_view bytes) {
+    for (const char byte : bytes) {
+        const auto c = static_cast<unsigned char>(byte);
+        if (c < 0x80) {
+            out += byte;
+        } else if (c < 0xA0) {
+            appendUtf8(out, kHighControls[c - 0x80]);
+        } else {
+            appendUtf8(out, c);
+        }
+    }
+}
+
+} // namespace
+
 std::string catalogueTextAsUtf8(std::string_view bytes) {
     if (isValidUtf8(bytes)) {
         if (bytes.starts_with(kByteOrderMark)) {
@@ -86,14 +103,25 @@ std::string catalogueTextAsUtf8(std::string_view bytes) {
     }
     std::string out;
     out.reserve(bytes.size() + bytes.size() / 8);
-    for (const char byte : bytes) {
-        const auto c = static_cast<unsigned char>(byte);
-        if (c < 0x80) {
-            out += byte;
-        } else if (c < 0xA0) {
-            appendUtf8(out, kHighControls[c - 0x80]);
+    appendWindows1252(out, bytes);
+    return out;
+}
+
+std::string ownFileTextAsUtf8(std::string_view bytes) {
+    if (bytes.starts_with(kByteOrderMark)) {
+        bytes.remove_prefix(kByteOrderMark.size());
+    }
+    std::string out;
+    out.reserve(bytes.size() + bytes.size() / 8);
+    while (!bytes.empty()) {
+        const auto end = bytes.find('\n');
+        const std::string_view line =
+            bytes.substr(0, end == std::string_view::npos ? bytes.size() : end + 1);
+        bytes.remove_prefix(line.size());
+        if (isValidUtf8(line)) {
+            out.append(line);
         } else {
-            appendUtf8(out, c);
+            appendWindows1252(out, line);
         }
     }
     return out;

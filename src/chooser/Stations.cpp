@@ -262,8 +262,9 @@ QMenu* Stations::openStationMenu(QPoint where) {
     } else {
         connect(menu->addAction(QStringLiteral("Add to Favourites")), &QAction::triggered, this,
                 [this, kind, name] {
-                    if (const auto station = m_host.fileIO().stationRecord(kind, name)) {
-                        m_host.favourites().add(*station);
+                    const auto station = m_host.fileIO().stationRecord(kind, name);
+                    if (station && !m_host.favourites().add(*station)) {
+                        m_host.messages().show(kFavouritesNotSaved, MessageBoxes::Icon::Stop);
                     }
                 });
     }

@@ -14,8 +14,9 @@ namespace lumo {
 // keeps it under its lock.
 class StreamReserve {
 public:
-    // Before the first sound, when the station sends no burst.
-    static constexpr int kFirstMs = 800;
+    // Before the first sound, when the station sends no burst: more than the one-second hold a
+    // Wi-Fi or mobile link makes every day.
+    static constexpr int kFirstMs = 1200;
     static constexpr int kLongestMs = 8000;
     // At most this much is left to the kernel between two reads of the network.
     static constexpr std::size_t kMostBatch = 32 * 1024;
