@@ -6,7 +6,7 @@
 
 namespace lumo {
 
-StreamFeed::StreamFeed() : m_reserve(kRoom) {}
+StreamFeed::StreamFeed() = default;
 
 std::int64_t StreamFeed::nowMs() const {
     return std::chrono::duration_cast<std::chrono::milliseconds>(
@@ -22,14 +22,13 @@ void StreamFeed::add(std::string_view bytes) {
         }
         bytes = bytes.substr(0, kRoom - std::min(kRoom, m_bytes.size()));
         m_bytes.insert(m_bytes.end(), bytes.begin(), bytes.end());
-        m_reserve.added(m_bytes.size(), nowMs());
     }
     m_arrived.notify_all();
 }
 
 bool StreamFeed::wantsMore() {
     std::lock_guard lock(m_mutex);
-    if (m_bytes.size() >= m_reserve.highMark()) {
+    if (m_bytes.size() >= kRoom / 2) {
         m_holding = true;
     }
     return !m_holding;
@@ -63,7 +62,7 @@ ssize_t StreamFeed::read(unsigned char* into, std::size_t size) {
     std::copy_n(m_bytes.begin(), n, into);
     m_bytes.erase(m_bytes.begin(), m_bytes.begin() + static_cast<std::ptrdiff_t>(n));
     m_reserve.took(n, nowMs());
-    if (m_holding && m_bytes.size() < m_reserve.lowMark()) {
+    if (m_holding && m_bytes.size() < kRoom / 4) {
         m_holding = false;
         if (m_more) {
             m_more(); // posts only; the lock keeps whoever set it from going meanwhile

@@ -16,21 +16,15 @@ namespace lumo {
 // The bytes of a stream the program reads itself, on their way to libVLC: the network side
 // adds what arrives (never waiting), libVLC's reading thread takes them, waiting until there
 // are some or the stream has ended. A reserve is kept back (see StreamReserve): libVLC gets
-// nothing until it has filled, and after an underrun until it has filled again. libVLC is
-// asked to read little ahead of itself (see kReadAheadOption), so that the reserve is here. Shared
+// nothing until it has filled, and after an underrun until it has filled again. Shared
 // by both sides; either may go first.
 class StreamFeed {
 public:
-    // The most bytes kept; the network side holds off well before (see wantsMore).
+    // The most bytes kept; the network side holds off at half of it (see wantsMore), which
+    // only a stream sent faster than it plays reaches.
     static constexpr std::size_t kRoom = 1 << 20;
 
     StreamFeed();
-
-    // What libVLC keeps read ahead of its demuxer for a fed media (the least it takes, 4 KiB,
-    // a quarter of a second at 128 kbit/s, read 4 KiB at a time): the reserve stays in the
-    // feed, where the network side can read in batches against it.
-    static constexpr const char* kReadAheadOptions[] = {":prefetch-buffer-size=4",
-                                                        ":prefetch-read-size=4096"};
 
     // Adds bytes (past kRoom they are dropped: the network side holds off before).
     void add(std::string_view bytes);

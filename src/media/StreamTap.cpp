@@ -1,6 +1,7 @@
 #include "media/StreamTap.h"
 
 #include "media/StreamFeed.h"
+#include "net/AsciiText.h"
 #include "net/HttpRead.h"
 
 #include <QMetaMethod>
@@ -21,13 +22,6 @@ constexpr long kQuietSeconds = 15;
 // The most read from the connection at a time.
 constexpr long kReadBytes = 64 * 1024;
 
-std::string lowered(std::string_view text) {
-    std::string out(text);
-    std::ranges::transform(out, out.begin(),
-                           [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return out;
-}
-
 } // namespace
 
 StreamTap::StreamTap(NetEngine& engine, const std::string& address,
@@ -37,6 +31,8 @@ StreamTap::StreamTap(NetEngine& engine, const std::string& address,
     m_headerClock.setSingleShot(true);
     m_headerClock.setInterval(kHeaderMilliseconds);
     connect(&m_headerClock, &QTimer::timeout, this, &StreamTap::headersTooSlow);
+    m_batchClock.setSingleShot(true);
+    connect(&m_batchClock, &QTimer::timeout, this, &StreamTap::resume);
     CURL* e = m_transfer.handle();
     if (e == nullptr) {
         m_transfer.fail(CURLE_FAILED_INIT, [this](CURLcode code) { finished(code); });
@@ -66,13 +62,13 @@ StreamTap::~StreamTap() {
 }
 
 bool StreamTap::worthTrying(const std::string& address) {
-    const std::string head = lowered(address.substr(0, 8));
+    const std::string head = asciiLowered(address.substr(0, 8));
     if (!head.starts_with("http://") && !head.starts_with("https://")) {
         return false;
     }
     // Playlists, manifests and video files are never a live audio stream: libVLC opens them
     // at once, without a first request of ours.
-    std::string path = lowered(address.substr(0, address.find_first_of("?#")));
+    std::string path = asciiLowered(address.substr(0, address.find_first_of("?#")));
     static constexpr std::array<std::string_view, 19> kNotStreams{
         ".m3u", ".m3u8", ".pls", ".asx", ".xspf", ".wax", ".wvx", ".ram", ".smil", ".mpd",
         ".mp4", ".m4v",  ".mkv", ".ts",  ".webm", ".flv", ".avi", ".mov", ".ism"};
@@ -151,6 +147,13 @@ size_t StreamTap::onBody(char* data, size_t size, size_t count, void* self) {
                 emit tap->titleChanged(QString::fromStdString(title));
             }
         });
+    ++tap->m_networkReads;
+    // With the reserve in hand, what comes meanwhile waits in the kernel and is read at once.
+    if (const int batch = tap->m_feed->reserve().batchMs(); batch > 0 && !tap->m_paused) {
+        tap->m_paused = true;
+        curl_easy_pause(tap->m_transfer.handle(), CURLPAUSE_RECV); // once this call returns
+        tap->m_batchClock.start(batch);
+    }
     return n;
 }
 

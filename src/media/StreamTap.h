@@ -24,7 +24,7 @@ class StreamFeed;
 // else (a playlist, a clip, video, an error) is let go at once, and the player opens the
 // address itself as before; an answer that cannot be read safely (headers that do not end,
 // an interval that cannot be used) is refused. Once the reserve is full the connection is read
-// in batches, not for every piece the station sends.
+// in batches (see StreamReserve::kBatchMs), not for every piece the station sends.
 class StreamTap : public QObject {
     Q_OBJECT
 public:
@@ -50,8 +50,9 @@ public:
     const std::string& stationName() const { return m_answer.name(); }
     // The title named last, as UTF-8 (empty before one).
     const std::string& title() const { return m_title; }
-    // Audio bytes received so far.
+    // Audio bytes received so far, and in how many reads of the network.
     qint64 audioBytes() const { return m_audioBytes; }
+    int networkReads() const { return m_networkReads; }
 
 signals:
     // Told from within the network engine, in stream order: listeners only keep the bytes.
@@ -75,9 +76,11 @@ private:
     StreamAnswer m_answer;
     std::optional<Verdict> m_verdict;
     QTimer m_headerClock;
+    QTimer m_batchClock; // the network is left unread until it fires
     std::unique_ptr<IcyDemux> m_demux;
     std::string m_title;
     qint64 m_audioBytes = 0;
+    int m_networkReads = 0;
     bool m_paused = false;
 };
 

@@ -412,9 +412,6 @@ void VlcMediaPlayer::openMedia(VlcMedia media) {
             if (const char* demux = demuxFor(tap->extension())) {
                 libvlc_media_add_option(fed.get(), demux);
             }
-            for (const char* option : StreamFeed::kReadAheadOptions) {
-                libvlc_media_add_option(fed.get(), option);
-            }
             connect(tap.get(), &StreamTap::titleChanged, this, [this] {
                 m_nowPlaying = streamTitle();
                 if (m_state == PlayState::Playing) {

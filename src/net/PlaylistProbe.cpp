@@ -1,5 +1,6 @@
 #include "net/PlaylistProbe.h"
 
+#include "net/AsciiText.h"
 #include "net/HttpRead.h"
 #include "net/HttpTransfer.h"
 
@@ -9,13 +10,6 @@
 namespace lumo {
 
 namespace {
-
-std::string lowered(std::string_view text) {
-    std::string out(text);
-    std::ranges::transform(out, out.begin(),
-                           [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return out;
-}
 
 // One pass, left to right: what an entity decodes to is never decoded again ("&amp;lt;" is
 // "&lt;").
@@ -39,7 +33,7 @@ std::string decodeEntities(std::string_view text) {
 
 // The value of attribute `name` inside one tag's text (between '<' and '>').
 std::optional<std::string> attribute(std::string_view tag, std::string_view name) {
-    const std::string lower = lowered(tag);
+    const std::string lower = asciiLowered(tag);
     for (auto at = lower.find(name); at != std::string::npos; at = lower.find(name, at + 1)) {
         const bool startsWord = at > 0 && std::isspace(static_cast<unsigned char>(lower[at - 1]));
         auto pos = at + name.size();
@@ -94,14 +88,14 @@ bool looksLikeAsx(std::string_view document) {
     if (rest.size() < 5 || rest.front() != '<') {
         return false;
     }
-    const std::string head = lowered(rest.substr(1, 4));
+    const std::string head = asciiLowered(rest.substr(1, 4));
     return head.starts_with("asx") &&
            (head[3] == '>' || std::isspace(static_cast<unsigned char>(head[3])));
 }
 
 std::vector<std::string> asxReferences(std::string_view document) {
     std::vector<std::string> refs;
-    const std::string lower = lowered(document);
+    const std::string lower = asciiLowered(document);
     for (auto open = lower.find('<'); open != std::string::npos; open = lower.find('<', open + 1)) {
         const auto close = lower.find('>', open);
         if (close == std::string::npos) {

@@ -1,5 +1,6 @@
 #include "net/StreamAnswer.h"
 
+#include "net/AsciiText.h"
 #include "net/IcyDemux.h"
 #include "net/StationText.h"
 
@@ -12,13 +13,6 @@
 namespace lumo {
 
 namespace {
-
-std::string lowered(std::string_view text) {
-    std::string out(text);
-    std::ranges::transform(out, out.begin(),
-                           [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return out;
-}
 
 std::string_view trimmed(std::string_view text) {
     while (!text.empty() && (std::isspace(static_cast<unsigned char>(text.front())) != 0)) {
@@ -69,7 +63,7 @@ bool StreamAnswer::addLine(std::string_view line) {
     }
     const auto colon = line.find(':');
     if (colon != std::string_view::npos) {
-        addField(lowered(trimmed(line.substr(0, colon))), trimmed(line.substr(colon + 1)));
+        addField(asciiLowered(trimmed(line.substr(0, colon))), trimmed(line.substr(colon + 1)));
     }
     return true;
 }
@@ -98,7 +92,7 @@ void StreamAnswer::addField(std::string_view name, std::string_view value) {
         m_bytesPerSecond = plausibleRate(leadingNumber(value));
     } else if (name == "ice-audio-info" && m_bytesPerSecond == 0) {
         // "ice-samplerate=44100;ice-bitrate=128;ice-channels=2", or "bitrate=128"
-        const std::string fields = lowered(value);
+        const std::string fields = asciiLowered(value);
         for (std::string_view key : {"ice-bitrate=", "bitrate="}) {
             if (const auto at = fields.find(key); at != std::string::npos) {
                 m_bytesPerSecond =
@@ -121,7 +115,7 @@ StreamAnswer::Verdict StreamAnswer::verdict() const {
 }
 
 std::optional<std::string> StreamAnswer::extensionFor(std::string_view contentType) {
-    std::string type = lowered(contentType.substr(0, contentType.find(';')));
+    std::string type = asciiLowered(contentType.substr(0, contentType.find(';')));
     std::erase(type, ' ');
     static constexpr std::array<std::pair<std::string_view, std::string_view>, 14> kTypes{{
         {"audio/mpeg", "mp3"},

@@ -1,6 +1,7 @@
 // The reserve kept back from libVLC: when it lets bytes through, how it grows after an
-// underrun, and where the network side holds off.
+// underrun, and when the network may be read in batches.
 #include "media/StreamReserve.h"
+#include "media/StreamFeed.h"
 
 #include <gtest/gtest.h>
 
@@ -10,25 +11,15 @@ namespace {
 constexpr std::size_t kMost = 1 << 20;
 
 TEST(StreamReserveTest, FillsThenGrowsAfterEachUnderrunUpToItsLongest) {
-    StreamReserve reserve(kMost);
+    StreamReserve reserve;
     reserve.setRate(16000);
     const std::size_t first = 16000 * StreamReserve::kFirstMs / 1000;
     EXPECT_FALSE(reserve.mayTake(first - 1, false, 0)) << "nothing before the reserve is there";
-    EXPECT_EQ(reserve.highMark(), kMost) << "while it fills, all that comes is wanted";
+    EXPECT_EQ(reserve.batchMs(), 0) << "while it fills, the network is read as it comes";
     EXPECT_TRUE(reserve.mayTake(first, false, 10));
     EXPECT_FALSE(reserve.filling());
-    reserve.added(3000, 20);
-    EXPECT_EQ(reserve.highMark(), kMost) << "too little to read in batches";
-
-    // A burst at connect is kept as reserve: the network holds off near the level it reached,
-    // and once libVLC has taken its share, near the level that stays.
-    reserve.added(65536, 30);
-    EXPECT_EQ(reserve.highMark(), 65536U - 4000U);
-    EXPECT_EQ(reserve.lowMark(), 65536U - 16000U);
-    reserve.added(50000, 40);
-    EXPECT_EQ(reserve.highMark(), 65536U - 4000U);
-    reserve.added(50000, 40 + StreamReserve::kSettleMs + 1);
-    EXPECT_EQ(reserve.highMark(), 50000U - 4000U);
+    EXPECT_EQ(reserve.batchMs(), StreamReserve::kBatchMs);
+    EXPECT_LT(StreamReserve::kBatchMs, StreamReserve::kFirstMs) << "a batch is within the reserve";
 
     reserve.underran();
     EXPECT_TRUE(reserve.filling());
@@ -47,20 +38,43 @@ TEST(StreamReserveTest, FillsThenGrowsAfterEachUnderrunUpToItsLongest) {
 }
 
 TEST(StreamReserveTest, ItsRateIsMeasuredFromWhatLibVlcTakesUnlessTheStationNamedIt) {
-    StreamReserve guessed(kMost);
+    StreamReserve guessed;
     ASSERT_TRUE(guessed.mayTake(kMost, false, 0));
-    guessed.added(kMost, 0);
     for (std::int64_t at = 100; at <= StreamReserve::kMeasureMs; at += 100) {
         guessed.took(4800, at); // 48,000 bytes a second
     }
     EXPECT_EQ(guessed.rate(), 48000U);
-    EXPECT_LE(guessed.highMark(), kMost / 2) << "never past half the feed's room";
+    EXPECT_EQ(guessed.target(), 48000U * StreamReserve::kFirstMs / 1000);
 
-    StreamReserve named(kMost);
+    StreamReserve named;
     named.setRate(8000);
     ASSERT_TRUE(named.mayTake(kMost, false, 0));
     named.took(400000, StreamReserve::kMeasureMs);
     EXPECT_EQ(named.rate(), 8000U);
+}
+
+// Far more than plays: the network side is told to hold off at half the feed's room, and asked
+// for more once libVLC has taken it below a quarter.
+TEST(StreamFeedTest, HoldsTheNetworkOffWhenFullAndAsksForMoreWhenTaken) {
+    StreamFeed feed;
+    int asked = 0;
+    feed.setMore([&] { ++asked; });
+    const std::string piece(64 * 1024, 'x');
+    while (feed.wantsMore()) {
+        feed.add(piece);
+    }
+    EXPECT_EQ(feed.buffered(), StreamFeed::kRoom / 2);
+    EXPECT_TRUE(feed.holding());
+    std::vector<unsigned char> into(64 * 1024);
+    while (feed.buffered() >= StreamFeed::kRoom / 4) {
+        ASSERT_GT(feed.read(into.data(), into.size()), 0);
+    }
+    EXPECT_EQ(asked, 1);
+    EXPECT_FALSE(feed.holding());
+    feed.end();
+    while (feed.read(into.data(), into.size()) > 0) {
+    }
+    EXPECT_EQ(feed.buffered(), 0U);
 }
 
 } // namespace

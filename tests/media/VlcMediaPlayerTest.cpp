@@ -275,9 +275,9 @@ TEST_F(LiveFormatsTest, ALiveHlsStreamHasNoProgrammeLength) {
     EXPECT_EQ(player->duration(), 0);
 }
 
-// A live stream the player reads itself, sent far faster than it plays: the player holds the
-// connection back once its reserve is full, and takes more as libVLC plays it.
-TEST_F(VlcMediaPlayerTest, AStreamSentFasterThanItPlaysIsHeldBackAndResumed) {
+// A live stream the player reads itself, sent far faster than it plays: what waits stays
+// bounded, and more comes as libVLC plays it.
+TEST_F(VlcMediaPlayerTest, AStreamSentFasterThanItPlaysStaysBoundedAndKeepsComing) {
     server.serve("/fast", {"audio/wav", test::endlessSineWav(2, 192000), false, 4000000,
                            test::kWavHeaderBytes});
     ASSERT_TRUE(plays(server.url("/fast"))) << player->status();
@@ -288,12 +288,8 @@ TEST_F(VlcMediaPlayerTest, AStreamSentFasterThanItPlaysIsHeldBackAndResumed) {
         most = std::max(most, tap->feed()->buffered());
         return player->streamTap() == tap;
     };
-    ASSERT_TRUE(test::waitUntil([&] { return watch() && tap->feed()->holding(); }, kPatience))
-        << most << " " << tap->audioBytes();
-    const qint64 held = tap->audioBytes();
-    EXPECT_TRUE(test::waitUntil([&] { return watch() && tap->audioBytes() > held + 256 * 1024; },
-                                kPatience))
-        << "never resumed";
+    test::waitUntil([&] { return !watch(); }, 8000);
+    EXPECT_GT(tap->audioBytes(), qint64{StreamFeed::kRoom}) << "more than the feed holds came";
     EXPECT_LE(most, StreamFeed::kRoom / 2 + 64 * 1024);
     EXPECT_EQ(player->playState(), PlayState::Playing);
 }
