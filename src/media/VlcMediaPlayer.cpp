@@ -38,10 +38,15 @@ constexpr qint64 kUnderrunMs = 500;
 // Longer than this, an unseekable stream's length is a placeholder, not a programme.
 constexpr long long kLongestClipMs = 12LL * 3600 * 1000;
 
-// The demuxer for a stream of the type a file name extension names.
+// The demuxer for a stream of the type a file name extension names (the elementary stream
+// demuxer by the names of its audio kinds: as "es" it looks for video and fails on a stream
+// joined between two frames, as every live one is).
 const char* demuxFor(const std::string& extension) {
-    if (extension == "mp3" || extension == "aac") {
-        return ":demux=es";
+    if (extension == "mp3") {
+        return ":demux=mpga";
+    }
+    if (extension == "aac") {
+        return ":demux=aac";
     }
     if (extension == "ogg" || extension == "opus") {
         return ":demux=ogg";

@@ -3,6 +3,7 @@
 // network that holds the data back.
 #include "EventWait.h"
 #include "Ffmpeg.h"
+#include "IcecastServer.h"
 #include "LoopbackHttpServer.h"
 #include "TempFolder.h"
 #include "media/StreamFeed.h"
@@ -170,6 +171,26 @@ TEST_F(LiveStreamTest, ABurstAtConnectIsKeptAsReserveAndTheNetworkIsReadInBatche
     EXPECT_EQ(tap->feed()->reserve().underruns(), 0);
     EXPECT_EQ(player->status(), "Artist - Song");
     EXPECT_EQ(player->streamTap(), tap);
+}
+
+// Icecast fed by ffmpeg, as real stations are: joined between two frames, MP3 and AAC both play
+// through the program's own reader, on one connection.
+TEST_F(LiveStreamTest, IcecastStationsInMp3AndAacPlayThroughTheProgramsReader) {
+    for (const char* codec : {"mp3", "aac"}) {
+        test::TempFolder folder;
+        test::IcecastServer icecast(folder.path());
+        ASSERT_TRUE(icecast.started());
+        icecast.startSource(QString::fromLatin1(codec));
+        test::runFor(1500); // the source has connected and sent a while
+        player->setURL(icecast.url("/live"));
+        EXPECT_TRUE(test::waitUntil(
+            [&] {
+                return player->playState() == PlayState::Playing && player->streamTap() != nullptr;
+            },
+            kPatience))
+            << codec << ": " << player->status();
+        player->stop();
+    }
 }
 
 } // namespace

@@ -42,15 +42,18 @@ IcecastServer::IcecastServer(const std::filesystem::path& folder) : m_port(close
     m_icecast.waitForStarted(10000);
 }
 
-void IcecastServer::startSource() {
+void IcecastServer::startSource(const QString& codec) {
+    const bool aac = codec == QLatin1String("aac");
     m_source.setProgram(QStringLiteral("ffmpeg"));
     m_source.setArguments(
         {QStringLiteral("-hide_banner"), QStringLiteral("-loglevel"), QStringLiteral("error"),
          QStringLiteral("-re"), QStringLiteral("-f"), QStringLiteral("lavfi"), QStringLiteral("-i"),
          QStringLiteral("sine=frequency=440:sample_rate=44100"), QStringLiteral("-c:a"),
-         QStringLiteral("libmp3lame"), QStringLiteral("-b:a"), QStringLiteral("64k"),
-         QStringLiteral("-content_type"), QStringLiteral("audio/mpeg"), QStringLiteral("-ice_name"),
-         QStringLiteral("Ice FM"), QStringLiteral("-f"), QStringLiteral("mp3"),
+         aac ? QStringLiteral("aac") : QStringLiteral("libmp3lame"), QStringLiteral("-b:a"),
+         QStringLiteral("64k"), QStringLiteral("-content_type"),
+         aac ? QStringLiteral("audio/aac") : QStringLiteral("audio/mpeg"),
+         QStringLiteral("-ice_name"), QStringLiteral("Ice FM"), QStringLiteral("-f"),
+         aac ? QStringLiteral("adts") : QStringLiteral("mp3"),
          QStringLiteral("icecast://source:%1@127.0.0.1:%2/live")
              .arg(QLatin1String(kSourcePassword))
              .arg(m_port)});

@@ -7,8 +7,8 @@
 
 namespace lumo::test {
 
-// Debian's Icecast on 127.0.0.1 with ffmpeg as its source: a sine tone as MP3 on the mount
-// "/live", named "Ice FM". Its configuration is kept in `folder`, its log goes to standard
+// Debian's Icecast on 127.0.0.1 with ffmpeg as its source: a sine tone as MP3 (or AAC) on the
+// mount "/live", named "Ice FM". Its configuration is kept in `folder`, its log goes to standard
 // error. Both processes are started for one test and killed with it.
 class IcecastServer {
 public:
@@ -21,8 +21,8 @@ public:
     std::string url(const std::string& path) const;
     // The admin address that sets the mount's title ("song").
     std::string titleUpdate(const std::string& title) const;
-    // Starts ffmpeg sending the tone to the mount.
-    void startSource();
+    // Starts ffmpeg sending the tone to the mount, as MP3 or as AAC in ADTS ("aac").
+    void startSource(const QString& codec = QStringLiteral("mp3"));
 
 private:
     QProcess m_icecast;
