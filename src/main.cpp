@@ -1,5 +1,7 @@
+#include "app/CommandLine.h"
 #include "app/PlayerWindow.h"
 #include "desktop/Shortcut.h"
+#include "desktop/SingleInstance.h"
 #include "media/VlcMediaPlayer.h"
 #include "net/NetEngine.h"
 #include "platform/DesktopUrlOpener.h"
@@ -11,8 +13,23 @@
 #include <QIcon>
 #include <QThreadPool>
 #include <X11/Xlib.h>
+#include <cstdio>
 
 int main(int argc, char** argv) {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) {
+        arguments << QString::fromLocal8Bit(argv[i]);
+    }
+    const lumo::CommandLine command = lumo::readCommandLine(arguments);
+    if (command.action == lumo::CommandLine::Action::Help ||
+        command.action == lumo::CommandLine::Action::Version) {
+        std::fputs(command.text.c_str(), stdout);
+        return 0;
+    }
+    if (command.action == lumo::CommandLine::Action::Refused) {
+        std::fprintf(stderr, "lumo: %s\n", command.text.c_str());
+        return 2;
+    }
     // libVLC draws from its own threads into our X window.
     XInitThreads();
     // Video is drawn into a native X window, and the windows place themselves: Wayland desktops
@@ -32,6 +49,13 @@ int main(int argc, char** argv) {
     // when the last visible window goes: the player hides itself behind message boxes and
     // the station chooser.
     QApplication::setQuitOnLastWindowClosed(false);
+    // A player already on this desktop takes the station and shows itself; this start ends.
+    lumo::SingleInstance instance;
+    if (instance.claim(QString::fromStdString(command.address),
+                       QString::fromStdString(command.name)) ==
+        lumo::SingleInstance::Role::HandedOver) {
+        return 0;
+    }
     // libVLC starts while the window is built (after the application object, which sets the
     // locale libVLC reads).
     auto vlc = std::make_shared<lumo::VlcCoreStart>();
@@ -71,6 +95,16 @@ int main(int argc, char** argv) {
              });
          },
          true});
+    QObject::connect(&instance, &lumo::SingleInstance::opened, &window,
+                     [&window](const QString& address, const QString& name) {
+                         if (!address.isEmpty()) {
+                             window.openAddress(address.toStdString(), name.toStdString());
+                         }
+                         window.mprisRaise();
+                     });
+    if (!command.address.empty()) {
+        window.startWith(command.address, command.name);
+    }
     window.load();
     return QApplication::exec();
 }

@@ -100,8 +100,14 @@ public:
     PlayerWindow(ProgramState& state, const AppFolder& folder, PlayerWindowServices services);
     ~PlayerWindow() override;
 
-    // The start-up sequence: sizes, centres and shows the window, then starts the default station.
+    // The start-up sequence: sizes, centres and shows the window, then starts the default station
+    // (or the one given to startWith).
     void load();
+    // The station the start-up plays instead of the default (given on the command line).
+    void startWith(std::string address, std::string name);
+    // A station given from outside (the command line, a later start, the desktop bus): played at
+    // once, named `name` or else by its address, through the one allow-list. False when refused.
+    bool openAddress(const std::string& address, const std::string& name = {});
 
     // PlayerWindowLink and ChooserHost
     void setDefaultStationCaption(const std::string& name) override;
@@ -356,6 +362,9 @@ private:
     std::unique_ptr<AdvertRotation> m_adverts;
     Mpris* m_mpris = nullptr;
     bool m_ending = false; // the program is ending: nothing new starts
+    void nameOpenedStation();
+    std::string m_startAddress;
+    std::string m_startName;
     StreamKeeper* m_keeper = nullptr;
     QPointer<Stations> m_chooser;
     QPointer<ADVERT1> m_banner;

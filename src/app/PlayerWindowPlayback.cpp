@@ -5,6 +5,7 @@
 #include "app/Twips.h"
 #include "chooser/Stations.h"
 #include "media/MediaPlayer.h"
+#include "media/StreamTap.h"
 #include "platform/ClickLabel.h"
 #include "platform/OnTop.h"
 #include "platform/PlainText.h"
@@ -107,6 +108,16 @@ void PlayerWindow::keyPressEvent(QKeyEvent* event) {
     event->accept();
 }
 
+// A station opened by its address is named by what its stream calls itself, once it says.
+void PlayerWindow::nameOpenedStation() {
+    Station& station = m_state.CurrentStation;
+    const StreamTap* tap = m_media->streamTap();
+    if (tap != nullptr && station.name == station.streamUrl && !tap->stationName().empty()) {
+        station.name = tap->stationName();
+        m_state.shownStationName = station.name;
+    }
+}
+
 void PlayerWindow::statusTick() {
     if (Timer1->interval() == 0) {
         return;
@@ -123,6 +134,7 @@ void PlayerWindow::statusTick() {
             .arg(displayText(m_media->durationString()));
     };
     noteTitle();
+    nameOpenedStation();
     const QString statusText = displayText(m_media->status());
     if (m_noteTicks > 0) {
         --m_noteTicks;

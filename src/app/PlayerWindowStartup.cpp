@@ -50,7 +50,10 @@ void PlayerWindow::load() {
     // The default station starts before the window is drawn, so that it connects and buffers
     // while the window appears.
     m_fileIO->LoadViewerPreference();
-    m_fileIO->LoadDefaultStation();
+    m_fileIO->LoadDefaultStation(m_startAddress.empty());
+    if (!m_startAddress.empty() && !openAddress(m_startAddress, m_startName)) {
+        m_fileIO->LoadDefaultStation();
+    }
     show();
     mftp = std::make_unique<cFTP>(m_state, m_services.messages, m_services.network,
                                   [this] { Timer5->setInterval(100); });
@@ -198,17 +201,26 @@ double PlayerWindow::mprisPosition() const {
     return m_media->duration() > 0 ? m_media->position() : 0.0;
 }
 
-// An address a desktop asks to open (a link dropped on a shell's player, `playerctl open`): a
-// station of its own, through the same allow-list as every address the player is given.
+void PlayerWindow::startWith(std::string address, std::string name) {
+    m_startAddress = std::move(address);
+    m_startName = std::move(name);
+}
+
+// An address a desktop asks to open (a link dropped on a shell's player, `playerctl open`).
 bool PlayerWindow::mprisOpenUri(const std::string& address) {
     const QUrl url(QString::fromStdString(address), QUrl::StrictMode);
     const QString scheme = url.scheme().toLower();
-    if (!url.isValid() || (scheme != QLatin1String("http") && scheme != QLatin1String("https")) ||
-        !isNetworkAddress(address) || m_ending) {
+    return url.isValid() && (scheme == QLatin1String("http") || scheme == QLatin1String("https")) &&
+           openAddress(address);
+}
+
+bool PlayerWindow::openAddress(const std::string& address, const std::string& name) {
+    if (!isNetworkAddress(address) || m_ending) {
         return false;
     }
-    m_state.CurrentStation = {"RADIO", address, "", address, "NONE"};
-    m_state.shownStationName = address;
+    const std::string shown = name.empty() ? address : name;
+    m_state.CurrentStation = {"RADIO", shown, "", address, "NONE"};
+    m_state.shownStationName = shown;
     m_state.reconnectState = 1;
     m_state.streamReached = 0;
     AwaitLiveFeed();

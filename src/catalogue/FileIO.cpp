@@ -27,14 +27,23 @@ void FILEIO::openInDefaultViewer(const std::string& streamUrl) {
     m_shell.open(streamUrl);
 }
 
-void FILEIO::LoadDefaultStation() {
+void FILEIO::LoadDefaultStation(bool play) {
     const auto bytes = readWholeFile(m_folder.resolve(kDefaultStationFile));
     std::optional<Station> station;
     if (bytes) {
         FieldReader reader(*bytes);
         station = readStation(reader);
     }
-    if (!station || station->name.empty() || station->kind.empty() || station->streamUrl.empty()) {
+    const bool usable =
+        station && !station->name.empty() && !station->kind.empty() && !station->streamUrl.empty();
+    if (!play) {
+        if (usable) {
+            m_window.setDefaultStationCaption(station->name);
+            m_state.defaultStationName = station->name;
+        }
+        return;
+    }
+    if (!usable) {
         playBuiltInStation();
         return;
     }

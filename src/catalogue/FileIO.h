@@ -23,8 +23,9 @@ public:
            MessageBoxes& messages, PlayerWindowLink& window);
 
     // Fills CurrentStation from the default file and starts its stream; with no usable file,
-    // the built-in station plays in the hosted player. Never reports anything.
-    void LoadDefaultStation();
+    // the built-in station plays in the hosted player. Never reports anything. With `play`
+    // false only the default's name is taken (another station plays).
+    void LoadDefaultStation(bool play = true);
     // Writes CurrentStation as the default and confirms, or reports "Set Default Failed".
     void SaveDefaultStation();
     // Sets useDefaultViewer from the preference file; any failure leaves it as it was.

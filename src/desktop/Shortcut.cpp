@@ -109,13 +109,16 @@ std::string desktopEntry(const fs::path& executable) {
            "Comment=Internet radio and television\n"
            "Exec=env " +
            exec +
-           "\n"
+           " %U\n"
            "Icon=" +
            std::string(kApplicationId) +
            "\n"
            "Terminal=false\n"
            "Categories=AudioVideo;Audio;Player;\n"
            "Keywords=radio;internet radio;stream;station;television;TV;\n"
+           "MimeType=audio/x-mpegurl;audio/mpegurl;application/vnd.apple.mpegurl;application/"
+           "x-mpegurl;audio/x-scpls;video/x-ms-asf;application/xspf+xml;x-scheme-handler/"
+           "icy;x-scheme-handler/icyx;\n"
            "StartupWMClass=Lumo\n";
 }
 

@@ -80,7 +80,7 @@ TEST_F(ShortcutTest, TwoStartsLeaveOneValidEntryInTheMenuAndOnTheDesktop) {
     EXPECT_EQ(home.read(".local/share/icons/hicolor/128x128/apps/" LUMO_APP_ID ".png"),
               "png bytes");
     const std::string entry = SHORTCUT::desktopEntry(exe);
-    for (const char* line : {"Name=Lumoplay\n", "Exec=env \"/opt/lumo/Lumo\"\n",
+    for (const char* line : {"Name=Lumoplay\n", "Exec=env \"/opt/lumo/Lumo\" %U\n",
                              "Type=Application\n", "Categories=AudioVideo;Audio;Player;\n",
                              "Icon=" LUMO_APP_ID "\n", "StartupWMClass=Lumo\n"}) {
         EXPECT_NE(entry.find(line), std::string::npos) << line;
@@ -88,9 +88,10 @@ TEST_F(ShortcutTest, TwoStartsLeaveOneValidEntryInTheMenuAndOnTheDesktop) {
 
     // The installed entry says the same, but starts the program by name.
     std::string installed = readWholeFile(LUMO_INSTALLED_ENTRY).value_or("");
-    const auto exec = installed.find("Exec=lumo\n");
+    const std::string byName = "Exec=lumo %U\n";
+    const auto exec = installed.find(byName);
     ASSERT_NE(exec, std::string::npos) << installed;
-    EXPECT_EQ(installed.replace(exec, 10, "Exec=env \"/opt/lumo/Lumo\"\n"), entry);
+    EXPECT_EQ(installed.replace(exec, byName.size(), "Exec=env \"/opt/lumo/Lumo\" %U\n"), entry);
 
     // Once the program's entry is in the system's menu, the user's copy is not written again
     // (an old one is left as it is); the desktop's copy still is.
@@ -116,7 +117,7 @@ TEST_F(ShortcutTest, AFolderWithSpacesQuotesAndPercentStillStartsFromTheEntry) {
     const std::string entry = home.read(fs::relative(menuEntry(), home.path()).string());
     EXPECT_NE(
         entry.find("Exec=env \"" + home.path().string() +
-                   "/My \\\\\"Radio\\\\\" \\\\$HOME \\\\`x\\\\` 100%% \\\\\\\\ Apps/Lumo\"\n"),
+                   "/My \\\\\"Radio\\\\\" \\\\$HOME \\\\`x\\\\` 100%% \\\\\\\\ Apps/Lumo\" %U\n"),
         std::string::npos)
         << entry;
     for (const fs::path& launched : {menuEntry(), desktopEntry()}) {
