@@ -133,7 +133,7 @@ TEST_F(RealWindowTest, TheShapedWindowShowsTheSkinPlaysAndClosesCleanly) {
         const fs::path folder = (home.path() / file).parent_path();
         EXPECT_EQ(std::distance(fs::directory_iterator(folder), {}), 1) << folder;
         const std::string entry = home.read(file);
-        EXPECT_NE(entry.find("\nExec=env \"" + (dir.path() / "Lumo").string() + "\"\n"),
+        EXPECT_NE(entry.find("\nExec=env \"" + (dir.path() / "Lumo").string() + "\" %U\n"),
                   std::string::npos)
             << entry;
     }
@@ -293,7 +293,7 @@ TEST_P(InstalledTest, TheStarWritesTheDefaultStationWhereTheProgramKeepsItsFiles
         // program.
         EXPECT_FALSE(fs::exists(home.path() / ".local/share/applications"));
         const auto entry = readWholeFile(home.path() / "Desktop" / "Lumoplay.desktop");
-        EXPECT_NE(entry.value_or("").find("\nExec=env \"" + executable.string() + "\"\n"),
+        EXPECT_NE(entry.value_or("").find("\nExec=env \"" + executable.string() + "\" %U\n"),
                   std::string::npos)
             << entry.value_or("(none)");
     } else {
