@@ -51,6 +51,18 @@ protected:
         return live;
     }
 
+    // Plays a station that sends no burst and holds its data back once, 5 s into the stream.
+    std::shared_ptr<StreamFeed> playHeld(const std::string& path, int holdMilliseconds) {
+        auto held = station();
+        held.holdAfter = 5 * kMp3Rate;
+        held.holdMilliseconds = holdMilliseconds;
+        server.serve(path, held);
+        if (!playsReadingItself(path)) {
+            return nullptr;
+        }
+        return player->streamTap()->feed();
+    }
+
     bool playsReadingItself(const std::string& path) {
         player->setURL(server.url(path));
         return test::waitUntil(
@@ -120,12 +132,8 @@ TEST_F(LiveStreamTest, TitlesAreCleanedWhereTheyEnter) {
 // status line says so instead of showing the title over silence, and once the data is back
 // the title returns with a larger reserve.
 TEST_F(LiveStreamTest, AHoldLongerThanTheReserveShowsBufferingThenTheTitleAgain) {
-    auto held = station();
-    held.holdAfter = 5 * kMp3Rate;
-    held.holdMilliseconds = 4000;
-    server.serve("/held", held);
-    ASSERT_TRUE(playsReadingItself("/held")) << player->status();
-    const std::shared_ptr<StreamFeed> feed = player->streamTap()->feed();
+    const std::shared_ptr<StreamFeed> feed = playHeld("/held", 4000);
+    ASSERT_NE(feed, nullptr) << player->status();
     EXPECT_TRUE(test::waitUntil([&] { return player->status() == "Buffering..."; }, kPatience))
         << player->status();
     EXPECT_TRUE(test::waitUntil([&] { return player->status() == "Artist - Song"; }, kPatience))
@@ -139,12 +147,8 @@ TEST_F(LiveStreamTest, AHoldLongerThanTheReserveShowsBufferingThenTheTitleAgain)
 
 // A hold shorter than the reserve is not heard: nothing underruns.
 TEST_F(LiveStreamTest, AShortHoldIsCoveredByTheReserve) {
-    auto held = station();
-    held.holdAfter = 5 * kMp3Rate;
-    held.holdMilliseconds = 500;
-    server.serve("/short-hold", held);
-    ASSERT_TRUE(playsReadingItself("/short-hold")) << player->status();
-    const std::shared_ptr<StreamFeed> feed = player->streamTap()->feed();
+    const std::shared_ptr<StreamFeed> feed = playHeld("/short-hold", 500);
+    ASSERT_NE(feed, nullptr) << player->status();
     test::runFor(8000);
     EXPECT_EQ(feed->reserve().underruns(), 0);
     EXPECT_EQ(player->status(), "Artist - Song");
