@@ -30,11 +30,16 @@ chmod 777 "$work/pulse.socket" 2>/dev/null || true
 ffmpeg -nostdin -loglevel error -f lavfi -i "sine=frequency=440:duration=60" -c:a libmp3lame \
     -b:a 128k -write_xing 0 "$work/tone.mp3"
 
-# heard PLAYER FILE: records while the player plays for the hold and a while after.
+# heard PLAYER URL SECONDS: records while the player plays for the hold and a while after.
+recorded_before=1000
 heard() {
     local player="$1" url="$2" seconds="$3" pid rec
+    sleep 2 # what the last player left in the sink has played out
     parec -d bench.monitor --format=s16le --rate=44100 --channels=2 --raw > "$work/heard.raw" &
     rec=$!
+    # The recording runs before the player starts: its first second is left out of the count.
+    for _ in $(seq 50); do [ -s "$work/heard.raw" ] && break; sleep 0.05; done
+    sleep 1
     case "$player" in
         lumo) tone_app "$url"; "$work/app/Lumo" > /dev/null 2>&1 & ;;
         cvlc) "${as_user[@]}" env PULSE_SERVER="$PULSE_SERVER" cvlc --no-video-title-show \
@@ -47,7 +52,7 @@ heard() {
     kill "$pid" 2>/dev/null; pkill -P "$pid" 2>/dev/null || true
     wait "$pid" 2>/dev/null || true
     kill "$rec"; wait "$rec" 2>/dev/null || true
-    python3 "$bench/silence.py" "$work/heard.raw"
+    python3 "$bench/silence.py" "$work/heard.raw" "$recorded_before"
 }
 
 printf '%-6s %-5s %-6s %12s %12s\n' burst hold player "first sound" "silence (ms)"

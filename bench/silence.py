@@ -1,8 +1,9 @@
 #!/usr/bin/env python3
 """Reads what a player sent to the sound card (signed 16-bit little-endian stereo at 44100 Hz,
-recorded from the first moment), and prints the time to the first sound and the longest
-silence after it, in milliseconds, in 10 ms windows.
-    silence.py FILE"""
+recorded from OFFSET milliseconds before the player started), and prints the time from the
+player's start to the first sound and the longest silence after it, in milliseconds, in 10 ms
+windows.
+    silence.py FILE [OFFSET]"""
 import array
 import sys
 
@@ -23,4 +24,5 @@ longest = run = 0
 for sounding in loud[first:last + 1]:
     run = 0 if sounding else run + 1
     longest = max(longest, run)
-print(first * 10, longest * 10)
+offset = int(sys.argv[2]) if len(sys.argv) > 2 else 0
+print(first * 10 - offset, longest * 10)
