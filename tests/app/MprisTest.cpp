@@ -4,6 +4,7 @@
 #include "LoopbackHttpServer.h"
 #include "PlayerWindowFixture.h"
 #include "Wav.h"
+#include "platform/AppFolder.h"
 #include "platform/ClickLabel.h"
 
 #include <QDBusConnection>
@@ -45,7 +46,8 @@ protected:
         }
         auto live = test::LoopbackHttpServer::Resource{"audio/wav", test::endlessSineWav(2, 22050),
                                                        false, 44100, test::kWavHeaderBytes};
-        live.icyTitle = "Loopback Artist - Loopback Song";
+        // Cleaned where it enters: the window, the bus and the titles heard see the same text.
+        live.icyTitle = "Loopback Artist -\nLoopback\x1b\x01Song\x01";
         server.serve("/live", live);
         dir.write("DEFAULT",
                   "\"RADIO\",\"Bus FM\",\"\",\"" + server.url("/live") + "\",\"NONE\"\r\n");
@@ -119,7 +121,19 @@ TEST_F(MprisTest, ClientsSeeTheStateAndTitleAndDriveThePlayer) {
         [&] { return player("Metadata").find("Loopback Song") != std::string::npos; }, 15000));
     const std::string metadata = player("Metadata");
     EXPECT_NE(metadata.find("\"Loopback Artist\""), std::string::npos) << metadata;
+    EXPECT_NE(metadata.find("\"Loopback Song\""), std::string::npos) << metadata;
     EXPECT_NE(metadata.find("\"Bus FM\""), std::string::npos) << metadata;
+    EXPECT_TRUE(test::waitUntil(
+        [&] { return window->Label1->text() == QLatin1String("Loopback Artist - Loopback Song"); },
+        5000))
+        << window->Label1->text().toStdString();
+    EXPECT_TRUE(test::waitUntil(
+        [&] {
+            return readWholeFile(dir.path() / "TITLES")
+                       .value_or("")
+                       .find("\"Loopback Artist - Loopback Song\"") != std::string::npos;
+        },
+        5000));
 
     // The pause button, watched from another connection as a shell watches.
     StatusRecorder recorder;
