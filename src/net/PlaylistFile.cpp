@@ -5,6 +5,7 @@
 #include "net/PlaylistProbe.h"
 #include "net/StationText.h"
 
+#include <algorithm>
 #include <charconv>
 #include <map>
 
@@ -124,7 +125,28 @@ std::vector<PlaylistEntry> xspfEntries(std::string_view text) {
 
 } // namespace
 
+namespace {
+
+std::vector<PlaylistEntry> entriesOf(std::string_view text);
+
+// An address of more than one line, or with any other control character, leads nowhere.
+std::vector<PlaylistEntry> onlyPlainAddresses(std::vector<PlaylistEntry> entries) {
+    std::erase_if(entries, [](const PlaylistEntry& entry) {
+        return std::ranges::any_of(entry.address,
+                                   [](unsigned char c) { return c < 0x20 || c == 0x7f; });
+    });
+    return entries;
+}
+
+} // namespace
+
 std::vector<PlaylistEntry> playlistEntries(std::string_view text) {
+    return onlyPlainAddresses(entriesOf(text));
+}
+
+namespace {
+
+std::vector<PlaylistEntry> entriesOf(std::string_view text) {
     text = text.substr(0, kMostPlaylistBytes);
     if (text.starts_with("\xEF\xBB\xBF")) {
         text.remove_prefix(3);
@@ -148,5 +170,7 @@ std::vector<PlaylistEntry> playlistEntries(std::string_view text) {
     }
     return m3uEntries(text);
 }
+
+} // namespace
 
 } // namespace lumo
