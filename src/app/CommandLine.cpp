@@ -1,12 +1,8 @@
 #include "app/CommandLine.h"
 
-#include "net/PlaylistFile.h"
-#include "platform/UrlOpener.h"
+#include "app/GivenStation.h"
 
 #include <QCommandLineParser>
-#include <QFile>
-#include <QFileInfo>
-#include <QUrl>
 
 namespace lumo {
 
@@ -23,32 +19,6 @@ QString helpText() {
         "  -h, --help     show this help\n"
         "  -v, --version  show the version\n\n"
         "A running Lumo on the same desktop is handed the station and shown instead.\n");
-}
-
-std::string refusedAddress(const QString& given) {
-    return "not a network address (http, https, mms, mmsh, rtsp or rtmp): " + given.toStdString();
-}
-
-CommandLine fromPlaylistFile(const QString& path) {
-    CommandLine line;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        line.action = CommandLine::Action::Refused;
-        line.text = "cannot read " + path.toStdString();
-        return line;
-    }
-    const QByteArray bytes = file.read(static_cast<qint64>(kMostPlaylistBytes));
-    for (const PlaylistEntry& entry : playlistEntries(
-             std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())))) {
-        if (isNetworkAddress(entry.address)) {
-            line.address = entry.address;
-            line.name = entry.title;
-            return line;
-        }
-    }
-    line.action = CommandLine::Action::Refused;
-    line.text = "no station's network address in " + path.toStdString();
-    return line;
 }
 
 } // namespace
@@ -77,25 +47,13 @@ CommandLine readCommandLine(const QStringList& arguments) {
     if (parser.positionalArguments().isEmpty()) {
         return line;
     }
-    QString given = parser.positionalArguments().first().trimmed();
-    const QUrl url(given);
-    if (url.isLocalFile()) {
-        return fromPlaylistFile(url.toLocalFile());
-    }
-    if (QFileInfo(given).isFile()) {
-        return fromPlaylistFile(given);
-    }
-    if (given.startsWith(QLatin1String("icy://"), Qt::CaseInsensitive)) {
-        given = QStringLiteral("http://") + given.mid(6);
-    } else if (given.startsWith(QLatin1String("icyx://"), Qt::CaseInsensitive)) {
-        given = QStringLiteral("https://") + given.mid(7);
-    }
-    if (!isNetworkAddress(given.toStdString())) {
+    const GivenStation given = readGivenStation(parser.positionalArguments().first());
+    if (given.refused()) {
         line.action = CommandLine::Action::Refused;
-        line.text = refusedAddress(given);
-        return line;
+        line.text = given.refusal;
     }
-    line.address = given.toStdString();
+    line.address = given.address;
+    line.name = given.name;
     return line;
 }
 

@@ -7,6 +7,7 @@
 #include "app/Twips.h"
 #include "banner/Advert1.h"
 #include "catalogue/Favourites.h"
+#include "catalogue/MyStations.h"
 #include "chooser/Stations.h"
 #include "desktop/SongNotifier.h"
 #include "media/MediaPlayer.h"
@@ -78,6 +79,8 @@ PlayerWindow::PlayerWindow(ProgramState& state, const AppFolder& folder,
     m_sleep = new SleepTimer(*this, m_services.clock, this);
     m_titles = std::make_unique<TitleHistory>(m_folder.resolve("\\TITLES"));
     m_favourites = std::make_unique<Favourites>(m_folder.resolve("\\FAVOURITES"));
+    m_myStations = std::make_unique<MyStations>(m_folder.resolve("\\MYSTATIONS"));
+    setAcceptDrops(true);
     m_settings = std::make_unique<QSettings>(
         QString::fromStdString(m_folder.resolve("\\SETTINGS").string()), QSettings::IniFormat);
     m_media = m_services.makeMediaPlayer(MD);

@@ -56,7 +56,11 @@ class TitleHistory;
 class TitlesWindow;
 class SongNotifier;
 class Favourites;
+class MyStations;
+class OpenAddressDialog;
 class Recorder;
+class StationEditor;
+struct GivenStation;
 
 // What the player window is given from outside: the desktop services, the network engine its
 // transfers run on, and the way to make its media player for the video rectangle.
@@ -126,6 +130,15 @@ public:
     FILEIO& fileIO() override { return *m_fileIO; }
     MessageBoxes& messages() override { return m_services.messages; }
     Favourites& favourites() override { return *m_favourites; }
+    MyStations& myStations() override { return *m_myStations; }
+    void ownStationChanged(const StationRecord& station, const std::string& kind,
+                           const std::string& name) override;
+
+    // The listener's own ways to a station: "Open Address..." (Ctrl+L), an address pasted
+    // (Ctrl+V) or dropped; the window for keeping a station of their own.
+    OpenAddressDialog* openAddressDialog();
+    void pasteAddress();
+    StationEditor* openStationEditor(const StationRecord& station);
 
     // BannerHost
     QPixmap advertPicture() const override;
@@ -282,6 +295,8 @@ protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     // The window leaves out the skin's bottom strip.
@@ -353,6 +368,10 @@ private:
     void noteOnStatusLine(const QString& note);
     std::unique_ptr<QSettings> m_settings;
     std::unique_ptr<Favourites> m_favourites;
+    std::unique_ptr<MyStations> m_myStations;
+    void playGiven(const GivenStation& station);
+    StationRecord currentStationRecord() const;
+    void addOwnStationItems(QMenu& menu);
     void noteTitle();
     std::unique_ptr<MediaPlayer> m_media;
     std::unique_ptr<FILEIO> m_fileIO;

@@ -11,6 +11,7 @@
 #include "platform/ClickLabel.h"
 #include "platform/MessageBoxes.h"
 #include "platform/PlainText.h"
+#include "platform/SkinStyle.h"
 
 #include <QActionGroup>
 #include <QContextMenuEvent>
@@ -21,16 +22,6 @@
 namespace lumo {
 
 namespace {
-
-// The skin's colours.
-constexpr const char* kMenuStyle = R"(
-    QMenu { background: #1f232b; color: #d8e4f0; border: 1px solid #3a404c;
-            font-family: 'DejaVu Sans'; font-size: 12px; }
-    QMenu::item { padding: 4px 18px 4px 22px; }
-    QMenu::item:selected { background: #2a4258; color: #ffffff; }
-    QMenu::item:disabled { color: #7d8896; }
-    QMenu::separator { height: 1px; background: #3a404c; margin: 3px 6px; }
-)";
 
 QString sleepTitle(const SleepTimer& timer) {
     return timer.running() ? QStringLiteral("Sleep Timer (%1 min left)").arg(timer.minutesLeft())
@@ -58,7 +49,7 @@ void PlayerWindow::contextMenuEvent(QContextMenuEvent* event) {
 QMenu* PlayerWindow::openMenu(QPoint where) {
     auto* menu = new QMenu(this);
     menu->setAttribute(Qt::WA_DeleteOnClose);
-    menu->setStyleSheet(QLatin1String(kMenuStyle));
+    menu->setStyleSheet(QLatin1String(kSkinMenuStyle));
 
     QMenu* sleep = menu->addMenu(sleepTitle(*m_sleep));
     auto* choices = new QActionGroup(sleep);
@@ -85,6 +76,8 @@ QMenu* PlayerWindow::openMenu(QPoint where) {
             messages().show(kFavouritesNotSaved, MessageBoxes::Icon::Stop);
         }
     });
+    addOwnStationItems(*menu);
+    menu->addSeparator();
     QAction* record = menu->addAction(QStringLiteral("Record"));
     record->setCheckable(true);
     record->setChecked(recording());

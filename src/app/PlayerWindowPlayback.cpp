@@ -71,6 +71,16 @@ void PlayerWindow::pauseClicked() {
 // Up and Down step the volume, F toggles full screen, M minimises. (Escape leaves full screen
 // from anywhere, as the video does itself.)
 void PlayerWindow::keyPressEvent(QKeyEvent* event) {
+    if (event->matches(QKeySequence::Paste)) {
+        pasteAddress();
+        event->accept();
+        return;
+    }
+    if (event->modifiers() == Qt::ControlModifier && event->key() == Qt::Key_L) {
+        openAddressDialog();
+        event->accept();
+        return;
+    }
     switch (event->key()) {
     case Qt::Key_Space:
         if (m_media->playState() == PlayState::Playing) {

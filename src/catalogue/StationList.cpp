@@ -4,29 +4,43 @@
 #include "catalogue/FieldReader.h"
 #include "catalogue/FieldWriter.h"
 #include "catalogue/FileIO.h"
+#include "catalogue/MyStations.h"
 #include "catalogue/PlayerWindowLink.h"
 #include "catalogue/StationRecord.h"
 #include "media/MediaPlayer.h"
 #include "platform/MessageBoxes.h"
 
+#include <algorithm>
 #include <filesystem>
+#include <unordered_set>
 
 namespace lumo {
 
 namespace {
 
 constexpr const char* kStationListFile = "\\Lumo.csv";
+constexpr const char* kOwnStationsFile = "\\MYSTATIONS";
 
 } // namespace
 
+std::optional<std::string> readCatalogue(const std::filesystem::path& listFile,
+                                         const std::filesystem::path& ownFile) {
+    auto list = readWholeFile(listFile);
+    std::string own = MyStations::listText(ownFile);
+    if (!list && own.empty()) {
+        return std::nullopt;
+    }
+    return own + list.value_or(std::string());
+}
+
 std::optional<std::string> FILEIO::readStationList() const {
-    return readWholeFile(m_folder.resolve(kStationListFile));
+    return readCatalogue(stationListFile(), ownStationsFile());
 }
 
 void FILEIO::FillGenreList(ChooserView& chooser) {
     std::error_code ec;
-    const auto length = std::filesystem::file_size(m_folder.resolve(kStationListFile), ec);
-    if (ec || length == 0) {
+    const auto length = std::filesystem::file_size(stationListFile(), ec);
+    if ((ec || length == 0) && MyStations::listText(ownStationsFile()).empty()) {
         m_messages.show("No Station file, download the station file first",
                         MessageBoxes::Icon::Stop, [this] {
                             m_window.showPlayerWindow();
@@ -34,20 +48,11 @@ void FILEIO::FillGenreList(ChooserView& chooser) {
                         });
         return;
     }
-    if (const auto text = readStationList()) {
-        FieldReader reader(*text);
-        std::optional<std::string> lastAdded;
-        while (const auto record = readStationRecord(reader)) {
-            if (record->kind != m_state.CurrentStation.kind || record->genre.empty() ||
-                record->genre == lastAdded) {
-                continue;
-            }
-            lastAdded = record->genre;
-            if (m_state.preselectGenre.empty()) {
-                m_state.preselectGenre = record->genre;
-            }
-            chooser.addGenre(record->genre);
+    for (const std::string& genre : genres(m_state.CurrentStation.kind)) {
+        if (m_state.preselectGenre.empty()) {
+            m_state.preselectGenre = genre;
         }
+        chooser.addGenre(genre);
     }
     if (!m_state.preselectGenre.empty()) {
         chooser.setGenreText(m_state.preselectGenre);
@@ -64,9 +69,10 @@ void FILEIO::FillStationList(ChooserView& chooser) {
         return;
     }
     FieldReader reader(*text);
+    std::unordered_set<std::string> listed; // an own copy of a listed station stands for it
     while (const auto record = readStationRecord(reader)) {
         if (record->kind == m_state.CurrentStation.kind && record->complete() &&
-            record->genre == m_state.selectedGenre) {
+            record->genre == m_state.selectedGenre && listed.insert(record->name).second) {
             chooser.addStation(record->name);
         }
     }
@@ -144,18 +150,38 @@ std::filesystem::path FILEIO::stationListFile() const {
     return m_folder.resolve(kStationListFile);
 }
 
-std::optional<Station> FILEIO::stationRecord(const std::string& kind,
-                                             const std::string& name) const {
+std::vector<std::string> FILEIO::genres(const std::string& kind) const {
+    std::vector<std::string> found = genresOf(readWholeFile(stationListFile()).value_or(""), kind);
+    for (std::string& genre : genresOf(MyStations::listText(ownStationsFile()), kind)) {
+        if (std::ranges::find(found, genre) == found.end()) {
+            found.push_back(std::move(genre));
+        }
+    }
+    return found;
+}
+
+std::filesystem::path FILEIO::ownStationsFile() const {
+    return m_folder.resolve(kOwnStationsFile);
+}
+
+std::optional<StationRecord> FILEIO::catalogueRecord(const std::string& kind,
+                                                     const std::string& name) const {
     if (const auto text = readStationList()) {
         FieldReader reader(*text);
-        while (const auto record = readStationRecord(reader)) {
+        while (auto record = readStationRecord(reader)) {
             if (record->kind == kind && record->complete() && record->name == name) {
-                return Station{record->kind, record->name, record->webPage, record->streamUrl,
-                               record->liveFeedUrl};
+                return std::move(*record);
             }
         }
     }
     return std::nullopt;
+}
+
+std::optional<Station> FILEIO::stationRecord(const std::string& kind,
+                                             const std::string& name) const {
+    const auto r = catalogueRecord(kind, name);
+    return r ? std::optional(Station{r->kind, r->name, r->webPage, r->streamUrl, r->liveFeedUrl})
+             : std::nullopt;
 }
 
 void FILEIO::ReturnToDefaultStation() {

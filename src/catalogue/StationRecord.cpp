@@ -29,6 +29,18 @@ std::vector<std::string> stationNamesOf(std::string_view listText, const std::st
     return names;
 }
 
+std::vector<std::string> genresOf(std::string_view listText, const std::string& kind) {
+    std::vector<std::string> genres;
+    FieldReader reader(listText);
+    while (const auto record = readStationRecord(reader)) {
+        if (record->kind == kind && !record->genre.empty() &&
+            (genres.empty() || genres.back() != record->genre)) {
+            genres.push_back(record->genre);
+        }
+    }
+    return genres;
+}
+
 std::optional<Station> readStation(FieldReader& reader) {
     Station station;
     for (std::string* field : {&station.kind, &station.name, &station.webPage, &station.streamUrl,

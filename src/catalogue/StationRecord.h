@@ -34,6 +34,10 @@ std::optional<StationRecord> readStationRecord(FieldReader& reader);
 // The names of the complete stations of `kind` in a station list's text, in file order.
 std::vector<std::string> stationNamesOf(std::string_view listText, const std::string& kind);
 
+// The genres of the stations of `kind` in a station list's text, in file order; a run of
+// stations of one genre gives it once.
+std::vector<std::string> genresOf(std::string_view listText, const std::string& kind);
+
 // The five fields a file of stations of the program's own holds ("\DEFAULT", "\FAVOURITES"):
 // kind, name, web page, stream, live feed. Nothing when the file ends before the fifth.
 std::optional<Station> readStation(FieldReader& reader);

@@ -2,13 +2,17 @@
 
 #include <QPoint>
 #include <functional>
+#include <string>
 
 namespace lumo {
+
+struct StationRecord;
 
 class FILEIO;
 class Favourites;
 class MediaPlayer;
 class MessageBoxes;
+class MyStations;
 
 // What the station chooser needs of the player window.
 class ChooserHost {
@@ -33,6 +37,10 @@ public:
     virtual FILEIO& fileIO() = 0;
     virtual MessageBoxes& messages() = 0;
     virtual Favourites& favourites() = 0;
+    virtual MyStations& myStations() = 0;
+    // The listener's own station `station` was kept in place of the one of `kind` named `name`.
+    virtual void ownStationChanged(const StationRecord& station, const std::string& kind,
+                                   const std::string& name) = 0;
 };
 
 } // namespace lumo

@@ -2,8 +2,10 @@
 
 #include "catalogue/Favourites.h"
 #include "catalogue/FileIO.h"
+#include "catalogue/MyStations.h"
 #include "catalogue/StationRecord.h"
 #include "chooser/ChooserHost.h"
+#include "chooser/StationEditor.h"
 #include "media/MediaPlayer.h"
 #include "platform/Artwork.h"
 #include "platform/ClickLabel.h"
@@ -151,8 +153,9 @@ void Stations::fillGenres() {
     Search->clear();
     m_host.fileIO().FillGenreList(*this);
     Combo1->insertItem(0, QLatin1String(kFavourites));
-    if (m_state.selectedGenre == kFavourites) {
-        listFavourites();
+    Combo1->insertItem(1, QLatin1String(kMyStations));
+    if (m_state.selectedGenre == kFavourites || m_state.selectedGenre == kMyStations) {
+        relist();
     }
     indexStations();
 }
@@ -161,8 +164,9 @@ void Stations::indexStations() {
     const std::uint64_t round = ++m_indexRound;
     QPointer<Stations> self(this);
     QThreadPool::globalInstance()->start([self, round, file = m_host.fileIO().stationListFile(),
+                                          own = m_host.fileIO().ownStationsFile(),
                                           kind = m_state.CurrentStation.kind] {
-        const auto text = readWholeFile(file);
+        const auto text = readCatalogue(file, own);
         auto index = std::make_shared<StationSearch::Index>(
             StationSearch::index(text ? stationNamesOf(*text, kind) : std::vector<std::string>{}));
         QMetaObject::invokeMethod(
@@ -185,6 +189,26 @@ bool Stations::listingFavourites() const {
     return Search->text().isEmpty() && m_state.selectedGenre == kFavourites;
 }
 
+// The selected genre's stations, as choosing it lists them.
+void Stations::relist() {
+    if (m_state.selectedGenre == kFavourites) {
+        listFavourites();
+    } else if (m_state.selectedGenre == kMyStations) {
+        listMyStations();
+    } else if (!m_state.selectedGenre.empty()) {
+        m_host.fileIO().FillStationList(*this);
+    } else {
+        List1->clear();
+    }
+}
+
+void Stations::listMyStations() {
+    List1->clear();
+    for (const StationRecord& station : m_host.myStations().ofKind(m_state.CurrentStation.kind)) {
+        addStation(station.name);
+    }
+}
+
 void Stations::listFavourites() {
     List1->clear();
     for (const Station& station : m_host.favourites().ofKind(m_state.CurrentStation.kind)) {
@@ -194,14 +218,7 @@ void Stations::listFavourites() {
 
 void Stations::searchChanged(const QString& text) {
     if (text.trimmed().isEmpty()) {
-        // Back to the genre's list, as it was.
-        if (m_state.selectedGenre == kFavourites) {
-            listFavourites();
-        } else if (!m_state.selectedGenre.empty()) {
-            m_host.fileIO().FillStationList(*this);
-        } else {
-            List1->clear();
-        }
+        relist(); // back to the genre's list, as it was
         return;
     }
     List1->clear();
@@ -243,33 +260,73 @@ bool Stations::searchKey(QKeyEvent* key) {
 }
 
 QMenu* Stations::openStationMenu(QPoint where) {
-    const QListWidgetItem* item = List1->currentItem();
-    if (item == nullptr) {
-        return nullptr;
-    }
     const std::string kind = m_state.CurrentStation.kind;
-    const std::string name = item->text().toStdString();
     auto* menu = new QMenu(this);
     menu->setAttribute(Qt::WA_DeleteOnClose);
-    if (m_host.favourites().contains(kind, name)) {
-        connect(menu->addAction(QStringLiteral("Remove from Favourites")), &QAction::triggered,
-                this, [this, kind, name] {
-                    m_host.favourites().remove(kind, name);
-                    if (listingFavourites()) {
-                        listFavourites();
-                    }
-                });
-    } else {
-        connect(menu->addAction(QStringLiteral("Add to Favourites")), &QAction::triggered, this,
-                [this, kind, name] {
-                    const auto station = m_host.fileIO().stationRecord(kind, name);
-                    if (station && !m_host.favourites().add(*station)) {
-                        m_host.messages().show(kFavouritesNotSaved, MessageBoxes::Icon::Stop);
-                    }
-                });
+    const auto item = [&](const QString& text, auto run) {
+        connect(menu->addAction(text), &QAction::triggered, this, run);
+    };
+    if (const QListWidgetItem* selected = List1->currentItem(); selected != nullptr) {
+        const std::string name = selected->text().toStdString();
+        if (m_host.favourites().contains(kind, name)) {
+            item(tr("Remove from Favourites"), [this, kind, name] {
+                if (!m_host.favourites().remove(kind, name)) {
+                    m_host.messages().show(kFavouritesNotSaved, MessageBoxes::Icon::Stop);
+                } else if (listingFavourites()) {
+                    listFavourites();
+                }
+            });
+        } else {
+            item(tr("Add to Favourites"), [this, kind, name] {
+                const auto station = m_host.fileIO().stationRecord(kind, name);
+                if (station && !m_host.favourites().add(*station)) {
+                    m_host.messages().show(kFavouritesNotSaved, MessageBoxes::Icon::Stop);
+                }
+            });
+        }
+        menu->addSeparator();
+        if (const auto own = m_host.myStations().find(kind, name)) {
+            item(tr("Edit Station..."), [this, own] { openStationEditor(*own); });
+            item(tr("Remove Station"), [this, kind, name] { removeOwnStation(kind, name); });
+        } else if (const auto listed = m_host.fileIO().catalogueRecord(kind, name)) {
+            item(tr("Copy to My Stations..."), [this, listed] { openStationEditor(*listed); });
+        }
     }
+    item(tr("Add Station..."), [this, kind] {
+        StationRecord fresh;
+        fresh.kind = kind;
+        if (m_state.selectedGenre != kFavourites && m_state.selectedGenre != kMyStations) {
+            fresh.genre = m_state.selectedGenre;
+        }
+        openStationEditor(fresh);
+    });
     menu->popup(where);
     return menu;
+}
+
+StationEditor* Stations::openStationEditor(const StationRecord& station) {
+    auto* editor = new StationEditor(station, m_host.fileIO().genres(station.kind),
+                                     m_host.myStations(), m_host.messages(), this);
+    editor->kept = [this, kind = station.kind, name = station.name](const StationRecord& kept) {
+        m_host.ownStationChanged(kept, kind, name);
+        const std::string genre = m_state.selectedGenre;
+        resetBoxes();
+        m_state.preselectGenre = genre;
+        fillGenres();
+    };
+    editor->open();
+    return editor;
+}
+
+void Stations::removeOwnStation(const std::string& kind, const std::string& name) {
+    if (!m_host.myStations().remove(kind, name)) {
+        m_host.messages().show(kMyStationsNotSaved, MessageBoxes::Icon::Stop);
+        return;
+    }
+    if (Search->text().trimmed().isEmpty()) {
+        relist();
+    }
+    indexStations(); // a search under way is answered again
 }
 
 // The default station may be of the other kind than the one listed: list its kind, so that a
@@ -324,11 +381,7 @@ void Stations::genreChosen() {
     m_state.selectedGenre = text;
     m_state.preselectGenre = text;
     Search->clear();
-    if (text == kFavourites) {
-        listFavourites();
-    } else {
-        m_host.fileIO().FillStationList(*this);
-    }
+    relist();
     List1->setFocus();
 }
 
@@ -425,6 +478,9 @@ void Stations::closeEvent(QCloseEvent* event) {
 }
 
 void Stations::addGenre(const std::string& genre) {
+    if (genre == kFavourites || genre == kMyStations) {
+        return; // the box's own entries
+    }
     Combo1->addItem(displayText(genre));
 }
 

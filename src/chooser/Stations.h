@@ -20,6 +20,8 @@ namespace lumo {
 
 class ChooserHost;
 class ClickLabel;
+class StationEditor;
+struct StationRecord;
 
 // The station chooser: the catalogue by kind and genre, double-click to play, the default
 // station, the viewer preference and the station list update.
@@ -29,6 +31,8 @@ public:
     static constexpr const char* kPlaceholder = "<                   SELECT MUSIC               >";
     // The genre box's first entry: the favourites of the kind shown.
     static constexpr const char* kFavourites = "Favourites";
+    // The genre box's second entry: the listener's own stations of the kind shown.
+    static constexpr const char* kMyStations = "My Stations";
     // Most matches a search lists: typing more narrows them.
     static constexpr std::size_t kMostMatches = 200;
 
@@ -65,8 +69,12 @@ public:
     QLineEdit* Search = nullptr; // finds stations of the kind by name, across genres
 
     // The station list's menu for the selected station (add to or remove from the
-    // favourites), opened at `where` (screen coordinates); it deletes itself on closing.
+    // favourites, add, copy, edit or remove an own station), opened at `where` (screen
+    // coordinates); it deletes itself on closing.
     QMenu* openStationMenu(QPoint where);
+    // The window for an own station: `station` to edit (or to copy, when it is not an own
+    // station), or an empty one to add. It deletes itself on closing.
+    StationEditor* openStationEditor(const StationRecord& station);
     // The stations of the kind shown have been read for finding by name (that is done off the
     // window's thread; a search typed before it is done is answered when it is).
     bool searchReady() const { return m_indexed == m_indexRound; }
@@ -81,6 +89,9 @@ private:
     void alignKindWithCurrentStation();
     void fillGenres();
     void listFavourites();
+    void listMyStations();
+    void relist();
+    void removeOwnStation(const std::string& kind, const std::string& name);
     void indexStations();
     void searchChanged(const QString& text);
     bool searchKey(QKeyEvent* key);

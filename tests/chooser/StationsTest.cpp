@@ -88,7 +88,7 @@ TEST_F(StationsTest, OpeningTakesThePlayersPlaceAndRestartsTheDefaultStation) {
     EXPECT_TRUE(chooser->Check2->isChecked());
     EXPECT_FALSE(chooser->Check1->isChecked());
     EXPECT_TRUE(chooser->Check3->isChecked());
-    EXPECT_EQ(genres(chooser->Combo1), Names({"Favourites", "Jazz", "Rock"}));
+    EXPECT_EQ(genres(chooser->Combo1), Names({"Favourites", "My Stations", "Jazz", "Rock"}));
     EXPECT_EQ(items(chooser->List1), Names({"J1", "J2"}));
     EXPECT_EQ(chooser->List1->toolTip(), "Double Click to load Channel");
 }
@@ -111,7 +111,7 @@ TEST_F(StationsTest, TelevisionListsItsGenresInFileOrderWithRunsCollapsed) {
     EXPECT_TRUE(chooser->Check1->isChecked());
     EXPECT_FALSE(chooser->Check2->isChecked());
     EXPECT_EQ(state.CurrentStation.kind, "TV");
-    EXPECT_EQ(genres(chooser->Combo1), Names({"Favourites", "News", "Science", "News"}));
+    EXPECT_EQ(genres(chooser->Combo1), Names({"Favourites", "My Stations", "News", "Science", "News"}));
     EXPECT_EQ(chooser->Combo1->currentText(), "News");
     EXPECT_EQ(items(chooser->List1), Names({"N1", "N2", "N3"}));
 }
