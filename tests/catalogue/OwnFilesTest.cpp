@@ -2,6 +2,7 @@
 // written through, a failed write changes nothing, and two players lose nothing of each other's.
 #include "TempFolder.h"
 #include "catalogue/Favourites.h"
+#include "catalogue/MyStations.h"
 #include "catalogue/OwnFile.h"
 #include "platform/AppFolder.h"
 
@@ -87,6 +88,38 @@ TEST_F(OwnFilesTest, ManyFavouritesLoadWithoutAScanPerRecord) {
     Favourites favourites(file());
     EXPECT_EQ(favourites.all().size(), 100000U) << "the repeated name counts once";
     EXPECT_TRUE(favourites.contains("RADIO", "Station 99999"));
+}
+
+// Own stations: two players keep each other's, an edit keeps the station's place, a renamed
+// station takes the place of the one whose name it takes, and what is not a whole station is
+// neither kept nor read.
+TEST_F(OwnFilesTest, OwnStationsAreEditedInPlaceAndTwoPlayersKeepEachOthers) {
+    const fs::path own = dir.path() / "MYSTATIONS";
+    const auto mine = [](const std::string& name, const std::string& kind = "RADIO") {
+        return StationRecord{kind, "Jazz", name, "NONE", "http://127.0.0.1/" + name, "NONE"};
+    };
+    MyStations first(own);
+    MyStations second(own);
+    ASSERT_TRUE(first.add(mine("A")));
+    ASSERT_TRUE(second.add(mine("B")));
+    ASSERT_TRUE(first.add(mine("C", "TV")));
+    EXPECT_FALSE(first.add(mine(""))) << "no name: not a station";
+    StationRecord renamed = mine("A2");
+    renamed.genre = "Bebop";
+    ASSERT_TRUE(second.put(renamed, "RADIO", "A"));
+    ASSERT_TRUE(first.put(mine("B"), "RADIO", "A2")) << "A2 becomes B: one B is left";
+    ASSERT_TRUE(first.remove("TV", "C"));
+    dir.write("MYSTATIONS", *readWholeFile(own) + "\"RADIO\",\"Cut\",\"short\"\r\n");
+    const MyStations after(own);
+    ASSERT_EQ(after.all().size(), 1U);
+    EXPECT_EQ(after.all()[0].name, "B");
+    EXPECT_EQ(after.find("RADIO", "B")->streamUrl, "http://127.0.0.1/B");
+    EXPECT_EQ(MyStations::listText(own),
+              "\"RADIO\",\"Jazz\",\"B\",\"NONE\",\"http://127.0.0.1/B\",\"NONE\"\r\n");
+    fs::remove(own);
+    fs::create_symlink(dir.path() / "elsewhere", own);
+    EXPECT_FALSE(MyStations(own).add(mine("Linked")));
+    EXPECT_FALSE(fs::exists(dir.path() / "elsewhere"));
 }
 
 } // namespace

@@ -51,6 +51,30 @@ TEST_F(StationListTest, ConsecutiveGenresCollapseAndTheFirstIsShown) {
     EXPECT_EQ(chooser.stations, Names({"T1"}));
 }
 
+// Own stations join the list: a genre only they have comes last, an own copy of a listed
+// station is listed once and plays as edited, and with no list at all they are still offered.
+TEST_F(StationListTest, OwnStationsAreListedInTheirGenresAndFoundFirst) {
+    catalogue(record("RADIO", "Rock", "R1") + record("RADIO", "Jazz", "J1"));
+    dir.write("MYSTATIONS", record("RADIO", "Jazz", "J1", "http://127.0.0.1:9/mine") +
+                                record("RADIO", "Kitchen", "K1") + record("TV", "Rock", "T1"));
+    io.FillGenreList(chooser);
+    EXPECT_EQ(chooser.genres, Names({"Rock", "Jazz", "Kitchen"}));
+    state.selectedGenre = "Jazz";
+    io.FillStationList(chooser);
+    EXPECT_EQ(chooser.stations, Names({"J1"}));
+    state.chosenStationName = "J1";
+    io.LoadChosenStation();
+    EXPECT_EQ(state.CurrentStation.streamUrl, "http://127.0.0.1:9/mine");
+    EXPECT_EQ(io.stationNames("TV"), Names({"T1"}));
+
+    std::filesystem::remove(dir.path() / "Lumo.csv");
+    chooser = RecordingChooser{};
+    state.preselectGenre.clear();
+    io.FillGenreList(chooser);
+    EXPECT_EQ(chooser.genres, Names({"Jazz", "Kitchen"}));
+    EXPECT_TRUE(chooser.shown);
+}
+
 TEST_F(StationListTest, IncompleteRecordsAndOtherKindsAreNeverListed) {
     catalogue(record("RADIO", "Rock", "Listed") + record("RADIO", "Rock", "No stream", "") +
               record("radio", "Rock", "Lower-case kind") + record("RADIO", "", "No genre") +
