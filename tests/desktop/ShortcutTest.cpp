@@ -110,7 +110,7 @@ TEST_F(ShortcutTest, AFolderWithSpacesQuotesAndPercentStillStartsFromTheEntry) {
     const fs::path exe = folder / "Lumo";
     fs::create_directories(folder);
     home.write(fs::relative(exe, home.path()).string(),
-               "#!/bin/sh\necho started > \"$HOME/started\"\n");
+               "#!/bin/sh\necho \"$@\" > \"$HOME/started\"\n");
     fs::permissions(exe, fs::perms::owner_all);
     SHORTCUT::CreateDesktopShortcut(exe, "");
     EXPECT_EQ(validate(menuEntry()), "");
@@ -130,6 +130,22 @@ TEST_F(ShortcutTest, AFolderWithSpacesQuotesAndPercentStillStartsFromTheEntry) {
         EXPECT_EQ(gio.exitCode(), 0) << gio.readAll().toStdString();
         EXPECT_TRUE(test::waitUntil([&] { return fs::exists(home.path() / "started"); }, 10000))
             << launched;
+    }
+    // A file manager (or `gio open`) hands the entry a playlist file and an icy address.
+    home.write(".config/mimeapps.list", "[Default Applications]\naudio/x-scpls=" LUMO_APP_ID
+                                        ".desktop\nx-scheme-handler/icy=" LUMO_APP_ID ".desktop\n");
+    home.write("My station.pls", "[playlist]\nFile1=http://127.0.0.1:1/x\n");
+    ::setenv("XDG_DATA_DIRS", "/usr/share", 1); // the desktop's types of file
+    for (const std::string& opened :
+         {(home.path() / "My station.pls").string(), std::string("icy://127.0.0.1:1/x")}) {
+        fs::remove(home.path() / "started");
+        QProcess gio;
+        gio.setProcessChannelMode(QProcess::MergedChannels);
+        gio.start(QStringLiteral("gio"), {QStringLiteral("open"), QString::fromStdString(opened)});
+        ASSERT_TRUE(gio.waitForFinished(10000));
+        EXPECT_EQ(gio.exitCode(), 0) << gio.readAll().toStdString();
+        EXPECT_TRUE(test::waitUntil([&] { return fs::exists(home.path() / "started"); }, 10000));
+        EXPECT_EQ(home.read("started"), opened + "\n");
     }
 }
 
