@@ -7,6 +7,7 @@
 #include "platform/DesktopUrlOpener.h"
 #include "platform/QtMessageBoxes.h"
 #include "platform/ScreenCursor.h"
+#include "playback/Playback.h"
 
 #include <QApplication>
 #include <QFile>
@@ -98,9 +99,10 @@ int main(int argc, char** argv) {
     QObject::connect(&instance, &lumo::SingleInstance::opened, &window,
                      [&window](const QString& address, const QString& name) {
                          if (!address.isEmpty()) {
-                             window.openAddress(address.toStdString(), name.toStdString());
+                             window.playback().openAddress(address.toStdString(),
+                                                           name.toStdString());
                          }
-                         window.mprisRaise();
+                         window.raiseWindow();
                      });
     if (!command.address.empty()) {
         window.startWith(command.address, command.name);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "playback/VolumeSteps.h"
 #include "state/ProgramState.h"
 
 class QWidget;
@@ -7,14 +8,6 @@ class QWidget;
 namespace lumo {
 
 class ScreenCursor;
-
-// The two volume steps of the player window.
-class VolumeSteps {
-public:
-    virtual ~VolumeSteps() = default;
-    virtual void UPVOL() = 0;
-    virtual void DOWNVOL() = 0;
-};
 
 // Pointer-driven behaviour: the volume drag and the advert banner stepping aside.
 namespace MOUSEMOVE1 {

@@ -2,7 +2,6 @@
 
 #include "app/AdvertRotation.h"
 #include "app/LiveFeed.h"
-#include "app/StreamKeeper.h"
 #include "app/TitleHistory.h"
 #include "app/Twips.h"
 #include "banner/Advert1.h"
@@ -17,6 +16,8 @@
 #include "platform/ClickLabel.h"
 #include "platform/DisplaySession.h"
 #include "platform/PlainText.h"
+#include "playback/Playback.h"
+#include "playback/PlaybackMpris.h"
 #include "record/Recorder.h"
 #include "update/Ftp.h"
 #include "update/StationListUpdate.h"
@@ -76,7 +77,6 @@ PlayerWindow::PlayerWindow(ProgramState& state, const AppFolder& folder,
     loadPictures();
     buildControls();
     nameControls();
-    m_sleep = new SleepTimer(*this, m_services.clock, this);
     m_titles = std::make_unique<TitleHistory>(m_folder.resolve("\\TITLES"));
     m_favourites = std::make_unique<Favourites>(m_folder.resolve("\\FAVOURITES"));
     m_myStations = std::make_unique<MyStations>(m_folder.resolve("\\MYSTATIONS"));
@@ -84,19 +84,20 @@ PlayerWindow::PlayerWindow(ProgramState& state, const AppFolder& folder,
     m_settings = std::make_unique<QSettings>(
         QString::fromStdString(m_folder.resolve("\\SETTINGS").string()), QSettings::IniFormat);
     m_media = m_services.makeMediaPlayer(MD);
-    buildRecorder();
+    m_playback = new Playback(
+        m_state, *m_media,
+        {[this](const std::string& address, StreamKeeper::Answered answered) -> PendingPtr {
+             if (!canLookAt(address)) {
+                 return later([answered] { answered(std::nullopt); });
+             }
+             return lookAtStation(m_services.network, address, 2000,
+                                  [answered](bool answers) { answered(answers); });
+         },
+         m_services.clock, m_services.recordings, m_services.freeSpace},
+        this);
+    buildRecordMark();
     m_fileIO = std::make_unique<FILEIO>(m_state, m_folder, *m_media, m_services.shell,
                                         m_services.messages, *this);
-    m_keeper = new StreamKeeper(
-        *m_media,
-        [this](const std::string& address, StreamKeeper::Answered answered) -> PendingPtr {
-            if (!canLookAt(address)) {
-                return later([answered] { answered(std::nullopt); });
-            }
-            return lookAtStation(m_services.network, address, 2000,
-                                 [answered](bool answers) { answered(answers); });
-        },
-        this);
     connectControls();
     connectPlayback();
     connectWindowBehaviour();
@@ -140,9 +141,9 @@ void PlayerWindow::SwitchLiveFeedOff() {
 }
 
 PlayerWindow::~PlayerWindow() {
-    m_ending = true;    // the windows that go with it do not bring it back
-    m_recorder->stop(); // what was recorded is kept before the stream goes
-    delete m_chooser;   // top-level windows of their own while loaded
+    m_ending = true;               // the windows that go with it do not bring it back
+    m_playback->recorder().stop(); // what was recorded is kept before the stream goes
+    delete m_chooser;              // top-level windows of their own while loaded
     delete m_banner;
     delete m_infoWindow;
     deleteAdverts(); // the window's final release

@@ -1,12 +1,9 @@
 #pragma once
 
-#include "app/MouseMove1.h"
-#include "app/SleepTimer.h"
 #include "banner/BannerHost.h"
 #include "catalogue/FileIO.h"
 #include "catalogue/PlayerWindowLink.h"
 #include "chooser/ChooserHost.h"
-#include "desktop/MprisHost.h"
 #include "info/InfoHost.h"
 #include "net/HttpTransfer.h"
 #include "platform/AppFolder.h"
@@ -48,7 +45,6 @@ class ScreenCursor;
 class Stations;
 class cFTP;
 class StationListUpdate;
-class StreamKeeper;
 class UpdateProgressWindow;
 class UrlOpener;
 class VideoWidget;
@@ -58,8 +54,11 @@ class SongNotifier;
 class Favourites;
 class MyStations;
 class OpenAddressDialog;
-class Recorder;
 class StationEditor;
+class Playback;
+class PlaybackMpris;
+enum class Transport;
+enum class PlayState;
 struct GivenStation;
 
 // What the player window is given from outside: the desktop services, the network engine its
@@ -95,10 +94,7 @@ class PlayerWindow : public QWidget,
                      public ChooserHost,
                      public BannerHost,
                      public InfoHost,
-                     public MprisHost,
-                     public UpdateHost,
-                     public SleepTimerHost,
-                     public VolumeSteps {
+                     public UpdateHost {
     Q_OBJECT
 public:
     PlayerWindow(ProgramState& state, const AppFolder& folder, PlayerWindowServices services);
@@ -109,9 +105,14 @@ public:
     void load();
     // The station the start-up plays instead of the default (given on the command line).
     void startWith(std::string address, std::string name);
-    // A station given from outside (the command line, a later start, the desktop bus): played at
-    // once, named `name` or else by its address, through the one allow-list. False when refused.
-    bool openAddress(const std::string& address, const std::string& name = {});
+    // Playback, which the window's controls, keys, menu and the desktop bus call.
+    Playback& playback() { return *m_playback; }
+    // Shows the window, raised and active (a later start, the desktop bus).
+    void raiseWindow();
+    // The shutdown button, and Quit from the desktop: everything stops and the program ends.
+    void shutdown();
+    // The live feed's picture while the feed is on (the desktop's cover), or nothing.
+    std::string liveFeedPicture() const;
 
     // PlayerWindowLink and ChooserHost
     void setDefaultStationCaption(const std::string& name) override;
@@ -120,7 +121,7 @@ public:
     void showPlayerWindow() override;
     void startChooserClosing(int milliseconds) override { Timer2->setInterval(milliseconds); }
     QPoint playerWindowPosition() const override { return pos(); }
-    bool playerStaysOnTop() const override { return m_state.stayOnTopMode == 2; }
+    bool playerStaysOnTop() const override { return m_state.stayOnTopMode == kStayOnTopOn; }
     void setStatusTimerInterval(int milliseconds) override { Timer1->setInterval(milliseconds); }
     void AwaitLiveFeed() override;
     void PauseLiveFeed() override;
@@ -159,43 +160,16 @@ public:
     // The station list update is under way.
     bool updating() const;
 
-    // SleepTimerHost
-    int sleepVolume() const override;
-    void setSleepVolume(int level) override;
-    void sleepStop() override;
-    void sleepTimeLeftChanged() override;
-    SleepTimer& sleepTimer() { return *m_sleep; }
     // The window's menu, opened at `where` (screen coordinates); it deletes itself on closing.
     QMenu* openMenu(QPoint where);
     // The window of the titles heard, opened from the menu.
     void openTitlesWindow();
     TitlesWindow* titlesWindow() const;
     const TitleHistory& titleHistory() const { return *m_titles; }
-    // Recording what is heard: possible while a live stream the program reads plays.
-    bool canRecord() const;
-    bool recording() const;
-    void setRecording(bool on);
-    Recorder& recorder() { return *m_recorder; }
     QLabel* recordMark() const { return m_recordMark; }
     // Song notifications while the window is not the active one (on by default, remembered).
     bool songNotifications() const;
     void setSongNotifications(bool on);
-
-    // MprisHost
-    int mprisPlayState() const override;
-    void mprisPlay() override { playClicked(); }
-    void mprisPause() override { pauseClicked(); }
-    void mprisStop() override { stopClicked(); }
-    int mprisVolume() const override { return m_state.volumeLevel; }
-    void mprisSetVolume(int level) override;
-    std::string mprisNowPlaying() const override;
-    std::string mprisStationName() const override { return m_state.shownStationName; }
-    std::string mprisArtUrl() const override;
-    double mprisLength() const override;
-    double mprisPosition() const override;
-    bool mprisOpenUri(const std::string& address) override;
-    void mprisRaise() override;
-    void mprisQuit() override { shutdown(); }
 
     // The advert banner while it is loaded; the About or help window while one is open.
     ADVERT1* banner() const;
@@ -220,18 +194,11 @@ public:
     // Refreshes the station-list date label.
     void getMOD();
 
-    // One volume step each; the knob moves with the volume. (The knob's drag paces its steps.)
-    void UPVOL() override;
-    void DOWNVOL() override;
-    int volumeKnobTopTwips() const { return m_knobTopTwips; }
-
-    // Keeps a live stream that dropped after playing coming back.
-    StreamKeeper& streamKeeper() { return *m_keeper; }
+    // Where the volume knob stands, in twips; it follows the volume.
+    int volumeKnobTopTwips() const;
 
     // Members
     std::string updateSiteHttpBase;
-    std::int16_t statusTickCount = 11;
-    std::int16_t programTimeShown = 0;
 
     // The skin: window background, the outline's source, and the fallback image.
     QImage picture1;
@@ -310,7 +277,6 @@ private:
     void fitWindowToSkin();
     void centreOnScreen();
     void minimise();
-    void shutdown();
     void stopEverything();
     void pressPicture(ClickLabel* button, const QPixmap& picture);
     void openBanner();
@@ -321,10 +287,9 @@ private:
     // playback
     void connectPlayback();
     void statusTick();
-    void showTransportState(const QPixmap& play, const QPixmap& stop, const QPixmap& pause);
-    void playClicked();
-    void stopClicked();
-    void pauseClicked();
+    void showTransportState(PlayState state);
+    void showPressed(Transport button);
+    void showSleepTimeLeft();
     void fullScreenToggle();
     void fullScreenWatchTick();
     void chooserClosingTick();
@@ -356,16 +321,11 @@ private:
     QPixmap m_background;
     QRegion m_outline; // cut from the skin; what lies outside it is not the window's
     std::vector<ClickLabel*> m_keyboardOrder; // the controls, as Tab reaches them
-    SleepTimer* m_sleep = nullptr;
     std::unique_ptr<TitleHistory> m_titles;
     QPointer<TitlesWindow> m_titlesWindow;
     SongNotifier* m_songs = nullptr; // with a session bus
-    Recorder* m_recorder = nullptr;
     QLabel* m_recordMark = nullptr;
-    QString m_statusNote; // shown on the status line for a few ticks
-    int m_noteTicks = 0;
-    void buildRecorder();
-    void noteOnStatusLine(const QString& note);
+    void buildRecordMark();
     std::unique_ptr<QSettings> m_settings;
     std::unique_ptr<Favourites> m_favourites;
     std::unique_ptr<MyStations> m_myStations;
@@ -374,6 +334,8 @@ private:
     void addOwnStationItems(QMenu& menu);
     void noteTitle();
     std::unique_ptr<MediaPlayer> m_media;
+    Playback* m_playback = nullptr;
+    std::unique_ptr<PlaybackMpris> m_mprisView;
     std::unique_ptr<FILEIO> m_fileIO;
     std::unique_ptr<CurlHttpTransfer> m_http;
     std::unique_ptr<PictureDecoder> m_decoder; // goes after the live feed and the adverts
@@ -381,10 +343,8 @@ private:
     std::unique_ptr<AdvertRotation> m_adverts;
     Mpris* m_mpris = nullptr;
     bool m_ending = false; // the program is ending: nothing new starts
-    void nameOpenedStation();
     std::string m_startAddress;
     std::string m_startName;
-    StreamKeeper* m_keeper = nullptr;
     QPointer<Stations> m_chooser;
     QPointer<ADVERT1> m_banner;
     QPointer<QWidget> m_infoWindow;
@@ -393,10 +353,7 @@ private:
     UpdateSiteAccount m_updateSite;
     DirectorySettings m_directory = DirectorySettings::fromBuild();
     QPointer<UpdateProgressWindow> m_updateProgress; // while an update runs
-    QTimer m_reconnectWait; // the second before a station loaded from the chooser is retried
-    std::string m_reconnectUrl;
     QElapsedTimer m_lastVolumeStep;
-    int m_knobTopTwips = 2280;
     QPoint m_dragOffset;
     bool m_dragArmed = false; // a left press on the bare surface, not yet released
     bool m_dragging = false;

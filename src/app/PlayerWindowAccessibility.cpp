@@ -3,6 +3,7 @@
 #include "app/PlayerWindow.h"
 
 #include "platform/ClickLabel.h"
+#include "playback/Playback.h"
 
 namespace lumo {
 
@@ -18,7 +19,7 @@ void PlayerWindow::nameControls() {
     Label2->setButton({}); // the station's name, which opens its web page
     Image22->setSlider(
         QStringLiteral("Volume"), 0, 100, [this] { return m_state.volumeLevel; },
-        [this](int level) { mprisSetVolume((level + 5) / 10 * 10); });
+        [this](int level) { m_playback->setVolume((level + 5) / 10 * 10); });
     Image5->setButton(QStringLiteral("Update stations"));
     Image23->setButton(QStringLiteral("Set as default station"));
     Label5->setButton(QStringLiteral("Stations"));

@@ -6,6 +6,7 @@
 #include "app/Twips.h"
 #include "platform/ClickLabel.h"
 #include "platform/OnTop.h"
+#include "playback/Playback.h"
 
 #include <QCursor>
 #include <QMouseEvent>
@@ -51,7 +52,7 @@ void PlayerWindow::volumeDragTick() {
     if (m_lastVolumeStep.isValid() && m_lastVolumeStep.elapsed() < kVolumeStepMilliseconds) {
         return;
     }
-    MOUSEMOVE1::VolumeDragStep(m_state, m_services.cursor, *this);
+    MOUSEMOVE1::VolumeDragStep(m_state, m_services.cursor, *m_playback);
 }
 
 void PlayerWindow::applySkinOutline() {
@@ -118,12 +119,12 @@ void PlayerWindow::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void PlayerWindow::stayOnTopClick() {
-    if (m_state.stayOnTopMode == 1) {
-        m_state.stayOnTopMode = 2;
+    if (m_state.stayOnTopMode == kStayOnTopOff) {
+        m_state.stayOnTopMode = kStayOnTopOn;
         ONTOP::SetOnTop(*this, ONTOP::kTrue);
         Image29->setPixmap(Image31);
     } else {
-        m_state.stayOnTopMode = 1;
+        m_state.stayOnTopMode = kStayOnTopOff;
         ONTOP::SetOnTop(*this, ONTOP::kFalse);
         Image29->setPixmap(Image30);
     }

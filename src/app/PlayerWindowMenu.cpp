@@ -2,7 +2,6 @@
 // and the sleep timer it sets.
 #include "app/PlayerWindow.h"
 
-#include "app/SleepTimer.h"
 #include "app/TitleHistory.h"
 #include "app/TitlesWindow.h"
 #include "catalogue/Favourites.h"
@@ -12,6 +11,7 @@
 #include "platform/MessageBoxes.h"
 #include "platform/PlainText.h"
 #include "platform/SkinStyle.h"
+#include "playback/Playback.h"
 
 #include <QActionGroup>
 #include <QContextMenuEvent>
@@ -51,14 +51,16 @@ QMenu* PlayerWindow::openMenu(QPoint where) {
     menu->setAttribute(Qt::WA_DeleteOnClose);
     menu->setStyleSheet(QLatin1String(kSkinMenuStyle));
 
-    QMenu* sleep = menu->addMenu(sleepTitle(*m_sleep));
+    SleepTimer& sleepTimer = m_playback->sleepTimer();
+    QMenu* sleep = menu->addMenu(sleepTitle(sleepTimer));
     auto* choices = new QActionGroup(sleep);
     const auto choice = [&](const QString& text, int minutes) {
         QAction* action = sleep->addAction(text);
         action->setCheckable(true);
-        action->setChecked(m_sleep->minutesChosen() == minutes);
+        action->setChecked(sleepTimer.minutesChosen() == minutes);
         choices->addAction(action);
-        connect(action, &QAction::triggered, this, [this, minutes] { m_sleep->start(minutes); });
+        connect(action, &QAction::triggered, this,
+                [&sleepTimer, minutes] { sleepTimer.start(minutes); });
     };
     choice(QStringLiteral("Off"), 0);
     for (const int minutes : SleepTimer::kChoices) {
@@ -80,9 +82,9 @@ QMenu* PlayerWindow::openMenu(QPoint where) {
     menu->addSeparator();
     QAction* record = menu->addAction(QStringLiteral("Record"));
     record->setCheckable(true);
-    record->setChecked(recording());
-    record->setEnabled(canRecord());
-    connect(record, &QAction::toggled, this, &PlayerWindow::setRecording);
+    record->setChecked(m_playback->recording());
+    record->setEnabled(m_playback->canRecord());
+    connect(record, &QAction::toggled, m_playback, &Playback::setRecording);
     QAction* notes = menu->addAction(QStringLiteral("Song Notifications"));
     notes->setCheckable(true);
     notes->setChecked(songNotifications());
@@ -132,22 +134,11 @@ void PlayerWindow::setSongNotifications(bool on) {
     m_settings->sync();
 }
 
-int PlayerWindow::sleepVolume() const {
-    return m_state.volumeLevel;
-}
-
-void PlayerWindow::setSleepVolume(int level) {
-    mprisSetVolume(level);
-}
-
-void PlayerWindow::sleepStop() {
-    stopClicked();
-}
-
-void PlayerWindow::sleepTimeLeftChanged() {
+void PlayerWindow::showSleepTimeLeft() {
     QString tip = QStringLiteral("Adjust volume");
-    if (m_sleep->running()) {
-        tip += QStringLiteral("\nSleep timer: %1 min left").arg(m_sleep->minutesLeft());
+    const SleepTimer& sleepTimer = m_playback->sleepTimer();
+    if (sleepTimer.running()) {
+        tip += QStringLiteral("\nSleep timer: %1 min left").arg(sleepTimer.minutesLeft());
     }
     Image22->setToolTip(tip);
 }

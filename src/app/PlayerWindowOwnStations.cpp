@@ -7,6 +7,7 @@
 #include "chooser/StationEditor.h"
 #include "platform/MessageBoxes.h"
 #include "platform/PlainText.h"
+#include "playback/Playback.h"
 
 #include <QClipboard>
 #include <QDragEnterEvent>
@@ -32,9 +33,9 @@ QString droppedText(const QMimeData& data) {
 
 void PlayerWindow::playGiven(const GivenStation& station) {
     if (station.refused()) {
-        noteOnStatusLine(QString::fromStdString(station.refusal));
+        m_playback->noteOnStatusLine(QString::fromStdString(station.refusal));
     } else {
-        openAddress(station.address, station.name);
+        m_playback->openAddress(station.address, station.name);
     }
 }
 

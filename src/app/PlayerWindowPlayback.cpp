@@ -1,7 +1,6 @@
 // Playback side of the player window: the status tick, the transport buttons, full screen,
 // the volume steps and the station links.
 #include "app/PlayerWindow.h"
-#include "app/StreamKeeper.h"
 #include "app/Twips.h"
 #include "chooser/Stations.h"
 #include "media/MediaPlayer.h"
@@ -10,6 +9,7 @@
 #include "platform/OnTop.h"
 #include "platform/PlainText.h"
 #include "platform/UrlOpener.h"
+#include "playback/Playback.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -18,53 +18,44 @@
 
 namespace lumo {
 
-namespace {
-
-constexpr int kKnobTopLoudest = 2280; // twips; volume 100
-constexpr int kKnobTopSilent = 3280;  // twips; volume 0
-constexpr int kKnobStepTwips = 100;
-
-} // namespace
+namespace {} // namespace
 
 void PlayerWindow::connectPlayback() {
-    m_reconnectWait.setSingleShot(true);
-    m_reconnectWait.setInterval(1000);
-    connect(&m_reconnectWait, &QTimer::timeout, this, [this] {
-        if (m_state.reconnectState == 2 && m_reconnectUrl == m_state.CurrentStation.streamUrl) {
-            m_media->setURL(m_reconnectUrl);
-        }
+    connect(m_playback, &Playback::transportPressed, this, &PlayerWindow::showPressed);
+    connect(m_playback, &Playback::volumeChanged, this, [this] {
+        m_lastVolumeStep.start();
+        placeVolumeKnob();
     });
+    connect(m_playback, &Playback::statusLineNow, Label1, &QLabel::setText);
+    connect(m_playback, &Playback::stationOpened, this, &PlayerWindow::AwaitLiveFeed);
+    connect(m_playback, &Playback::sleepTimerChanged, this, &PlayerWindow::showSleepTimeLeft);
     Timer1->onTick([this] { statusTick(); });
     Timer2->onTick([this] { chooserClosingTick(); });
     Timer6->onTick([this] { bannerCloseTick(); });
     Timer7->onTick([this] { fullScreenWatchTick(); });
 
-    connect(Image2, &ClickLabel::clicked, this, &PlayerWindow::playClicked);
-    connect(Image1, &ClickLabel::clicked, this, &PlayerWindow::stopClicked);
-    connect(Image25, &ClickLabel::clicked, this, &PlayerWindow::pauseClicked);
+    connect(Image2, &ClickLabel::clicked, m_playback, &Playback::play);
+    connect(Image1, &ClickLabel::clicked, m_playback, &Playback::stop);
+    connect(Image25, &ClickLabel::clicked, m_playback, &Playback::pause);
     m_media->onClick([this] { fullScreenToggle(); });
     m_media->onDoubleClick([this] { fullScreenToggle(); });
     connect(Label2, &ClickLabel::clicked, this, &PlayerWindow::openStationWebPage);
     connect(Label7, &ClickLabel::clicked, this, &PlayerWindow::returnToDefaultStation);
 }
 
-void PlayerWindow::playClicked() {
-    m_keeper->cancel();
-    m_reconnectWait.stop();
-    m_media->play();
-    Image2->setPixmap(Image13);
-}
-
-void PlayerWindow::stopClicked() {
-    m_keeper->cancel();
-    m_reconnectWait.stop();
-    m_media->stop();
-    Image1->setPixmap(Image10);
-}
-
-void PlayerWindow::pauseClicked() {
-    m_media->pause();
-    Image25->setPixmap(Image27);
+// The button just used shows pressed until the next status tick.
+void PlayerWindow::showPressed(Transport button) {
+    switch (button) {
+    case Transport::Play:
+        Image2->setPixmap(Image13);
+        break;
+    case Transport::Stop:
+        Image1->setPixmap(Image10);
+        break;
+    case Transport::Pause:
+        Image25->setPixmap(Image27);
+        break;
+    }
 }
 
 // The keyboard, while the player window is the active window: Space plays or pauses, S stops,
@@ -83,20 +74,16 @@ void PlayerWindow::keyPressEvent(QKeyEvent* event) {
     }
     switch (event->key()) {
     case Qt::Key_Space:
-        if (m_media->playState() == PlayState::Playing) {
-            pauseClicked();
-        } else {
-            playClicked();
-        }
+        m_playback->playOrPause();
         break;
     case Qt::Key_S:
-        stopClicked();
+        m_playback->stop();
         break;
     case Qt::Key_Up:
-        UPVOL();
+        m_playback->UPVOL();
         break;
     case Qt::Key_Down:
-        DOWNVOL();
+        m_playback->DOWNVOL();
         break;
     case Qt::Key_F:
         fullScreenToggle();
@@ -118,100 +105,30 @@ void PlayerWindow::keyPressEvent(QKeyEvent* event) {
     event->accept();
 }
 
-// A station opened by its address is named by what its stream calls itself, once it says.
-void PlayerWindow::nameOpenedStation() {
-    Station& station = m_state.CurrentStation;
-    const StreamTap* tap = m_media->streamTap();
-    if (tap != nullptr && station.name == station.streamUrl && !tap->stationName().empty()) {
-        station.name = tap->stationName();
-        m_state.shownStationName = station.name;
-    }
-}
-
+// The window shows what playback says on each tick: the status line, the station's name, the
+// transport pictures.
 void PlayerWindow::statusTick() {
     if (Timer1->interval() == 0) {
         return;
     }
-    if (isVisible() && m_state.stayOnTopMode == 2) {
+    if (isVisible() && m_state.stayOnTopMode == kStayOnTopOn) {
         ONTOP::SetOnTop(*this, ONTOP::kTrue);
     }
-    if (statusTickCount < std::numeric_limits<std::int16_t>::max()) {
-        ++statusTickCount;
-    }
-
-    const auto programTime = [this] {
-        return QStringLiteral("Program Time - %1 minutes")
-            .arg(displayText(m_media->durationString()));
-    };
     noteTitle();
-    nameOpenedStation();
-    const QString statusText = displayText(m_media->status());
-    if (m_noteTicks > 0) {
-        --m_noteTicks;
-        Label1->setText(m_statusNote);
-    } else if (m_media->duration() == 0) {
-        Label1->setText(statusText);
-    } else if (programTimeShown == 1) {
-        Label1->setText(programTime());
-        programTimeShown = 0;
-    } else if (statusTickCount > 10 && statusTickCount < 20) {
-        Label1->setText(statusText);
-    } else if (statusTickCount >= 20) {
-        Label1->setText(programTime());
-        programTimeShown = 1;
-        statusTickCount = 0;
+    const Playback::Tick tick = m_playback->statusTick();
+    if (tick.statusLine) {
+        Label1->setText(*tick.statusLine);
     }
-
     setElidedText(*Label2, displayText(m_state.shownStationName));
-    m_media->setMute(false);
-    m_media->setStretchToFit(true);
-
-    switch (m_media->playState()) {
-    case PlayState::Undefined:
-        return;
-    case PlayState::Stopped:
-        showTransportState(Image8, Image12, Image28);
-        m_state.streamReached = 1;
-        break;
-    case PlayState::Paused:
-        showTransportState(Image8, Image11, Image26);
-        m_state.streamReached = 1;
-        break;
-    case PlayState::Playing:
-        showTransportState(Image9, Image11, Image28);
-        m_state.streamReached = 1;
-        m_keeper->streamPlaying();
-        break;
-    case PlayState::Ready:
-        if (m_state.streamReached == 1) {
-            // A live stream has no end of its own: it dropped, so bring it back. A clip with a
-            // length has simply finished.
-            if (m_media->duration() == 0 && m_keeper->streamDropped(m_media->URL())) {
-                Label1->setText(QStringLiteral("Reconnecting..."));
-            } else if (m_media->duration() == 0) {
-                Label1->setText(QStringLiteral("Failed to Connect"));
-                m_state.streamReached = 0;
-            } else {
-                Label1->setText(QStringLiteral("Complete"));
-            }
-        } else if (m_state.reconnectState != 1) {
-            Label1->setText(QStringLiteral("Failed to Connect"));
-            m_state.streamReached = 0;
-        } else {
-            // One more try, a second later; another station or a stop meanwhile wins.
-            m_state.reconnectState = 2;
-            m_media->stop();
-            m_reconnectUrl = m_state.CurrentStation.streamUrl;
-            m_reconnectWait.start();
-        }
-        break;
-    default:
-        break;
+    if (tick.shown) {
+        showTransportState(*tick.shown);
     }
 }
 
-void PlayerWindow::showTransportState(const QPixmap& play, const QPixmap& stop,
-                                      const QPixmap& pause) {
+void PlayerWindow::showTransportState(PlayState state) {
+    const QPixmap& play = state == PlayState::Playing ? Image9 : Image8;
+    const QPixmap& stop = state == PlayState::Stopped ? Image12 : Image11;
+    const QPixmap& pause = state == PlayState::Paused ? Image26 : Image28;
     // Each status tick gives the pictures again; setting a label's picture repaints it (and the
     // skin under it) even when it is the same one.
     for (auto [label, picture] : {std::pair{Image2, &play}, {Image1, &stop}, {Image25, &pause}}) {
@@ -264,35 +181,12 @@ void PlayerWindow::bannerCloseTick() {
     closeBanner();
 }
 
-void PlayerWindow::UPVOL() {
-    if (m_knobTopTwips <= kKnobTopLoudest) {
-        return;
-    }
-    m_lastVolumeStep.start();
-    m_knobTopTwips -= kKnobStepTwips;
-    placeVolumeKnob();
-    m_state.volumeLevel = static_cast<std::int16_t>(std::min(m_state.volumeLevel + 10, 100));
-    m_state.volumeDragAnchorY = static_cast<std::int16_t>(m_state.volumeDragAnchorY - 10);
-    m_media->setVolume(m_state.volumeLevel);
-}
-
-void PlayerWindow::DOWNVOL() {
-    if (m_knobTopTwips >= kKnobTopSilent) {
-        return;
-    }
-    m_lastVolumeStep.start();
-    m_state.volumeDragAnchorY = static_cast<std::int16_t>(m_state.volumeDragAnchorY + 10);
-    m_knobTopTwips += kKnobStepTwips;
-    placeVolumeKnob();
-    m_state.volumeLevel = static_cast<std::int16_t>(m_state.volumeLevel - 10);
-    m_media->setVolume(m_state.volumeLevel);
-    if (m_state.volumeLevel < 10) {
-        m_state.volumeLevel = 0;
-    }
+int PlayerWindow::volumeKnobTopTwips() const {
+    return playback::knobTopTwips(m_state.volumeLevel);
 }
 
 void PlayerWindow::placeVolumeKnob() {
-    Image22->move(Image22->x(), twipsToPixels(m_knobTopTwips));
+    Image22->move(Image22->x(), twipsToPixels(volumeKnobTopTwips()));
 }
 
 void PlayerWindow::openStationWebPage() {

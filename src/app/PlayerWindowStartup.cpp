@@ -5,7 +5,6 @@
 #include "app/MouseMove1.h"
 #include "app/PlayerWindow.h"
 
-#include "app/StreamKeeper.h"
 #include "app/Twips.h"
 #include "banner/Advert1.h"
 #include "chooser/Stations.h"
@@ -19,6 +18,8 @@
 #include "platform/DisplaySession.h"
 #include "platform/PlainText.h"
 #include "platform/UrlOpener.h"
+#include "playback/Playback.h"
+#include "playback/PlaybackMpris.h"
 #include "update/Ftp.h"
 #include "update/StationListUpdate.h"
 #include "update/UpdateSite.h"
@@ -41,17 +42,18 @@ void PlayerWindow::load() {
     getMOD();
     updateSiteHttpBase = std::string(kUpdateSiteHost) + kUpdateSiteFolder;
     Timer4->setInterval(10000);
-    m_state.stayOnTopMode = 1;
+    m_state.stayOnTopMode = kStayOnTopOff;
     Image14->setPixmap(Image24);
     m_state.volumeLevel = 100;
     m_media->setVolume(100);
+    placeVolumeKnob();
     fitWindowToSkin();
     centreOnScreen();
     // The default station starts before the window is drawn, so that it connects and buffers
     // while the window appears.
     m_fileIO->LoadViewerPreference();
     m_fileIO->LoadDefaultStation(m_startAddress.empty());
-    if (!m_startAddress.empty() && !openAddress(m_startAddress, m_startName)) {
+    if (!m_startAddress.empty() && !m_playback->openAddress(m_startAddress, m_startName)) {
         m_fileIO->LoadDefaultStation();
     }
     show();
@@ -61,7 +63,7 @@ void PlayerWindow::load() {
     mftp->SetTransferBinary();
     m_update = std::make_unique<StationListUpdate>(m_state, m_folder, *mftp, *this,
                                                    m_services.network, m_directory);
-    statusTickCount = 11;
+    m_playback->statusCycle().statusTickCount = 11;
     Timer1->setInterval(500);
     if (m_state.useDefaultViewer == 1) {
         Timer1->setInterval(0);
@@ -71,7 +73,10 @@ void PlayerWindow::load() {
         }
     }
     if (m_services.desktopBus && m_mpris == nullptr) {
-        m_mpris = new Mpris(*this, this);
+        m_mprisView = std::make_unique<PlaybackMpris>(
+            *m_playback, PlaybackMpris::Window{[this] { raiseWindow(); }, [this] { shutdown(); },
+                                               [this] { return liveFeedPicture(); }});
+        m_mpris = new Mpris(*m_mprisView, this);
         m_songs = new SongNotifier(QDBusConnection::sessionBus(), this);
     }
     if (m_services.createDesktopShortcut) {
@@ -165,26 +170,8 @@ ADVERT1* PlayerWindow::banner() const {
     return m_banner;
 }
 
-int PlayerWindow::mprisPlayState() const {
-    return m_media->playState();
-}
-
-std::string PlayerWindow::mprisNowPlaying() const {
-    return m_media->nowPlaying();
-}
-
-// The knob's steps, one after another, to the level asked for: all at once, so a request that
-// comes after another always has the last word.
-void PlayerWindow::mprisSetVolume(int level) {
-    while (m_state.volumeLevel < level && m_knobTopTwips > 2280) {
-        UPVOL();
-    }
-    while (m_state.volumeLevel > level && m_knobTopTwips < 3280) {
-        DOWNVOL();
-    }
-}
-
-std::string PlayerWindow::mprisArtUrl() const {
+// The live feed's picture while the feed is on: what the desktop shows as the cover.
+std::string PlayerWindow::liveFeedPicture() const {
     const std::filesystem::path picture = m_folder.resolve("\\DJCAM.jpg");
     std::error_code ec;
     if (m_state.liveFeedOn != 1 || !std::filesystem::exists(picture, ec)) {
@@ -193,45 +180,12 @@ std::string PlayerWindow::mprisArtUrl() const {
     return picture.string();
 }
 
-double PlayerWindow::mprisLength() const {
-    return m_media->duration();
-}
-
-double PlayerWindow::mprisPosition() const {
-    return m_media->duration() > 0 ? m_media->position() : 0.0;
-}
-
 void PlayerWindow::startWith(std::string address, std::string name) {
     m_startAddress = std::move(address);
     m_startName = std::move(name);
 }
 
-// An address a desktop asks to open (a link dropped on a shell's player, `playerctl open`).
-bool PlayerWindow::mprisOpenUri(const std::string& address) {
-    const QUrl url(QString::fromStdString(address), QUrl::StrictMode);
-    const QString scheme = url.scheme().toLower();
-    return url.isValid() && (scheme == QLatin1String("http") || scheme == QLatin1String("https")) &&
-           openAddress(address);
-}
-
-bool PlayerWindow::openAddress(const std::string& address, const std::string& name) {
-    if (!isNetworkAddress(address) || m_ending) {
-        return false;
-    }
-    const std::string shown = name.empty() ? address : name;
-    m_state.CurrentStation = {"RADIO", shown, "", address, "NONE"};
-    m_state.shownStationName = shown;
-    m_state.reconnectState = 1;
-    m_state.streamReached = 0;
-    AwaitLiveFeed();
-    m_media->stop();
-    m_media->setURL(address);
-    m_media->setStretchToFit(true);
-    m_media->play();
-    return true;
-}
-
-void PlayerWindow::mprisRaise() {
+void PlayerWindow::raiseWindow() {
     showNormal();
     raise();
     activateWindow();
@@ -313,10 +267,9 @@ void PlayerWindow::stopEverything() {
          {Timer1, Timer2, Timer4, Timer5, Timer6, Timer7, Timer8, Timer9, Timer10, Timer11}) {
         timer->setInterval(0);
     }
-    m_reconnectWait.stop();
+    m_playback->release();
     m_liveFeed->abandon();
     m_adverts->abandon();
-    m_keeper->cancel();
     if (m_update) {
         m_update->abandon();
     }

@@ -436,8 +436,8 @@ void Stations::stationDoubleClicked() {
     } else {
         m_host.fileIO().LoadChosenStation();
     }
-    m_state.reconnectState = 1;
-    m_state.streamReached = 0;
+    m_state.reconnectState = kReconnectAllowed;
+    m_state.streamReached = kStreamNotReached;
     if (m_state.useDefaultViewer == 1) {
         return;
     }

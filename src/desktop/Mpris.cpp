@@ -20,8 +20,6 @@ constexpr const char* kPath = "/org/mpris/MediaPlayer2";
 constexpr const char* kService = "org.mpris.MediaPlayer2.lumo";
 // Track ids live under the program's own path; /org/mpris is reserved for MPRIS itself.
 constexpr const char* kTrackPath = "/org/lumoplayer/Lumo/Track/";
-constexpr int kPlaying = 3;
-constexpr int kPaused = 2;
 
 QString text(const std::string& utf8) {
     return QString::fromStdString(utf8);
@@ -66,9 +64,9 @@ Mpris::~Mpris() {
 
 QString Mpris::playbackStatus() const {
     switch (m_host.mprisPlayState()) {
-    case kPlaying:
+    case PlayState::Playing:
         return QStringLiteral("Playing");
-    case kPaused:
+    case PlayState::Paused:
         return QStringLiteral("Paused");
     default:
         return QStringLiteral("Stopped");
@@ -160,7 +158,7 @@ void Mpris::announceChanges() {
 }
 
 void Mpris::playPause() {
-    if (m_host.mprisPlayState() == kPlaying) {
+    if (m_host.mprisPlayState() == PlayState::Playing) {
         m_host.mprisPause();
     } else {
         m_host.mprisPlay();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "media/PlayState.h"
+
 #include <string>
 
 namespace lumo {
@@ -9,7 +11,7 @@ class MprisHost {
 public:
     virtual ~MprisHost() = default;
 
-    virtual int mprisPlayState() const = 0; // a PlayState value
+    virtual PlayState mprisPlayState() const = 0;
     virtual void mprisPlay() = 0;
     virtual void mprisPause() = 0;
     virtual void mprisStop() = 0;

@@ -1,22 +1,13 @@
 #pragma once
 
+#include "media/PlayState.h"
+
 #include <functional>
 #include <string>
 
 namespace lumo {
 
 class StreamTap;
-
-// The player's state as the program reads it.
-namespace PlayState {
-inline constexpr int Undefined = 0;
-inline constexpr int Stopped = 1;
-inline constexpr int Paused = 2;
-inline constexpr int Playing = 3;
-inline constexpr int Buffering = 6;     // not acted on by the program
-inline constexpr int Transitioning = 9; // opening; not acted on by the program
-inline constexpr int Ready = 10;        // idle: the address failed to open, or it ended
-} // namespace PlayState
 
 // The hosted media player: exactly the members the program uses.
 class MediaPlayer {
@@ -39,7 +30,7 @@ public:
     virtual void setMute(bool mute) = 0;
     virtual bool mute() const = 0;
 
-    virtual int playState() const = 0;
+    virtual PlayState playState() const = 0;
 
     // currentMedia: length in seconds, 0 for a live stream or when nothing is open, and the
     // same length as display text.

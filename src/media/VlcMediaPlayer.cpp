@@ -145,7 +145,7 @@ void VlcMediaPlayer::onPlayerEvent(const libvlc_event_t* event, void* self) {
     player->post(event->type, value);
 }
 
-void VlcMediaPlayer::enter(int state) {
+void VlcMediaPlayer::enter(PlayState state) {
     m_state = state;
     m_clockWatched.store(state != PlayState::Playing);
 }

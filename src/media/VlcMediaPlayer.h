@@ -69,7 +69,7 @@ public:
     int volume() const override { return m_volume; }
     void setMute(bool mute) override;
     bool mute() const override { return m_mute; }
-    int playState() const override { return m_state; }
+    PlayState playState() const override { return m_state; }
     double duration() const override;
     double position() const override;
     std::string durationString() const override { return formatDuration(duration()); }
@@ -99,7 +99,7 @@ private:
     // The same, keeping `keep` (the tap the media reads from) through the halt of what played.
     void startMedia(VlcMedia media, StreamTap* keep);
     void checkForStall();
-    void enter(int state);
+    void enter(PlayState state);
     bool clockMoved();
     std::string streamTitle() const;
     // What the status line says while playing: the title, or "Playing".
@@ -136,7 +136,7 @@ private:
     std::string m_status;
     std::string m_nowPlaying;
     std::string m_mediaName; // the media's title before it played: its address or list entry
-    int m_state = PlayState::Undefined;
+    PlayState m_state = PlayState::Undefined;
     int m_volume = 50;
     bool m_mute = false;
     bool m_stretch = true;

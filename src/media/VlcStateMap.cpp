@@ -4,7 +4,7 @@
 
 namespace lumo {
 
-int playStateFor(libvlc_state_t state) {
+PlayState playStateFor(libvlc_state_t state) {
     switch (state) {
     case libvlc_NothingSpecial:
         return PlayState::Undefined;

@@ -7,6 +7,15 @@
 
 namespace lumo {
 
+// The values of ProgramState's playback and window fields.
+inline constexpr std::int16_t kStreamNotReached = 0; // streamReached
+inline constexpr std::int16_t kStreamReached = 1;
+inline constexpr std::int16_t kNoReconnect = 0; // reconnectState
+inline constexpr std::int16_t kReconnectAllowed = 1;
+inline constexpr std::int16_t kReconnectUsed = 2;
+inline constexpr std::int16_t kStayOnTopOff = 1; // stayOnTopMode
+inline constexpr std::int16_t kStayOnTopOn = 2;
+
 // The program-wide variables, one object for the whole run, handed by reference to whoever
 // reads or writes them. Members keep the names the rest of the program knows them by.
 struct ProgramState {

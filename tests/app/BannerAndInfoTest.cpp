@@ -146,7 +146,7 @@ TEST_F(InfoWindowTest, EndingTheProgramWithAboutOpenShowsNothingOnTheWayOut) {
         }
     } counter;
     window->installEventFilter(&counter);
-    window->mprisQuit();
+    window->shutdown(); // as Quit from the desktop bus does
     EXPECT_EQ(endRequests, 1);
     window.reset();
     EXPECT_EQ(counter.shows, 0);

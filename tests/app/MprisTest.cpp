@@ -59,7 +59,7 @@ protected:
         ASSERT_TRUE(reaches(PlayState::Playing));
     }
 
-    bool reaches(int playState) {
+    bool reaches(PlayState playState) {
         return test::waitUntil([&] { return window->media().playState() == playState; }, 15000);
     }
 

@@ -6,6 +6,7 @@
 #include "app/PlayerWindow.h"
 #include "media/VlcMediaPlayer.h"
 #include "net/NetEngine.h"
+#include "playback/Playback.h"
 
 #include <memory>
 

@@ -87,7 +87,7 @@ TEST_F(PlayerWindowTest, StartUpSetsTimersVolumeAndPlaysTheBuiltInStation) {
                            window->Timer8, window->Timer9, window->Timer10, window->Timer11}) {
         EXPECT_EQ(stopped->interval(), 0);
     }
-    EXPECT_EQ(window->statusTickCount, 11);
+    EXPECT_EQ(window->playback().statusCycle().statusTickCount, 11);
     EXPECT_EQ(window->updateSiteHttpBase.substr(window->updateSiteHttpBase.size() - 15),
               "downloads/LUMO/");
     EXPECT_EQ(state.volumeLevel, 100);

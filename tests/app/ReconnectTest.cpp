@@ -6,9 +6,9 @@
 #include "TempFolder.h"
 #include "Wav.h"
 #include "app/PlayerWindow.h"
-#include "app/StreamKeeper.h"
 #include "media/VlcMediaPlayer.h"
 #include "platform/ClickLabel.h"
+#include "playback/StreamKeeper.h"
 
 #include <QTest>
 #include <gtest/gtest.h>

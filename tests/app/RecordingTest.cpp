@@ -44,7 +44,9 @@ protected:
         window = makeWindowWithLibVlc(options);
         window->load();
         ASSERT_TRUE(test::waitUntil(
-            [&] { return window->canRecord() && window->media().nowPlaying() == titles[0]; },
+            [&] {
+                return window->playback().canRecord() && window->media().nowPlaying() == titles[0];
+            },
             15000));
     }
 
@@ -90,13 +92,13 @@ TEST_F(RecordingTest, KeepsExactlyTheAudioServedSplitAtEachTitleOnTheOneConnecti
         longTitle += "\xc3\xa9"; // é: 4000 bytes, about all a metadata block can carry
     }
     titles.back() = longTitle;
-    window->setRecording(true);
-    ASSERT_TRUE(window->recording());
+    window->playback().setRecording(true);
+    ASSERT_TRUE(window->playback().recording());
     EXPECT_TRUE(window->recordMark()->isVisible());
     ASSERT_TRUE(nextSong(1));
     ASSERT_TRUE(nextSong(2));
     ASSERT_TRUE(nextSong(3));
-    window->setRecording(false);
+    window->playback().setRecording(false);
     EXPECT_FALSE(window->recordMark()->isVisible());
     EXPECT_EQ(window->Label1->text(), QStringLiteral("Recording stopped"));
 
@@ -144,10 +146,10 @@ TEST_F(RecordingTest, KeepsExactlyTheAudioServedSplitAtEachTitleOnTheOneConnecti
 }
 
 TEST_F(RecordingTest, StopsByItselfOnAFullDiskAndOnAnotherStationKeepingWhatItWrote) {
-    window->setRecording(true);
-    ASSERT_TRUE(window->recording());
+    window->playback().setRecording(true);
+    ASSERT_TRUE(window->playback().recording());
     free = 100LL << 20;
-    ASSERT_TRUE(test::waitUntil([&] { return !window->recording(); }, 10000));
+    ASSERT_TRUE(test::waitUntil([&] { return !window->playback().recording(); }, 10000));
     EXPECT_TRUE(test::waitUntil(
         [&] {
             return window->Label1->text() ==
@@ -156,16 +158,16 @@ TEST_F(RecordingTest, StopsByItselfOnAFullDiskAndOnAnotherStationKeepingWhatItWr
         5000));
     EXPECT_FALSE(window->recordMark()->isVisible());
     ASSERT_EQ(finishedFiles(), 1U);
-    window->setRecording(true);
-    EXPECT_FALSE(window->recording()) << "no new recording on a full disk";
+    window->playback().setRecording(true);
+    EXPECT_FALSE(window->playback().recording()) << "no new recording on a full disk";
 
     free = 10LL << 30;
-    window->setRecording(true);
-    ASSERT_TRUE(window->recording());
-    ASSERT_TRUE(
-        test::waitUntil([&] { return fs::file_size(window->recorder().writing()) > 0; }, 10000));
+    window->playback().setRecording(true);
+    ASSERT_TRUE(window->playback().recording());
+    ASSERT_TRUE(test::waitUntil(
+        [&] { return fs::file_size(window->playback().recorder().writing()) > 0; }, 10000));
     window->media().setURL(server.url("/other"));
-    EXPECT_FALSE(window->recording());
+    EXPECT_FALSE(window->playback().recording());
     ASSERT_EQ(finishedFiles(), 2U) << ::testing::PrintToString(names());
     for (const std::string& name : names()) {
         EXPECT_NE(name.find(" (partial)"), std::string::npos) << name; // the second is " (2)"
@@ -210,19 +212,22 @@ TEST_F(IcecastRecordingTest, RecordsEachSongAsMp3WithoutItsMetadata) {
     auto window = makeWindowWithLibVlc(options);
     window->load();
     ASSERT_TRUE(test::waitUntil(
-        [&] { return window->canRecord() && window->media().nowPlaying() == "Artist - Icy Song"; },
+        [&] {
+            return window->playback().canRecord() &&
+                   window->media().nowPlaying() == "Artist - Icy Song";
+        },
         20000))
         << window->media().status();
     EXPECT_TRUE(test::waitUntil(
         [&] { return window->Label1->text() == QStringLiteral("Artist - Icy Song"); }, 5000));
 
-    window->setRecording(true);
-    ASSERT_TRUE(window->recording());
+    window->playback().setRecording(true);
+    ASSERT_TRUE(window->playback().recording());
     ASSERT_EQ(ask(icecast.titleUpdate("Artist - Second Song")), 200);
     ASSERT_TRUE(test::waitUntil([&] { return recordings().size() == 2; }, 20000));
-    ASSERT_TRUE(test::waitUntil([&] { return fs::file_size(window->recorder().writing()) > 16000; },
-                                20000));
-    window->setRecording(false);
+    ASSERT_TRUE(test::waitUntil(
+        [&] { return fs::file_size(window->playback().recorder().writing()) > 16000; }, 20000));
+    window->playback().setRecording(false);
 
     const auto files = recordings();
     ASSERT_EQ(files.size(), 2U);

@@ -47,7 +47,7 @@ protected:
     void pass(std::chrono::seconds step, int times = 1) {
         for (int i = 0; i < times; ++i) {
             now += step;
-            window->sleepTimer().ticker()->tick();
+            window->playback().sleepTimer().ticker()->tick();
         }
     }
 
@@ -66,7 +66,7 @@ protected:
 };
 
 TEST_F(SleepTimerTest, ItFadesStopsAndPutsTheVolumeBack) {
-    window->mprisSetVolume(80);
+    window->playback().setVolume(80);
     choose(QStringLiteral("15 minutes"));
     EXPECT_EQ(window->Image22->toolTip(), "Adjust volume\nSleep timer: 15 min left");
     pass(10min);
@@ -80,13 +80,13 @@ TEST_F(SleepTimerTest, ItFadesStopsAndPutsTheVolumeBack) {
 
     // The end: a knob step a second down to silence, then stopped, the volume put back.
     std::vector<int> levels;
-    for (int i = 0; i < 12 && window->sleepTimer().running(); ++i) {
+    for (int i = 0; i < 12 && window->playback().sleepTimer().running(); ++i) {
         pass(1s);
         levels.push_back(state.volumeLevel);
     }
     EXPECT_EQ(levels, (std::vector<int>{70, 60, 50, 40, 30, 20, 10, 0, 80}));
     EXPECT_EQ(media->calls, std::vector<std::string>{"stop"});
-    EXPECT_FALSE(window->sleepTimer().running());
+    EXPECT_FALSE(window->playback().sleepTimer().running());
     EXPECT_EQ(window->Image22->toolTip(), "Adjust volume");
 }
 
@@ -97,7 +97,7 @@ TEST_F(SleepTimerTest, OffEndsItAndAFadeUnderWayGivesTheVolumeBack) {
     EXPECT_EQ(state.volumeLevel, 70);
     choose(QStringLiteral("Off"));
     EXPECT_EQ(state.volumeLevel, 100);
-    EXPECT_FALSE(window->sleepTimer().running());
+    EXPECT_FALSE(window->playback().sleepTimer().running());
     media->calls.clear();
     pass(1h);
     EXPECT_TRUE(media->calls.empty());

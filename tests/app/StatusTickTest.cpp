@@ -1,8 +1,8 @@
 // The status tick driven by hand against a fake media player.
 #include "EventWait.h"
 #include "PlayerWindowFixture.h"
-#include "app/StreamKeeper.h"
 #include "platform/ClickLabel.h"
+#include "playback/StreamKeeper.h"
 
 #include <QTest>
 #include <gtest/gtest.h>
@@ -136,7 +136,7 @@ TEST_F(StatusTickTest, AClipThatEndsAfterPlayingIsComplete) {
     media->state = PlayState::Ready;
     EXPECT_EQ(tick(), "Complete");
     EXPECT_EQ(tick(), "Complete");
-    EXPECT_FALSE(window->streamKeeper().waiting());
+    EXPECT_FALSE(window->playback().streamKeeper().waiting());
 }
 
 TEST_F(StatusTickTest, AChooserStationGetsOneReconnectThenFails) {
@@ -182,11 +182,11 @@ TEST_F(StatusTickTest, ALiveStreamThatDropsIsReconnectedUntilTheUserStops) {
     tick();
     media->state = PlayState::Ready;
     EXPECT_EQ(tick(), "Reconnecting...");
-    EXPECT_TRUE(window->streamKeeper().waiting());
+    EXPECT_TRUE(window->playback().streamKeeper().waiting());
     EXPECT_EQ(tick(), "Reconnecting...");
-    EXPECT_EQ(window->streamKeeper().attempts(), 1);
+    EXPECT_EQ(window->playback().streamKeeper().attempts(), 1);
     QTest::mouseClick(window->Image1, Qt::LeftButton);
-    EXPECT_FALSE(window->streamKeeper().waiting());
+    EXPECT_FALSE(window->playback().streamKeeper().waiting());
 }
 
 TEST_F(StatusTickTest, StayOnTopIsReassertedWhileTheModeIsTwo) {

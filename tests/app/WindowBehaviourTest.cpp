@@ -3,8 +3,8 @@
 #include "PlayerWindowFixture.h"
 #include "app/MouseMove1.h"
 #include "app/SkinRegion.h"
-#include "app/StreamKeeper.h"
 #include "chooser/Stations.h"
+#include "playback/StreamKeeper.h"
 
 #include "media/VideoWidget.h"
 #include "platform/ClickLabel.h"
@@ -283,21 +283,21 @@ TEST_F(WindowBehaviourTest, TheWindowIsCutToTheSkinsOutline) {
 
 TEST_F(WindowBehaviourTest, TenStepsDownReachSilenceAndTheEndOfTheTrack) {
     EXPECT_EQ(window->volumeKnobTopTwips(), 2280);
-    window->UPVOL(); // already at the top
+    window->playback().UPVOL(); // already at the top
     EXPECT_EQ(window->volumeKnobTopTwips(), 2280);
     EXPECT_EQ(state.volumeLevel, 100);
     for (int i = 0; i < 10; ++i) {
-        window->DOWNVOL();
+        window->playback().DOWNVOL();
     }
     EXPECT_EQ(window->volumeKnobTopTwips(), 3280);
     EXPECT_EQ(window->Image22->y(), 219);
     EXPECT_EQ(state.volumeLevel, 0);
     EXPECT_EQ(media->volume(), 0);
     EXPECT_EQ(state.volumeDragAnchorY, 100);
-    window->DOWNVOL();
+    window->playback().DOWNVOL();
     EXPECT_EQ(window->volumeKnobTopTwips(), 3280);
     EXPECT_EQ(state.volumeLevel, 0);
-    window->UPVOL();
+    window->playback().UPVOL();
     EXPECT_EQ(window->volumeKnobTopTwips(), 3180);
     EXPECT_EQ(state.volumeLevel, 10);
     EXPECT_EQ(media->volume(), 10);
@@ -307,8 +307,8 @@ TEST_F(WindowBehaviourTest, TenStepsDownReachSilenceAndTheEndOfTheTrack) {
 // A second volume request that comes while the first is still being carried out (here from a
 // timer, as a second MPRIS client's Set comes) has the last word.
 TEST_F(WindowBehaviourTest, AVolumeSetDuringAnotherEndsAtTheLastValue) {
-    QTimer::singleShot(150, [&] { window->mprisSetVolume(100); });
-    window->mprisSetVolume(0);
+    QTimer::singleShot(150, [&] { window->playback().setVolume(100); });
+    window->playback().setVolume(0);
     test::runFor(1500);
     EXPECT_EQ(state.volumeLevel, 100);
     EXPECT_EQ(window->volumeKnobTopTwips(), 2280);

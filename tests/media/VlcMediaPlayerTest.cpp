@@ -33,7 +33,7 @@ protected:
         return std::make_unique<VlcMediaPlayer>(nullptr, network, options);
     }
 
-    bool reaches(int state, int timeout = kPatience) {
+    bool reaches(PlayState state, int timeout = kPatience) {
         return test::waitUntil([&] { return player->playState() == state; }, timeout);
     }
 

@@ -29,7 +29,7 @@ public:
     int volume() const override { return volumeValue; }
     void setMute(bool m) override { muted = m; }
     bool mute() const override { return muted; }
-    int playState() const override { return state; }
+    PlayState playState() const override { return state; }
     double duration() const override { return length; }
     std::string durationString() const override { return formatDuration(length); }
     std::string status() const override { return statusText; }
@@ -47,7 +47,7 @@ public:
     std::vector<std::string> calls;
     int volumeValue = 50;
     bool muted = false;
-    int state = PlayState::Undefined;
+    PlayState state = PlayState::Undefined;
     double length = 0;
     std::string statusText;
     std::string title;

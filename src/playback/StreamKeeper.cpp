@@ -1,4 +1,4 @@
-#include "app/StreamKeeper.h"
+#include "playback/StreamKeeper.h"
 
 #include "media/MediaPlayer.h"
 

@@ -1,4 +1,4 @@
-#include "app/SleepTimer.h"
+#include "playback/SleepTimer.h"
 
 namespace lumo {
 
