@@ -1,14 +1,15 @@
 #include "app/PlayerWindow.h"
 
 #include "app/AdvertRotation.h"
+#include "app/BannerStandIn.h"
 #include "app/LiveFeed.h"
-#include "app/TitleHistory.h"
+#include "app/OwnStationActions.h"
+#include "app/SongTitles.h"
+#include "app/StationsUpdater.h"
 #include "app/Twips.h"
-#include "banner/Advert1.h"
 #include "catalogue/Favourites.h"
 #include "catalogue/MyStations.h"
 #include "chooser/Stations.h"
-#include "desktop/SongNotifier.h"
 #include "media/MediaPlayer.h"
 #include "media/VideoWidget.h"
 #include "net/StationCheck.h"
@@ -23,7 +24,6 @@
 #include "update/StationListUpdate.h"
 
 #include <QPainter>
-#include <QSettings>
 #include <type_traits>
 
 namespace lumo {
@@ -77,12 +77,11 @@ PlayerWindow::PlayerWindow(ProgramState& state, const AppFolder& folder,
     loadPictures();
     buildControls();
     nameControls();
-    m_titles = std::make_unique<TitleHistory>(m_folder.resolve("\\TITLES"));
+    m_songTitles =
+        new SongTitles(m_folder.resolve("\\TITLES"), m_folder.resolve("\\SETTINGS"), *this);
     m_favourites = std::make_unique<Favourites>(m_folder.resolve("\\FAVOURITES"));
     m_myStations = std::make_unique<MyStations>(m_folder.resolve("\\MYSTATIONS"));
     setAcceptDrops(true);
-    m_settings = std::make_unique<QSettings>(
-        QString::fromStdString(m_folder.resolve("\\SETTINGS").string()), QSettings::IniFormat);
     m_media = m_services.makeMediaPlayer(MD);
     m_playback = new Playback(
         m_state, *m_media,
@@ -96,8 +95,17 @@ PlayerWindow::PlayerWindow(ProgramState& state, const AppFolder& folder,
          m_services.clock, m_services.recordings, m_services.freeSpace},
         this);
     buildRecordMark();
+    m_updater = new StationsUpdater(m_state, m_folder, m_services.network,
+                                    {*this, m_services.messages, [this] { showPlayerWindow(); },
+                                     [this] { hide(); }, [this] { getMOD(); },
+                                     [this] { Timer5->setInterval(100); }},
+                                    this);
     m_fileIO = std::make_unique<FILEIO>(m_state, m_folder, *m_media, m_services.shell,
                                         m_services.messages, *this);
+    m_banner = std::make_unique<BannerStandIn>(
+        BannerStandIn::Player{*this, *Image14, *m_media, m_state, m_services.cursor, *Timer6});
+    m_ownStations = new OwnStationActions(
+        {m_state, *m_playback, *m_myStations, *m_fileIO, m_services.messages}, *this);
     connectControls();
     connectPlayback();
     connectWindowBehaviour();
@@ -144,7 +152,6 @@ PlayerWindow::~PlayerWindow() {
     m_ending = true;               // the windows that go with it do not bring it back
     m_playback->recorder().stop(); // what was recorded is kept before the stream goes
     delete m_chooser;              // top-level windows of their own while loaded
-    delete m_banner;
     delete m_infoWindow;
     deleteAdverts(); // the window's final release
 }

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "banner/BannerHost.h"
 #include "catalogue/FileIO.h"
 #include "catalogue/PlayerWindowLink.h"
 #include "chooser/ChooserHost.h"
@@ -10,9 +9,6 @@
 #include "platform/PictureDecoder.h"
 #include "platform/Timer.h"
 #include "state/ProgramState.h"
-#include "update/DirectoryUpdate.h"
-#include "update/UpdateHost.h"
-#include "update/UpdateSite.h"
 
 #include <QElapsedTimer>
 #include <QImage>
@@ -29,11 +25,11 @@
 #include <vector>
 
 class QMenu;
-class QSettings;
 
 namespace lumo {
 
 class ADVERT1;
+class BannerStandIn;
 class AdvertRotation;
 class ClickLabel;
 class LiveFeed;
@@ -44,17 +40,16 @@ class NetEngine;
 class ScreenCursor;
 class Stations;
 class cFTP;
-class StationListUpdate;
+class StationsUpdater;
 class UpdateProgressWindow;
 class UrlOpener;
 class VideoWidget;
-class TitleHistory;
-class TitlesWindow;
-class SongNotifier;
+class SongTitles;
 class Favourites;
 class MyStations;
 class OpenAddressDialog;
 class StationEditor;
+class OwnStationActions;
 class Playback;
 class PlaybackMpris;
 enum class Transport;
@@ -89,12 +84,7 @@ struct PlayerWindowServices {
 
 // The main window: a frameless, skinned player with its video rectangle, labels, buttons,
 // picture stores and timers.
-class PlayerWindow : public QWidget,
-                     public PlayerWindowLink,
-                     public ChooserHost,
-                     public BannerHost,
-                     public InfoHost,
-                     public UpdateHost {
+class PlayerWindow : public QWidget, public PlayerWindowLink, public ChooserHost, public InfoHost {
     Q_OBJECT
 public:
     PlayerWindow(ProgramState& state, const AppFolder& folder, PlayerWindowServices services);
@@ -135,41 +125,21 @@ public:
     void ownStationChanged(const StationRecord& station, const std::string& kind,
                            const std::string& name) override;
 
-    // The listener's own ways to a station: "Open Address..." (Ctrl+L), an address pasted
-    // (Ctrl+V) or dropped; the window for keeping a station of their own.
-    OpenAddressDialog* openAddressDialog();
-    void pasteAddress();
-    StationEditor* openStationEditor(const StationRecord& station);
-
-    // BannerHost
-    QPixmap advertPicture() const override;
-    bool playerFullScreen() const override;
-    bool playerMinimised() const override { return isMinimized(); }
-    void bannerCursorCheck(QWidget& banner) override;
-    void startBannerClose(int milliseconds) override { Timer6->setInterval(milliseconds); }
+    // The listener's own ways to a station: an address opened, pasted or dropped; the stations
+    // they keep.
+    OwnStationActions& ownStations() { return *m_ownStations; }
 
     // InfoHost
     QPixmap playerPicture() override;
 
-    // UpdateHost
-    void showUpdateProgress() override;
-    void updateProgressFigures(std::int32_t current, std::int32_t total) override;
-    void hideUpdateProgress() override;
-    void setBusyCursor(bool busy) override;
-    void refreshStationListDate() override { getMOD(); }
-    // The station list update is under way.
-    bool updating() const;
+    // The station list update, with its progress window.
+    StationsUpdater& updater() { return *m_updater; }
 
     // The window's menu, opened at `where` (screen coordinates); it deletes itself on closing.
     QMenu* openMenu(QPoint where);
-    // The window of the titles heard, opened from the menu.
-    void openTitlesWindow();
-    TitlesWindow* titlesWindow() const;
-    const TitleHistory& titleHistory() const { return *m_titles; }
+    // The titles heard, their window and the song notifications.
+    SongTitles& songTitles() { return *m_songTitles; }
     QLabel* recordMark() const { return m_recordMark; }
-    // Song notifications while the window is not the active one (on by default, remembered).
-    bool songNotifications() const;
-    void setSongNotifications(bool on);
 
     // The advert banner while it is loaded; the About or help window while one is open.
     ADVERT1* banner() const;
@@ -178,13 +148,6 @@ public:
     // The station chooser while it is loaded.
     Stations* chooser() const;
     void loadChooser();
-
-    // The update site's FTP account (tests give their own server).
-    void setUpdateSite(UpdateSiteAccount account) { m_updateSite = std::move(account); }
-    // The community radio directory, asked when the update site has no host.
-    void setDirectory(DirectorySettings settings);
-    // The window's FTP session, made at start-up.
-    cFTP* ftpSession() const { return mftp.get(); }
 
     // Live feed: switches it off (frame and caption hidden, timers stopped).
     void SwitchLiveFeedOff();
@@ -279,8 +242,6 @@ private:
     void minimise();
     void stopEverything();
     void pressPicture(ClickLabel* button, const QPixmap& picture);
-    void openBanner();
-    void closeBanner();
     void openInfoWindow(QWidget* window);
     void deleteAdverts();
 
@@ -321,18 +282,12 @@ private:
     QPixmap m_background;
     QRegion m_outline; // cut from the skin; what lies outside it is not the window's
     std::vector<ClickLabel*> m_keyboardOrder; // the controls, as Tab reaches them
-    std::unique_ptr<TitleHistory> m_titles;
-    QPointer<TitlesWindow> m_titlesWindow;
-    SongNotifier* m_songs = nullptr; // with a session bus
+    SongTitles* m_songTitles = nullptr;
     QLabel* m_recordMark = nullptr;
     void buildRecordMark();
-    std::unique_ptr<QSettings> m_settings;
     std::unique_ptr<Favourites> m_favourites;
     std::unique_ptr<MyStations> m_myStations;
-    void playGiven(const GivenStation& station);
-    StationRecord currentStationRecord() const;
-    void addOwnStationItems(QMenu& menu);
-    void noteTitle();
+    OwnStationActions* m_ownStations = nullptr;
     std::unique_ptr<MediaPlayer> m_media;
     Playback* m_playback = nullptr;
     std::unique_ptr<PlaybackMpris> m_mprisView;
@@ -346,13 +301,9 @@ private:
     std::string m_startAddress;
     std::string m_startName;
     QPointer<Stations> m_chooser;
-    QPointer<ADVERT1> m_banner;
+    std::unique_ptr<BannerStandIn> m_banner;
     QPointer<QWidget> m_infoWindow;
-    std::unique_ptr<cFTP> mftp;
-    std::unique_ptr<StationListUpdate> m_update;
-    UpdateSiteAccount m_updateSite;
-    DirectorySettings m_directory = DirectorySettings::fromBuild();
-    QPointer<UpdateProgressWindow> m_updateProgress; // while an update runs
+    StationsUpdater* m_updater = nullptr;
     QElapsedTimer m_lastVolumeStep;
     QPoint m_dragOffset;
     bool m_dragArmed = false; // a left press on the bare surface, not yet released

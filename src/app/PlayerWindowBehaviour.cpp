@@ -1,6 +1,7 @@
 // Window behaviour of the player window: the shaped outline, dragging, stay on top and the
 // volume drag.
 #include "app/MouseMove1.h"
+#include "app/OwnStationActions.h"
 #include "app/PlayerWindow.h"
 #include "app/SkinRegion.h"
 #include "app/Twips.h"
@@ -9,6 +10,9 @@
 #include "playback/Playback.h"
 
 #include <QCursor>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QWindow>
 
@@ -128,6 +132,23 @@ void PlayerWindow::stayOnTopClick() {
         ONTOP::SetOnTop(*this, ONTOP::kFalse);
         Image29->setPixmap(Image30);
     }
+}
+
+// An address or a playlist file dropped on the window plays.
+void PlayerWindow::dragEnterEvent(QDragEnterEvent* event) {
+    if (event->mimeData()->hasUrls() || event->mimeData()->hasText()) {
+        event->acceptProposedAction();
+    }
+}
+
+void PlayerWindow::dropEvent(QDropEvent* event) {
+    m_ownStations->playDropped(*event->mimeData());
+    event->acceptProposedAction();
+}
+
+void PlayerWindow::ownStationChanged(const StationRecord& station, const std::string& kind,
+                                     const std::string& name) {
+    m_ownStations->stationChanged(station, kind, name);
 }
 
 } // namespace lumo

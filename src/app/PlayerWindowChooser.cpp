@@ -1,6 +1,7 @@
 // The player window's side of the station chooser and of the default-station button.
 #include "app/LiveFeed.h"
 #include "app/PlayerWindow.h"
+#include "app/StationsUpdater.h"
 #include "chooser/Stations.h"
 #include "platform/ClickLabel.h"
 
@@ -45,6 +46,13 @@ void PlayerWindow::defaultStationPressed() {
 void PlayerWindow::defaultStationReleased() {
     Image7->setPixmap(Image17);
     returnToDefaultStation();
+}
+
+// The update-stations button and the chooser's update: nothing new once the program ends.
+void PlayerWindow::updateStationList(std::function<void()> finished) {
+    if (!m_ending) {
+        m_updater->start(std::move(finished));
+    }
 }
 
 } // namespace lumo

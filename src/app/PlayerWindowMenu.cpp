@@ -2,10 +2,9 @@
 // and the sleep timer it sets.
 #include "app/PlayerWindow.h"
 
-#include "app/TitleHistory.h"
-#include "app/TitlesWindow.h"
+#include "app/OwnStationActions.h"
+#include "app/SongTitles.h"
 #include "catalogue/Favourites.h"
-#include "desktop/SongNotifier.h"
 #include "media/MediaPlayer.h"
 #include "platform/ClickLabel.h"
 #include "platform/MessageBoxes.h"
@@ -17,7 +16,6 @@
 #include <QContextMenuEvent>
 #include <QListWidget>
 #include <QMenu>
-#include <QSettings>
 
 namespace lumo {
 
@@ -78,7 +76,7 @@ QMenu* PlayerWindow::openMenu(QPoint where) {
             messages().show(kFavouritesNotSaved, MessageBoxes::Icon::Stop);
         }
     });
-    addOwnStationItems(*menu);
+    m_ownStations->addMenuItems(*menu);
     menu->addSeparator();
     QAction* record = menu->addAction(QStringLiteral("Record"));
     record->setCheckable(true);
@@ -87,51 +85,13 @@ QMenu* PlayerWindow::openMenu(QPoint where) {
     connect(record, &QAction::toggled, m_playback, &Playback::setRecording);
     QAction* notes = menu->addAction(QStringLiteral("Song Notifications"));
     notes->setCheckable(true);
-    notes->setChecked(songNotifications());
-    connect(notes, &QAction::toggled, this, &PlayerWindow::setSongNotifications);
+    notes->setChecked(m_songTitles->notifications());
+    connect(notes, &QAction::toggled, m_songTitles, &SongTitles::setNotifications);
     menu->addSeparator();
-    connect(menu->addAction(QStringLiteral("Titles Heard...")), &QAction::triggered, this,
-            &PlayerWindow::openTitlesWindow);
+    connect(menu->addAction(QStringLiteral("Titles Heard...")), &QAction::triggered, m_songTitles,
+            &SongTitles::openWindow);
     menu->popup(where); // the menu runs on the window's own event loop; nothing waits for it
     return menu;
-}
-
-TitlesWindow* PlayerWindow::titlesWindow() const {
-    return m_titlesWindow;
-}
-
-void PlayerWindow::openTitlesWindow() {
-    if (!m_titlesWindow) {
-        m_titlesWindow = new TitlesWindow(*m_titles, this);
-    }
-    m_titlesWindow->refresh();
-    m_titlesWindow->show();
-    m_titlesWindow->raise();
-}
-
-// The title the station says is playing, as the status line shows it: a new one joins the
-// titles heard.
-void PlayerWindow::noteTitle() {
-    const std::string title = m_media->nowPlaying();
-    if (!m_titles->heard(title, m_state.shownStationName, std::chrono::system_clock::now())) {
-        return;
-    }
-    if (m_songs && !isActiveWindow() && songNotifications()) {
-        m_songs->notify(displayText(title), displayText(m_state.shownStationName));
-    }
-    if (m_titlesWindow && m_titlesWindow->isVisible() &&
-        m_titlesWindow->list()->count() != static_cast<int>(m_titles->titles().size())) {
-        m_titlesWindow->refresh();
-    }
-}
-
-bool PlayerWindow::songNotifications() const {
-    return m_settings->value(QStringLiteral("songNotifications"), true).toBool();
-}
-
-void PlayerWindow::setSongNotifications(bool on) {
-    m_settings->setValue(QStringLiteral("songNotifications"), on);
-    m_settings->sync();
 }
 
 void PlayerWindow::showSleepTimeLeft() {

@@ -1,6 +1,9 @@
 // Playback side of the player window: the status tick, the transport buttons, full screen,
 // the volume steps and the station links.
+#include "app/BannerStandIn.h"
+#include "app/OwnStationActions.h"
 #include "app/PlayerWindow.h"
+#include "app/SongTitles.h"
 #include "app/Twips.h"
 #include "chooser/Stations.h"
 #include "media/MediaPlayer.h"
@@ -63,12 +66,12 @@ void PlayerWindow::showPressed(Transport button) {
 // from anywhere, as the video does itself.)
 void PlayerWindow::keyPressEvent(QKeyEvent* event) {
     if (event->matches(QKeySequence::Paste)) {
-        pasteAddress();
+        m_ownStations->pasteAddress();
         event->accept();
         return;
     }
     if (event->modifiers() == Qt::ControlModifier && event->key() == Qt::Key_L) {
-        openAddressDialog();
+        m_ownStations->openAddressDialog();
         event->accept();
         return;
     }
@@ -114,7 +117,7 @@ void PlayerWindow::statusTick() {
     if (isVisible() && m_state.stayOnTopMode == kStayOnTopOn) {
         ONTOP::SetOnTop(*this, ONTOP::kTrue);
     }
-    noteTitle();
+    m_songTitles->heard(m_media->nowPlaying(), m_state.shownStationName);
     const Playback::Tick tick = m_playback->statusTick();
     if (tick.statusLine) {
         Label1->setText(*tick.statusLine);
@@ -152,7 +155,7 @@ void PlayerWindow::fullScreenWatchTick() {
     }
     if (!m_media->fullScreen()) {
         Timer7->setInterval(0);
-        closeBanner();
+        m_banner->close();
         Label1->setVisible(true);
         Label2->setVisible(true);
         Image23->setVisible(true);
@@ -178,7 +181,7 @@ void PlayerWindow::bannerCloseTick() {
     }
     Timer6->setInterval(0);
     show();
-    closeBanner();
+    m_banner->close();
 }
 
 int PlayerWindow::volumeKnobTopTwips() const {

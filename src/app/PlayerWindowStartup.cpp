@@ -4,13 +4,14 @@
 #include "app/LiveFeed.h"
 #include "app/MouseMove1.h"
 #include "app/PlayerWindow.h"
+#include "app/SongTitles.h"
+#include "app/StationsUpdater.h"
 
+#include "app/BannerStandIn.h"
 #include "app/Twips.h"
-#include "banner/Advert1.h"
 #include "chooser/Stations.h"
 #include "desktop/FileModified.h"
 #include "desktop/Mpris.h"
-#include "desktop/SongNotifier.h"
 #include "info/InfoWindow.h"
 #include "media/MediaPlayer.h"
 #include "media/VideoWidget.h"
@@ -57,12 +58,7 @@ void PlayerWindow::load() {
         m_fileIO->LoadDefaultStation();
     }
     show();
-    mftp = std::make_unique<cFTP>(m_state, m_services.messages, m_services.network,
-                                  [this] { Timer5->setInterval(100); });
-    mftp->SetModeActive();
-    mftp->SetTransferBinary();
-    m_update = std::make_unique<StationListUpdate>(m_state, m_folder, *mftp, *this,
-                                                   m_services.network, m_directory);
+    m_updater->load();
     m_playback->statusCycle().statusTickCount = 11;
     Timer1->setInterval(500);
     if (m_state.useDefaultViewer == 1) {
@@ -77,7 +73,7 @@ void PlayerWindow::load() {
             *m_playback, PlaybackMpris::Window{[this] { raiseWindow(); }, [this] { shutdown(); },
                                                [this] { return liveFeedPicture(); }});
         m_mpris = new Mpris(*m_mprisView, this);
-        m_songs = new SongNotifier(QDBusConnection::sessionBus(), this);
+        m_songTitles->announceOnDesktop();
     }
     if (m_services.createDesktopShortcut) {
         m_services.createDesktopShortcut();
@@ -148,26 +144,12 @@ void PlayerWindow::connectControls() {
 void PlayerWindow::minimise() {
     showMinimized();
     if (!onNativeWayland()) {
-        openBanner();
-    }
-}
-
-void PlayerWindow::openBanner() {
-    if (!m_banner) {
-        m_banner = new ADVERT1(*this);
-    }
-    m_banner->load();
-}
-
-void PlayerWindow::closeBanner() {
-    if (m_banner) {
-        m_banner->Timer1->setInterval(0);
-        m_banner->close();
+        m_banner->open();
     }
 }
 
 ADVERT1* PlayerWindow::banner() const {
-    return m_banner;
+    return m_banner->banner();
 }
 
 // The live feed's picture while the feed is on: what the desktop shows as the cover.
@@ -189,18 +171,6 @@ void PlayerWindow::raiseWindow() {
     showNormal();
     raise();
     activateWindow();
-}
-
-QPixmap PlayerWindow::advertPicture() const {
-    return Image14->pixmap();
-}
-
-bool PlayerWindow::playerFullScreen() const {
-    return m_media->fullScreen();
-}
-
-void PlayerWindow::bannerCursorCheck(QWidget& banner) {
-    MOUSEMOVE1::BannerCursorCheck(m_state, m_services.cursor, banner);
 }
 
 // The window as it looks: its outline cut out, the video rectangle black (a native window
@@ -270,9 +240,7 @@ void PlayerWindow::stopEverything() {
     m_playback->release();
     m_liveFeed->abandon();
     m_adverts->abandon();
-    if (m_update) {
-        m_update->abandon();
-    }
+    m_updater->abandon();
 }
 
 void PlayerWindow::endProgram() {

@@ -120,7 +120,7 @@ TEST_F(OwnStationsTest, AnAddressOpenedPastedOrDroppedPlaysAndOneOpenedIsKept) {
         << window->media().status();
     EXPECT_FALSE(shownWindow<OpenAddressDialog>());
 
-    window->openAddressDialog()->keepButton->click();
+    window->ownStations().openAddressDialog()->keepButton->click();
     ASSERT_TRUE(test::waitUntil([&] { return shownWindow<StationEditor>() != nullptr; }, 5000));
     auto* editor = shownWindow<StationEditor>();
     EXPECT_EQ(named<QLineEdit>(*editor, "Address")->text().toStdString(), server.url("/open"));
@@ -152,7 +152,7 @@ TEST_F(OwnStationsTest, AddedEditedAndRemovedThroughTheStationWindowAndKeptOverU
         "downloads/LUMO/Lumo.csv",
         "\"RADIO\",\"Rock\",\"New Rock\",\"http://p/\",\"http://127.0.0.1:9/r\",\"NONE\"\r\n");
     window = makeWindow();
-    window->setUpdateSite(
+    window->updater().setSite(
         {ftp.address(), test::FtpTestServer::kUser, test::FtpTestServer::kPassword});
     window->load();
     window->loadChooser();
@@ -191,19 +191,19 @@ TEST_F(OwnStationsTest, AddedEditedAndRemovedThroughTheStationWindowAndKeptOverU
 
     const std::string kept = dir.read("MYSTATIONS");
     QTest::mouseClick(chooser->Image5, Qt::LeftButton); // from the update site
-    ASSERT_TRUE(test::waitUntil([&] { return !window->updating(); }, 60000));
+    ASSERT_TRUE(test::waitUntil([&] { return !window->updater().running(); }, 60000));
     ASSERT_NE(dir.read("Lumo.csv").find("New Rock"), std::string::npos);
     test::LoopbackHttpServer directory;
     directory.serve("/json/stations/search?hidebroken=true&order=votes&reverse=true&limit=50",
                     {"application/json", R"([{"name":"Dir One","url":"http://127.0.0.1:9/d",
                                               "tags":"pop","lastcheckok":1}])"});
-    window->setUpdateSite({"", "", ""});
+    window->updater().setSite({"", "", ""});
     DirectorySettings settings;
     settings.servers = {directory.url("")};
     settings.limit = 50;
-    window->setDirectory(settings);
+    window->updater().setDirectory(settings);
     QTest::mouseClick(chooser->Image5, Qt::LeftButton); // from the directory
-    ASSERT_TRUE(test::waitUntil([&] { return !window->updating(); }, 60000));
+    ASSERT_TRUE(test::waitUntil([&] { return !window->updater().running(); }, 60000));
     ASSERT_NE(dir.read("Lumo.csv").find("Dir One"), std::string::npos);
     EXPECT_EQ(dir.read("MYSTATIONS"), kept);
     EXPECT_EQ(choose("My Stations"), Names({"Kitchen Radio", "Listed Jazz"}));

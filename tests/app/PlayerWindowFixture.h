@@ -3,7 +3,10 @@
 #include "Fakes.h"
 #include "LoopbackHttpServer.h"
 #include "TempFolder.h"
+#include "app/OwnStationActions.h"
 #include "app/PlayerWindow.h"
+#include "app/SongTitles.h"
+#include "app/StationsUpdater.h"
 #include "media/VlcMediaPlayer.h"
 #include "net/NetEngine.h"
 #include "playback/Playback.h"
@@ -18,7 +21,7 @@ namespace lumo::test {
 class PlayerWindowFixture {
 protected:
     static std::unique_ptr<PlayerWindow> withLoopbackSite(std::unique_ptr<PlayerWindow> window) {
-        window->setUpdateSite({"127.0.0.1:" + std::to_string(closedLoopbackPort()), "u", "p"});
+        window->updater().setSite({"127.0.0.1:" + std::to_string(closedLoopbackPort()), "u", "p"});
         return window;
     }
 

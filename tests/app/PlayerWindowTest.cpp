@@ -110,7 +110,7 @@ TEST_F(PlayerWindowTest, TheStationListsDateIsShownAtStartUpAndAfterAnUpdate) {
     // The update below goes to the fixture's closed port and fails.
     std::filesystem::remove(list); // a missing list leaves the caption as it was
     QTest::mouseClick(window->Image5, Qt::LeftButton);
-    ASSERT_TRUE(test::waitUntil([&] { return !window->updating(); }, 20000));
+    ASSERT_TRUE(test::waitUntil([&] { return !window->updater().running(); }, 20000));
     EXPECT_EQ(window->Label4->text(), "09/12/2023");
     EXPECT_TRUE(window->isVisible());
 }

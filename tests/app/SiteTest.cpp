@@ -62,7 +62,7 @@ protected:
                              "\"http://127.0.0.1:9/s\",\"" +
                                  camera.url("/cam.jpg") + "\"\r\n");
         window = makeWindow();
-        window->setUpdateSite({"127.0.0.1:" + std::to_string(site.ftpPort), "anonymous", "x"});
+        window->updater().setSite({"127.0.0.1:" + std::to_string(site.ftpPort), "anonymous", "x"});
         window->load();
         window->updateSiteHttpBase =
             "127.0.0.1:" + std::to_string(site.httpPort) + "/downloads/LUMO/";
@@ -80,7 +80,7 @@ protected:
 
 TEST_F(SiteTest, TheUpdateInstallsTheSitesListAndItsAdvertsRotate) {
     QTest::mouseClick(window->Image5, Qt::LeftButton);
-    ASSERT_TRUE(test::waitUntil([&] { return !window->updating(); }, 20000));
+    ASSERT_TRUE(test::waitUntil([&] { return !window->updater().running(); }, 20000));
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(messages.shown[0].first, "Station Update Complete");
     EXPECT_EQ(dir.read("Lumo.csv"), readWholeFile(LUMO_SOURCE_DIR "/site/downloads/LUMO/Lumo.csv"));

@@ -74,7 +74,7 @@ protected:
         song = n;
         return test::waitUntil(
             [&] {
-                const auto& titles = window->titleHistory().titles();
+                const auto& titles = window->songTitles().history().titles();
                 return !titles.empty() &&
                        titles.front().title == "Artist - Song " + std::to_string(n);
             },
@@ -122,13 +122,13 @@ TEST_F(SongNotificationTest, EachNewSongReplacesTheLastWhileTheWindowIsElsewhere
     EXPECT_EQ(service.shown[1].summary, QStringLiteral("Artist - Song 3"));
 
     // Switched off, and remembered; then on again, but the listener is looking at the player.
-    window->setSongNotifications(false);
+    window->songTitles().setNotifications(false);
     EXPECT_FALSE(
         QSettings(QString::fromStdString(dir.path().string() + "/SETTINGS"), QSettings::IniFormat)
             .value(QStringLiteral("songNotifications"), true)
             .toBool());
     ASSERT_TRUE(nextSong(4));
-    window->setSongNotifications(true);
+    window->songTitles().setNotifications(true);
     ASSERT_TRUE(elsewhere(false));
     ASSERT_TRUE(nextSong(5));
     ASSERT_TRUE(elsewhere(true));

@@ -61,8 +61,8 @@ TEST_F(TitlesHeardTest, TheMenusWindowListsWhatPlayedAndCopiesALine) {
         window->Timer1->tick();
         window->Timer1->tick();
     }
-    window->openTitlesWindow();
-    TitlesWindow* titles = window->titlesWindow();
+    window->songTitles().openWindow();
+    TitlesWindow* titles = window->songTitles().window();
     ASSERT_NE(titles, nullptr);
     QListWidget* list = titles->list();
     ASSERT_EQ(list->count(), 2);

@@ -42,15 +42,15 @@ protected:
         std::filesystem::create_directories(site.path() / "downloads" / "LUMO");
         dir.write("Lumo.csv", kOldList);
         window = makeWindow();
-        window->setUpdateSite(
+        window->updater().setSite(
             {server.address(), test::FtpTestServer::kUser, test::FtpTestServer::kPassword});
         window->load();
     }
     // The update-stations button, and the event loop until the update has ended.
     void update() {
         QTest::mouseClick(window->Image5, Qt::LeftButton);
-        EXPECT_TRUE(window->updating() || !messages.shown.empty());
-        ASSERT_TRUE(test::waitUntil([&] { return !window->updating(); }, 60000));
+        EXPECT_TRUE(window->updater().running() || !messages.shown.empty());
+        ASSERT_TRUE(test::waitUntil([&] { return !window->updater().running(); }, 60000));
     }
     // The window that stands in for the player window while an update runs.
     static UpdateProgressWindow* progressWindow() {
@@ -123,7 +123,8 @@ TEST_F(UpdateTest, AnAbsentRemoteFolderIsReportedAndNothingIsFetched) {
 }
 
 TEST_F(UpdateTest, AnUnreachableSiteOnlySaysSoAndTheDateIsStillRefreshed) {
-    window->setUpdateSite({"127.0.0.1:" + std::to_string(test::closedLoopbackPort()), "u", "p"});
+    window->updater().setSite(
+        {"127.0.0.1:" + std::to_string(test::closedLoopbackPort()), "u", "p"});
     window->Label4->clear();
     update();
     EXPECT_EQ(shownTexts(), std::vector<std::string>{"Could not Establish Connection to the "
@@ -141,7 +142,7 @@ TEST_F(UpdateTest, AServerKilledMidDownloadLeavesTheOldList) {
     site.write("downloads/LUMO/Lumo.csv", bigList(32 * 1024 * 1024));
     bool killed = false;
     // The session exists once the window has loaded: cut the transfer a little way in.
-    window->ftpSession()->FileTransferProgress = [&](std::int32_t current, std::int32_t) {
+    window->updater().ftpSession()->FileTransferProgress = [&](std::int32_t current, std::int32_t) {
         if (!killed && current > 256 * 1024) {
             killed = true;
             server.kill();
@@ -175,7 +176,7 @@ TEST_F(UpdateTest, TheProgressWindowStandsInForThePlayerWhileTheListArrives) {
 TEST_F(UpdateTest, CancelLeavesTheOldListAndSaysNothingWhetherConnectingOrDownloading) {
     // A site that takes the connection and never greets.
     test::LoopbackHttpServer silent;
-    window->setUpdateSite({"127.0.0.1:" + std::to_string(silent.port()), "u", "p"});
+    window->updater().setSite({"127.0.0.1:" + std::to_string(silent.port()), "u", "p"});
     int waits = 0;
     updateWatching([&](UpdateProgressWindow& progress) {
         if (++waits == 50) {
@@ -186,7 +187,7 @@ TEST_F(UpdateTest, CancelLeavesTheOldListAndSaysNothingWhetherConnectingOrDownlo
     EXPECT_TRUE(messages.shown.empty());
     EXPECT_EQ(window->Timer5->interval(), 0);
 
-    window->setUpdateSite(
+    window->updater().setSite(
         {server.address(), test::FtpTestServer::kUser, test::FtpTestServer::kPassword});
     site.write("downloads/LUMO/Lumo.csv", bigList());
     bool clicked = false;
@@ -216,7 +217,7 @@ protected:
     void SetUp() override {
         UpdateTest::SetUp();
         dir.write("Lumo.csv", std::string(kOldList) + kTelevision);
-        window->setUpdateSite({"", "", ""});
+        window->updater().setSite({"", "", ""});
         good.serve(kSearch, {"application/json", kAnswer});
         waiting.serve(kSearch, {"application/json", "", true});
     }
@@ -225,7 +226,7 @@ protected:
         settings.servers = std::move(servers);
         settings.limit = 50;
         settings.maxBytes = maxBytes;
-        window->setDirectory(settings);
+        window->updater().setDirectory(settings);
     }
     static std::string base(const test::LoopbackHttpServer& server) { return server.url(""); }
 

@@ -54,10 +54,9 @@ protected:
     }
     ProgramState state;
     test::FakeMediaPlayer media;
-    int probes = 0;
+    // The reconnect's probe never answers: the tries stay waiting.
     Playback playback{state, media,
-                      PlaybackServices{[this](const std::string&, StreamKeeper::Answered) {
-                          ++probes;
+                      PlaybackServices{[](const std::string&, const StreamKeeper::Answered&) {
                           return PendingPtr();
                       }}};
 };
