@@ -85,7 +85,7 @@ PlayerWindow::PlayerWindow(ProgramState& state, const AppFolder& folder,
     m_media = m_services.makeMediaPlayer(MD);
     m_playback = new Playback(
         m_state, *m_media,
-        {[this](const std::string& address, StreamKeeper::Answered answered) -> PendingPtr {
+        {[this](const std::string& address, const StreamKeeper::Answered& answered) -> PendingPtr {
              if (!canLookAt(address)) {
                  return later([answered] { answered(std::nullopt); });
              }

@@ -117,7 +117,7 @@ void StreamKeeper::attemptNow() {
 
 // The answer counts only while the station it was asked about is still the player's.
 void StreamKeeper::look(std::function<void(std::optional<bool>)> then) {
-    m_look = m_answers(m_address, [this, then](std::optional<bool> answer) {
+    m_look = m_answers(m_address, [this, then = std::move(then)](std::optional<bool> answer) {
         m_look.reset();
         if (m_media.URL() == m_address) {
             then(answer);

@@ -78,8 +78,8 @@ TEST(BuildSkinRegion, TheRealSkinCoversExactlyItsInsidePixels) {
 
 class RecordingVolume : public VolumeSteps {
 public:
-    void UPVOL() override { steps.push_back("up"); }
-    void DOWNVOL() override { steps.push_back("down"); }
+    void UPVOL() override { steps.emplace_back("up"); }
+    void DOWNVOL() override { steps.emplace_back("down"); }
     std::vector<std::string> steps;
 };
 
@@ -183,7 +183,7 @@ protected:
     std::vector<std::string> asked;
     std::optional<bool> answers = true;
     StreamKeeper keeper{media,
-                        [this](const std::string& address, StreamKeeper::Answered answered) {
+                        [this](const std::string& address, const StreamKeeper::Answered& answered) {
                             asked.push_back(address);
                             return later([answered, answer = answers] { answered(answer); });
                         },

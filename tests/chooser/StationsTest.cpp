@@ -111,7 +111,8 @@ TEST_F(StationsTest, TelevisionListsItsGenresInFileOrderWithRunsCollapsed) {
     EXPECT_TRUE(chooser->Check1->isChecked());
     EXPECT_FALSE(chooser->Check2->isChecked());
     EXPECT_EQ(state.CurrentStation.kind, "TV");
-    EXPECT_EQ(genres(chooser->Combo1), Names({"Favourites", "My Stations", "News", "Science", "News"}));
+    EXPECT_EQ(genres(chooser->Combo1),
+              Names({"Favourites", "My Stations", "News", "Science", "News"}));
     EXPECT_EQ(chooser->Combo1->currentText(), "News");
     EXPECT_EQ(items(chooser->List1), Names({"N1", "N2", "N3"}));
 }

@@ -3,8 +3,8 @@
 
 #include <cstdlib>
 #include <ctime>
-#include <gtest/gtest.h>
 #include <fcntl.h>
+#include <gtest/gtest.h>
 #include <sys/stat.h>
 
 namespace lumo {

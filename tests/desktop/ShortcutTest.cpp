@@ -80,9 +80,11 @@ TEST_F(ShortcutTest, TwoStartsLeaveOneValidEntryInTheMenuAndOnTheDesktop) {
     EXPECT_EQ(home.read(".local/share/icons/hicolor/128x128/apps/" LUMO_APP_ID ".png"),
               "png bytes");
     const std::string entry = SHORTCUT::desktopEntry(exe);
-    for (const char* line : {"Name=Lumoplay\n", "Exec=env \"/opt/lumo/Lumo\" %U\n",
-                             "Type=Application\n", "Categories=AudioVideo;Audio;Player;\n",
-                             "Icon=" LUMO_APP_ID "\n", "StartupWMClass=Lumo\n"}) {
+    for (const char* line :
+         {"Name=Lumoplay\n", "Exec=env \"/opt/lumo/Lumo\" %U\n", "Type=Application\n",
+          "Categories=AudioVideo;Audio;Player;\n",
+          // NOLINTNEXTLINE(bugprone-suspicious-missing-comma): the id is spliced in
+          "Icon=" LUMO_APP_ID "\n", "StartupWMClass=Lumo\n"}) {
         EXPECT_NE(entry.find(line), std::string::npos) << line;
     }
 
