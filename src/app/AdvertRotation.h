@@ -1,7 +1,7 @@
 #pragma once
 
-#include "net/Pending.h"
 #include "platform/AppFolder.h"
+#include "platform/Pending.h"
 #include "state/ProgramState.h"
 
 #include <QImage>

@@ -3,7 +3,7 @@
 #include "media/MediaPlayer.h"
 #include "media/StreamTap.h"
 #include "media/VlcInstance.h"
-#include "net/Pending.h"
+#include "platform/Pending.h"
 
 #include <QElapsedTimer>
 #include <QObject>

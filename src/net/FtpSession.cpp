@@ -154,14 +154,7 @@ void FtpSession::Impl::run(Done done, std::function<bool(CURLcode)> end) {
 }
 
 void FtpSession::Impl::answerLater(Done done, bool ok) {
-    QMetaObject::invokeMethod(
-        &context,
-        [this, done = std::move(done), ok, queuedIn = round] {
-            if (queuedIn == round) {
-                done(ok);
-            }
-        },
-        Qt::QueuedConnection);
+    deferred.post([done = std::move(done), ok] { done(ok); });
 }
 
 bool FtpSession::Impl::mayStart(Done& done, bool needsConnection) {
@@ -220,7 +213,7 @@ bool FtpSession::Impl::notConnected() {
 // thread, and a server that never gives one would hold the window. Its sockets are shut first,
 // so closing the cache cannot wait on them either.
 void FtpSession::Impl::closeConnection() {
-    ++round;
+    deferred.cancel();
     call.reset();
     isConnected = false;
     sink = {};

@@ -4,6 +4,7 @@
 #include "net/FtpReplies.h"
 #include "net/FtpSession.h"
 #include "net/NetEngine.h"
+#include "platform/Pending.h"
 
 #include <QObject>
 #include <cstdint>
@@ -37,8 +38,7 @@ struct FtpSession::Impl {
     // Every socket the session's connections opened and have not closed yet.
     std::set<curl_socket_t> sockets;
     std::unique_ptr<Transfer> call; // the call under way, or the last one
-    QObject context;                // results known at once arrive through it
-    std::uint64_t round = 0;        // a close() drops what an earlier call still had queued
+    DeferredCalls deferred;         // results known at once; a close() drops what is still queued
 
     std::string server, user, password;
     bool passive = true;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "net/Pending.h"
+#include "platform/Pending.h"
 
 #include <cstddef>
 #include <curl/curl.h>

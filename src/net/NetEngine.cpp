@@ -215,7 +215,7 @@ void Transfer::fail(CURLcode result, Finished finished) {
 }
 
 void Transfer::abort() {
-    ++m_round; // a result already queued is dropped
+    m_result.cancel(); // a result already queued is dropped
     m_finished = {};
     if (m_running && m_engine != nullptr) {
         m_engine->remove(*this);
@@ -225,16 +225,11 @@ void Transfer::abort() {
 
 void Transfer::ended(CURLcode result) {
     m_running = false;
-    QMetaObject::invokeMethod(
-        this,
-        [this, result, round = m_round] {
-            if (round != m_round || !m_finished) {
-                return;
-            }
-            auto finished = std::exchange(m_finished, {});
-            finished(result);
-        },
-        Qt::QueuedConnection);
+    m_result.post([this, result] {
+        if (m_finished) {
+            std::exchange(m_finished, {})(result);
+        }
+    });
 }
 
 long Transfer::responseCode() const {

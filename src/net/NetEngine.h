@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/Pending.h"
+
 #include <QObject>
 #include <QPointer>
 #include <QTimer>
@@ -104,7 +106,7 @@ private:
     Finished m_finished;
     bool m_running = false;
     bool m_nudged = false;
-    std::uint64_t m_round = 0; // which start a queued result belongs to
+    DeferredCalls m_result; // the result queued for the event loop; a new start drops it
 };
 
 } // namespace lumo

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "net/Pending.h"
+#include "platform/Pending.h"
 
 #include <QObject>
 #include <cstdint>

@@ -66,17 +66,6 @@ bool cFTP::RecordFTPError(const std::string& name) {
     return false;
 }
 
-void cFTP::answerLater(Done done, bool result) {
-    QMetaObject::invokeMethod(
-        &m_context,
-        [this, done = std::move(done), result, round = m_round] {
-            if (round == m_round) {
-                done(result);
-            }
-        },
-        Qt::QueuedConnection);
-}
-
 void cFTP::progress(std::int32_t current, std::int32_t total) const {
     if (FileTransferProgress) {
         FileTransferProgress(current, total);
@@ -88,8 +77,7 @@ void cFTP::queueProgress(std::int64_t current, std::int64_t total) {
     m_progress.emplace_back(figure(current), figure(std::max(current, total)));
     if (!m_flushQueued) {
         m_flushQueued = true;
-        QMetaObject::invokeMethod(
-            &m_context, [this] { flushProgress(); }, Qt::QueuedConnection);
+        m_deferred.post([this] { flushProgress(); });
     }
 }
 
@@ -119,7 +107,8 @@ cDirList& cFTP::Directory() {
 }
 
 void cFTP::CloseConnection() {
-    ++m_round;
+    m_deferred.cancel();
+    m_flushQueued = false;
     m_session.close();
     m_transfer.reset();
     m_progress.clear();
@@ -248,7 +237,7 @@ void cFTP::FTPDownloadFile(const std::string& sLocal, const std::string& sRemote
     const std::string local = trimmedSpaces(sLocal);
     const std::string remote = trimmedSpaces(sRemote);
     if (local.empty() || remote.empty()) {
-        answerLater(std::move(done), false);
+        m_deferred.post([done = std::move(done)] { done(false); });
         return;
     }
     GetFTPFileSize(remote, [this, local, remote, done](std::int64_t listed) {
@@ -290,7 +279,7 @@ void cFTP::FTPUploadFile(const std::string& sLocal, const std::string& sRemote, 
     const std::string local = trimmedSpaces(sLocal);
     const std::string remote = trimmedSpaces(sRemote);
     if (local.empty() || remote.empty()) {
-        answerLater(std::move(done), false);
+        m_deferred.post([done = std::move(done)] { done(false); });
         return;
     }
     auto bytes = readWholeFile(local);

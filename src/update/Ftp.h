@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/Pending.h"
+
 #include "net/FtpSession.h"
 #include "state/ProgramState.h"
 #include "update/DirList.h"
@@ -82,7 +84,6 @@ private:
 
     bool RecordFTPError(const std::string& name);
     bool binary() const { return m_transferType == kTransferBinary; }
-    void answerLater(Done done, bool result);
     // Block events gathered inside the transfer go out as an event.
     void queueProgress(std::int64_t current, std::int64_t total);
     void moved(BlockTransfer& transfer, std::size_t bytes);
@@ -100,8 +101,7 @@ private:
     std::unique_ptr<BlockTransfer> m_transfer; // the block-wise transfer under way
     std::vector<std::pair<std::int32_t, std::int32_t>> m_progress; // not yet raised
     bool m_flushQueued = false;
-    QObject m_context;         // results and progress events arrive through it
-    std::uint64_t m_round = 0; // CloseConnection drops what was still queued
+    DeferredCalls m_deferred; // results and progress events; CloseConnection drops them
 };
 
 } // namespace lumo

@@ -3,6 +3,8 @@
 #include <functional>
 #include <memory>
 
+class QObject;
+
 namespace lumo {
 
 // Something under way whose result comes later, as an event of its own: a transfer, a decode.
@@ -17,5 +19,22 @@ using PendingPtr = std::unique_ptr<Pending>;
 // Runs `work` from the event loop, soon: for a result that is known at once but must still
 // arrive the way every result does. Dropping the handle first means it never runs.
 [[nodiscard]] PendingPtr later(std::function<void()> work);
+
+// Calls run from the event loop, soon, for results known at once that must still arrive the way
+// every result does. cancel() drops every call still queued, and so does the owner's end: no
+// count of rounds to compare.
+class DeferredCalls {
+public:
+    DeferredCalls();
+    ~DeferredCalls();
+    DeferredCalls(const DeferredCalls&) = delete;
+    DeferredCalls& operator=(const DeferredCalls&) = delete;
+
+    void post(std::function<void()> call);
+    void cancel();
+
+private:
+    std::unique_ptr<QObject> m_context; // the queued calls go with it
+};
 
 } // namespace lumo

@@ -1,4 +1,4 @@
-#include "net/Pending.h"
+#include "platform/Pending.h"
 
 #include <QObject>
 
@@ -20,6 +20,18 @@ private:
 
 PendingPtr later(std::function<void()> work) {
     return std::make_unique<Later>(std::move(work));
+}
+
+DeferredCalls::DeferredCalls() : m_context(std::make_unique<QObject>()) {}
+
+DeferredCalls::~DeferredCalls() = default;
+
+void DeferredCalls::post(std::function<void()> call) {
+    QMetaObject::invokeMethod(m_context.get(), std::move(call), Qt::QueuedConnection);
+}
+
+void DeferredCalls::cancel() {
+    m_context = std::make_unique<QObject>();
 }
 
 } // namespace lumo
