@@ -45,7 +45,7 @@ public:
     void DownloadAdvertLinks(std::function<void()> next);
     // A click on the advert image: opens the advert's address, if it is a network address.
     void clicked();
-    // The program is ending: the step under way is called off.
+    // The program is ending: the step under way is cancelled.
     void abandon();
     // A step is still under way (fetching or decoding).
     bool stepping() const { return static_cast<bool>(m_work); }

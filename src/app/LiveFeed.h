@@ -53,7 +53,7 @@ public:
     void buttonClicked();
     // The default-station button's press: a feed that is on waits for the coming station.
     void waitForNextStation();
-    // The program is ending: the refresh under way is called off.
+    // The program is ending: the refresh under way is cancelled.
     void abandon() { callOff(); }
     // A refresh is under way (its fetch or its decode).
     bool refreshing() const { return m_fetch || m_decode; }

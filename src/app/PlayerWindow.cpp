@@ -12,7 +12,7 @@
 #include "chooser/Stations.h"
 #include "media/MediaPlayer.h"
 #include "media/VideoWidget.h"
-#include "net/StationCheck.h"
+#include "net/StationProbe.h"
 #include "platform/Artwork.h"
 #include "platform/ClickLabel.h"
 #include "platform/DisplaySession.h"
@@ -86,11 +86,11 @@ PlayerWindow::PlayerWindow(ProgramState& state, const AppFolder& folder,
     m_playback = new Playback(
         m_state, *m_media,
         {[this](const std::string& address, const StreamKeeper::Answered& answered) -> PendingPtr {
-             if (!canLookAt(address)) {
+             if (!canProbe(address)) {
                  return later([answered] { answered(std::nullopt); });
              }
-             return lookAtStation(m_services.network, address, 2000,
-                                  [answered](bool answers) { answered(answers); });
+             return probeStation(m_services.network, address, 2000,
+                                 [answered](bool answers) { answered(answers); });
          },
          m_services.clock, m_services.recordings, m_services.freeSpace},
         this);

@@ -230,7 +230,7 @@ void PlayerWindow::showPlayerWindow() {
 }
 
 // The program is ending: no timer ticks again, and every transfer and decode under way is
-// called off (its connection closed) rather than waited for.
+// cancelled (its connection closed) rather than waited for.
 void PlayerWindow::stopEverything() {
     m_ending = true;
     for (Timer* timer :

@@ -21,7 +21,7 @@ class StreamFeed;
 // heard can also be kept: the body (ICY metadata removed) goes to libVLC through a feed and,
 // as it arrives, to whoever listens (a recording). Only a live audio stream is read this way:
 // an answer of 200 (or SHOUTcast's "ICY 200 OK") with an audio type and no length. Anything
-// else (a playlist, a clip, video, an error) is let go at once, and the player opens the
+// else (a playlist, a clip, video, an error) is released at once, and the player opens the
 // address itself as before; an answer that cannot be read safely (headers that do not end,
 // an interval that cannot be used) is refused. Once the reserve is full the connection is read
 // in batches (see StreamReserve::kBatchMs), not for every piece the station sends.

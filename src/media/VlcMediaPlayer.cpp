@@ -1,4 +1,5 @@
 #include "media/VlcMediaPlayer.h"
+#include "platform/Trim.h"
 
 #include "media/StreamFeed.h"
 #include "media/VideoWidget.h"
@@ -58,14 +59,6 @@ const char* demuxFor(const std::string& extension) {
         return ":demux=wav";
     }
     return nullptr;
-}
-
-std::string trimmed(const std::string& text) {
-    const auto first = text.find_first_not_of(" \t\r\n");
-    if (first == std::string::npos) {
-        return {};
-    }
-    return text.substr(first, text.find_last_not_of(" \t\r\n") - first + 1);
 }
 
 } // namespace
@@ -489,7 +482,7 @@ void VlcMediaPlayer::setURL(const std::string& address) {
     m_hops = 0;
     m_lengthMs = 0;
     m_nowPlaying.clear();
-    const std::string target = trimmed(address);
+    const std::string target = std::string(trimmed(address, " \t\r\n"));
     if (target.empty()) {
         libvlc_media_player_set_media(m_player.get(), nullptr);
         enter(PlayState::Undefined);
@@ -553,7 +546,7 @@ void VlcMediaPlayer::pause() {
         return;
     }
     // A live stream cannot hold still (its server may drop a connection that stops reading):
-    // let go of it, and connect afresh on play.
+    // release it, and connect afresh on play.
     haltPlayback();
     m_pausedByStopping = true;
     enter(PlayState::Paused);

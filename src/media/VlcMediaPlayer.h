@@ -29,7 +29,7 @@ using VlcMedia = std::unique_ptr<libvlc_media_t, VlcMediaDeleter>;
 
 // The media player over libVLC. libVLC reports from its own threads; those callbacks only
 // post to this object's thread, where every libVLC call is made. Each new address (or playlist
-// entry) starts a new generation, and reports of an older generation are dropped. The look at
+// entry) starts a new generation, and reports of an older generation are dropped. The probe of
 // an address that ended without playing (is it an ASX playlist?) is a transfer on the network
 // engine: the player goes on when its answer arrives.
 class VlcMediaPlayer final : public QObject, public MediaPlayer {
@@ -39,7 +39,7 @@ public:
         std::vector<std::string> vlcArguments;
         // An open that has not reached playing by then is reported as failed (Ready).
         int openTimeoutMilliseconds = 20000;
-        // Bounded look at an address that ended without playing, to spot ASX playlists.
+        // Bounded probe of an address that ended without playing, to spot ASX playlists.
         int playlistProbeMilliseconds = 4000;
         // A stream whose clock has not moved for this long while playing is reported as ended.
         int stallTimeoutMilliseconds = 10000;
@@ -108,7 +108,7 @@ private:
     void haltPlayback();
     void openFailed(const std::string& why);
     // What an address that ended without playing leads to: its playlist's entries, or an ASX
-    // playlist found by a look at its first bytes; else it failed.
+    // playlist found by a probe of its first bytes; else it failed.
     void endedWithoutPlaying(const std::string& why);
     bool playNextCandidate();
     void queueSubItems();
@@ -147,7 +147,7 @@ private:
     bool m_ended = false;            // the current media reached its end (or failed) after playing
     bool m_pausedByStopping = false; // paused a stream that cannot pause: play reconnects
     bool m_probed = false;
-    PendingPtr m_probe;                   // the look at the first bytes, while it runs
+    PendingPtr m_probe;                   // the probe of the first bytes, while it runs
     std::unique_ptr<StreamTap> m_opening; // a stream's first answer, awaited
     std::unique_ptr<StreamTap> m_tap;     // the stream being played, read by the program
     VlcMedia m_tapSource;                 // its address, to open it again on play

@@ -1,5 +1,5 @@
 // The player's side of playlists: the entries a playlist lists, and ASX playlists that libVLC
-// does not recognise (served as text, without an .asx name), found by a look at their first
+// does not recognise (served as text, without an .asx name), found by probing their first
 // bytes.
 #include "media/VlcMediaPlayer.h"
 
@@ -46,9 +46,9 @@ void VlcMediaPlayer::endedWithoutPlaying(const std::string& why) {
         openFailed(why);
         return;
     }
-    // Nothing listed: a look at the first bytes may find an ASX playlist served as text. The
-    // player stays "Connecting..." until the answer comes; a stop or another address calls
-    // the look off.
+    // Nothing listed: a probe of the first bytes may find an ASX playlist served as text. The
+    // player stays "Connecting..." until the answer comes; a stop or another address cancels
+    // the probe.
     m_probed = true;
     m_probe = fetchHead(m_network, m_url, kProbeBytes, m_options.playlistProbeMilliseconds,
                         [this, why](std::optional<std::string> head) {

@@ -39,7 +39,7 @@ void setUpHttpRequest(CURL* easy, const std::string& address, long connectMillis
                       long maxRedirects);
 
 // Starts the request for `address` (a full http(s) address); `done` comes later from the event
-// loop. Dropping the handle calls the request off: its connection closes and `done` never comes.
+// loop. Dropping the handle cancels the request: its connection closes and `done` never comes.
 [[nodiscard]] PendingPtr httpRead(NetEngine& engine, const std::string& address,
                                   const HttpReadOptions& options,
                                   std::function<void(HttpReadResult)> done);

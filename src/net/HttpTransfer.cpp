@@ -41,12 +41,7 @@ PendingPtr CurlHttpTransfer::OpenURL(const std::string& url, Done done) {
     if (!address) {
         return later([done = std::move(done)] { done(std::nullopt); });
     }
-    HttpReadOptions options;
-    options.connectMilliseconds = m_limits.connectMilliseconds;
-    options.totalMilliseconds = m_limits.totalMilliseconds;
-    options.maxRedirects = m_limits.maxRedirects;
-    options.maxBytes = m_limits.maxBytes;
-    return httpRead(m_engine, *address, options, [done = std::move(done)](HttpReadResult result) {
+    return httpRead(m_engine, *address, m_limits, [done = std::move(done)](HttpReadResult result) {
         if (result.complete()) {
             done(std::move(result.body));
         } else {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "net/HttpRead.h"
 #include "platform/Pending.h"
 
 #include <cstddef>
@@ -11,13 +12,8 @@ namespace lumo {
 
 class NetEngine;
 
-// How long a fetch may take and how much it may bring.
-struct HttpLimits {
-    long connectMilliseconds = 10000;
-    long totalMilliseconds = 20000;
-    std::size_t maxBytes = 8 * 1024 * 1024;
-    long maxRedirects = 5;
-};
+// How long a fetch may take and how much it may bring: the request's own limits.
+using HttpLimits = HttpReadOptions;
 
 // The HTTP transfer component: one operation.
 class HttpTransfer {
@@ -28,7 +24,7 @@ public:
 
     // OpenURL: fetches the whole body of the resource at `url` (an address without a scheme is
     // taken as http). `done` comes later, from the event loop, with the body, or with nothing
-    // when the transfer failed. Dropping the returned handle calls the fetch off: its
+    // when the transfer failed. Dropping the returned handle cancels the fetch: its
     // connection is closed and `done` never comes.
     [[nodiscard]] virtual PendingPtr OpenURL(const std::string& url, Done done) = 0;
 };

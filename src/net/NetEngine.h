@@ -37,7 +37,7 @@ public:
 
     // Transfers under way.
     int running() const { return static_cast<int>(m_transfers.size()); }
-    // Sockets watched now (every socket of a transfer that ended is let go).
+    // Sockets watched now (every socket of a transfer that ended is released).
     int watchedSockets() const { return static_cast<int>(m_sockets.size()); }
 
 private:

@@ -1,4 +1,5 @@
 #include "net/PlaylistFile.h"
+#include "platform/Trim.h"
 
 #include "net/AsciiText.h"
 #include "net/IcyDemux.h"
@@ -13,19 +14,11 @@ namespace lumo {
 
 namespace {
 
-std::string_view trimmed(std::string_view text) {
-    const auto first = text.find_first_not_of(" \t\r\n");
-    if (first == std::string_view::npos) {
-        return {};
-    }
-    return text.substr(first, text.find_last_not_of(" \t\r\n") - first + 1);
-}
-
 std::vector<std::string_view> linesOf(std::string_view text) {
     std::vector<std::string_view> lines;
     while (!text.empty()) {
         const auto end = text.find_first_of("\r\n");
-        lines.push_back(trimmed(text.substr(0, end)));
+        lines.push_back(trimmed(text.substr(0, end), " \t\r\n"));
         text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
     }
     return lines;
@@ -43,8 +36,8 @@ std::vector<PlaylistEntry> plsEntries(std::string_view text) {
         if (equals == std::string_view::npos) {
             continue;
         }
-        const std::string key = asciiLowered(trimmed(line.substr(0, equals)));
-        const std::string_view value = trimmed(line.substr(equals + 1));
+        const std::string key = asciiLowered(trimmed(line.substr(0, equals), " \t\r\n"));
+        const std::string_view value = trimmed(line.substr(equals + 1), " \t\r\n");
         const bool file = key.starts_with("file");
         if (!file && !key.starts_with("title")) {
             continue;
@@ -112,7 +105,7 @@ std::vector<PlaylistEntry> xspfEntries(std::string_view text) {
         const auto end = lower.find("</track>", at);
         const std::string_view track =
             text.substr(at, end == std::string::npos ? std::string_view::npos : end - at);
-        const std::string_view location = trimmed(element(track, "location"));
+        const std::string_view location = trimmed(element(track, "location"), " \t\r\n");
         if (!location.empty()) {
             entries.push_back({std::string(location), titleOf(element(track, "title"))});
         }
@@ -151,7 +144,7 @@ std::vector<PlaylistEntry> entriesOf(std::string_view text) {
     if (text.starts_with("\xEF\xBB\xBF")) {
         text.remove_prefix(3);
     }
-    const std::string head = asciiLowered(trimmed(text.substr(0, 4096)));
+    const std::string head = asciiLowered(trimmed(text.substr(0, 4096), " \t\r\n"));
     if (head.starts_with("[playlist]")) {
         return plsEntries(text);
     }
@@ -161,7 +154,7 @@ std::vector<PlaylistEntry> entriesOf(std::string_view text) {
             if (entries.size() >= kMostPlaylistEntries) {
                 break;
             }
-            entries.push_back({std::string(trimmed(address)), {}});
+            entries.push_back({std::string(trimmed(address, " \t\r\n")), {}});
         }
         return entries;
     }

@@ -21,7 +21,7 @@ bool looksLikeAsx(std::string_view document);
 std::vector<std::string> asxReferences(std::string_view document);
 
 // Fetches the first bytes of an http(s) resource, bounded by size and time; `done` comes later
-// with them, or with nothing on failure. Dropping the handle calls the fetch off.
+// with them, or with nothing on failure. Dropping the handle cancels the fetch.
 [[nodiscard]] PendingPtr fetchHead(NetEngine& engine, const std::string& address,
                                    std::size_t maxBytes, long timeoutMilliseconds,
                                    std::function<void(std::optional<std::string>)> done);

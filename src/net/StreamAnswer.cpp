@@ -1,4 +1,5 @@
 #include "net/StreamAnswer.h"
+#include "platform/Trim.h"
 
 #include "net/AsciiText.h"
 #include "net/IcyDemux.h"
@@ -13,16 +14,6 @@
 namespace lumo {
 
 namespace {
-
-std::string_view trimmed(std::string_view text) {
-    while (!text.empty() && (std::isspace(static_cast<unsigned char>(text.front())) != 0)) {
-        text.remove_prefix(1);
-    }
-    while (!text.empty() && (std::isspace(static_cast<unsigned char>(text.back())) != 0)) {
-        text.remove_suffix(1);
-    }
-    return text;
-}
 
 // The whole of `text` as a number, or nothing.
 std::optional<std::size_t> number(std::string_view text) {

@@ -8,7 +8,7 @@ class QObject;
 namespace lumo {
 
 // Something under way whose result comes later, as an event of its own: a transfer, a decode.
-// Its owner holds it; dropping it calls the work off, and then its result never arrives.
+// Its owner holds it; dropping it cancels the work, and then its result never arrives.
 class Pending {
 public:
     virtual ~Pending() = default;

@@ -23,7 +23,7 @@ struct Stop {
     std::atomic<bool> requested{false};
 };
 
-// The bytes as a device whose reads fail once the decode is called off or its time is up, so a
+// The bytes as a device whose reads fail once the decode is cancelled or its time is up, so a
 // decoder that keeps reading stops soon after.
 class GuardedBytes final : public QIODevice {
 public:

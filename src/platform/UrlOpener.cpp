@@ -1,30 +1,17 @@
 #include "platform/UrlOpener.h"
 
+#include "platform/Trim.h"
+
 #include <algorithm>
 #include <array>
 #include <cctype>
 
 namespace lumo {
 
-namespace {
-
-std::string_view trimBlanks(std::string_view text) {
-    auto blank = [](char c) { return c == ' ' || c == '\t'; };
-    while (!text.empty() && blank(text.front())) {
-        text.remove_prefix(1);
-    }
-    while (!text.empty() && blank(text.back())) {
-        text.remove_suffix(1);
-    }
-    return text;
-}
-
-} // namespace
-
 bool isNetworkAddress(std::string_view address) {
     static constexpr std::array<std::string_view, 6> schemes{"http", "https", "mms",
                                                              "mmsh", "rtsp",  "rtmp"};
-    address = trimBlanks(address);
+    address = trimmed(address, " \t");
     if (std::ranges::any_of(address, [](unsigned char c) { return c < 0x20 || c == 0x7f; })) {
         return false;
     }

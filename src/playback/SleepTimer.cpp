@@ -18,7 +18,7 @@ SleepTimer::SleepTimer(SleepTimerHost& host, Clock now, QObject* parent)
 
 void SleepTimer::start(int minutes) {
     if (m_levelBefore) {
-        m_host.setSleepVolume(*m_levelBefore); // a fade under way is called off
+        m_host.setSleepVolume(*m_levelBefore); // a fade under way is cancelled
         m_levelBefore.reset();
     }
     m_chosen = minutes;

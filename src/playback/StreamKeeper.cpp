@@ -109,7 +109,7 @@ void StreamKeeper::attemptNow() {
         if (answer.value_or(true)) {
             giveToPlayer();
         } else if (m_attempts < kMaxAttempts) {
-            ++m_attempts; // still away: this attempt is spent on the look
+            ++m_attempts; // still away: this attempt is spent on the probe
             scheduleAttempt();
         }
     });

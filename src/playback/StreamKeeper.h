@@ -31,10 +31,10 @@ public:
     static constexpr int kCheckMilliseconds = 3000;
     // Milliseconds on a steady clock.
     using Clock = std::function<std::int64_t()>;
-    // Looks whether the station at an address answers again (see lookAtStation): `answered`
+    // Looks whether the station at an address answers again (see probeStation): `answered`
     // comes later, from the event loop, with the answer, or with nothing when the station
     // cannot be looked at that way (other schemes than http and https). Dropping the handle
-    // calls the look off.
+    // cancels the probe.
     using Answered = std::function<void(std::optional<bool>)>;
     using Check = std::function<PendingPtr(const std::string& address, Answered answered)>;
 
@@ -46,17 +46,17 @@ public:
     // The stream plays (called on every status tick while it does); once it has played for
     // kSteadyMilliseconds, the next drop starts over with the shortest wait.
     void streamPlaying();
-    // Stops waiting; a look under way is called off.
+    // Stops waiting; a probe under way is cancelled.
     void cancel();
 
     // Makes the waiting attempt now (the timer does this when the wait is over): the address
-    // goes to the player unless a look finds the station still away.
+    // goes to the player unless a probe finds the station still away.
     void attemptNow();
-    // One look at the station while waiting (the check timer does this every few seconds).
+    // One probe of the station while waiting (the check timer does this every few seconds).
     void checkNow();
 
     bool waiting() const { return m_retry.isActive() || looking(); }
-    // A look at the station is under way.
+    // A probe of the station is under way.
     bool looking() const { return static_cast<bool>(m_look); }
     // Milliseconds until the waiting attempt; -1 when none waits.
     int untilNextAttempt() const { return m_retry.remainingTime(); }

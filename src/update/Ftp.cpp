@@ -1,4 +1,5 @@
 #include "update/Ftp.h"
+#include "platform/Trim.h"
 
 #include "net/NetEngine.h"
 #include "platform/AppFolder.h"
@@ -12,14 +13,6 @@
 namespace lumo {
 
 namespace {
-
-std::string trimmedSpaces(const std::string& text) {
-    const auto first = text.find_first_not_of(' ');
-    if (first == std::string::npos) {
-        return {};
-    }
-    return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
 
 std::int32_t figure(std::int64_t value) {
     return static_cast<std::int32_t>(std::clamp<std::int64_t>(value, 0, INT32_MAX));
@@ -234,8 +227,8 @@ void cFTP::SimpleFTPGetFile(const std::string& sLocal, const std::string& sRemot
 // link's own length, and a file may change between listing and transfer, so the data is read
 // to its end, whatever its length, up to kMaxDownloadBytes.
 void cFTP::FTPDownloadFile(const std::string& sLocal, const std::string& sRemote, Done done) {
-    const std::string local = trimmedSpaces(sLocal);
-    const std::string remote = trimmedSpaces(sRemote);
+    const std::string local = std::string(trimmed(sLocal, " "));
+    const std::string remote = std::string(trimmed(sRemote, " "));
     if (local.empty() || remote.empty()) {
         m_deferred.post([done = std::move(done)] { done(false); });
         return;
@@ -276,8 +269,8 @@ void cFTP::FTPDownloadFile(const std::string& sLocal, const std::string& sRemote
 }
 
 void cFTP::FTPUploadFile(const std::string& sLocal, const std::string& sRemote, Done done) {
-    const std::string local = trimmedSpaces(sLocal);
-    const std::string remote = trimmedSpaces(sRemote);
+    const std::string local = std::string(trimmed(sLocal, " "));
+    const std::string remote = std::string(trimmed(sRemote, " "));
     if (local.empty() || remote.empty()) {
         m_deferred.post([done = std::move(done)] { done(false); });
         return;

@@ -50,7 +50,8 @@ protected:
     // A default station (a radio station that does not answer) whose studio camera is at
     // `camera`, with short time limits for the window's fetches.
     void defaultStationWithCamera(const std::string& camera) {
-        httpLimits = HttpLimits{1000, 1500, 1024 * 1024, 5};
+        httpLimits = HttpLimits{
+            .connectMilliseconds = 1000, .totalMilliseconds = 1500, .maxBytes = 1024 * 1024};
         dir.write("DEFAULT", "\"RADIO\",\"Cam FM\",\"http://p\",\"http://127.0.0.1:9/s\",\"" +
                                  camera + "\"\r\n");
     }

@@ -7,7 +7,7 @@
 #include "PythonHttpServer.h"
 #include "TempFolder.h"
 #include "net/NetEngine.h"
-#include "net/StationCheck.h"
+#include "net/StationProbe.h"
 
 #include <arpa/inet.h>
 #include <gtest/gtest.h>
@@ -32,13 +32,15 @@ protected:
     }
     bool answers(const std::string& url, long timeout) {
         return test::resultOf<bool>(
-                   [&](auto done) { return lookAtStation(engine, url, timeout, done); })
+                   [&](auto done) { return probeStation(engine, url, timeout, done); })
             .value_or(false);
     }
 
     test::LoopbackHttpServer server;
     NetEngine engine;
-    CurlHttpTransfer http{engine, HttpLimits{2000, 1500, 64 * 1024, 5}};
+    CurlHttpTransfer http{
+        engine,
+        HttpLimits{.connectMilliseconds = 2000, .totalMilliseconds = 1500, .maxBytes = 64 * 1024}};
 };
 
 TEST_F(HttpTransferTest, BodiesArriveByteForByteFromEitherServer) {
@@ -117,7 +119,7 @@ TEST_F(HttpTransferTest, OverlappingFetchesEndAsEachWouldAlone) {
     }
 }
 
-// A fetch whose reason has gone is called off at once: the server sees its connection close,
+// A fetch whose reason has gone is cancelled at once: the server sees its connection close,
 // and its result never arrives. So it goes for every fetch still running when the engine goes.
 TEST_F(HttpTransferTest, DroppingAFetchClosesItsConnectionAndNothingArrives) {
     server.serve("/silent", {"image/jpeg", "", true});

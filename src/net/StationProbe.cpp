@@ -1,4 +1,4 @@
-#include "net/StationCheck.h"
+#include "net/StationProbe.h"
 
 #include "net/HttpRead.h"
 #include "net/HttpTransfer.h"
@@ -6,18 +6,18 @@
 
 namespace lumo {
 
-bool canLookAt(const std::string& address) {
+bool canProbe(const std::string& address) {
     return address.find("://") != std::string::npos && httpAddressFor(address).has_value();
 }
 
-PendingPtr lookAtStation(NetEngine& engine, const std::string& address, long timeoutMilliseconds,
-                         std::function<void(bool)> done) {
+PendingPtr probeStation(NetEngine& engine, const std::string& address, long timeoutMilliseconds,
+                        std::function<void(bool)> done) {
     HttpReadOptions options;
     options.connectMilliseconds = timeoutMilliseconds;
     options.totalMilliseconds = timeoutMilliseconds;
     options.maxBytes = 1; // the first byte of the stream is enough: the transfer ends there
     options.atCap = HttpReadOptions::AtCap::Stop;
-    if (!canLookAt(address)) {
+    if (!canProbe(address)) {
         return later([done = std::move(done)] { done(false); });
     }
     return httpRead(engine, *httpAddressFor(address), options,
