@@ -21,7 +21,7 @@ PendingPtr probeStation(NetEngine& engine, const std::string& address, long time
         return later([done = std::move(done)] { done(false); });
     }
     return httpRead(engine, *httpAddressFor(address), options,
-                    [done = std::move(done)](HttpReadResult result) {
+                    [done = std::move(done)](const HttpReadResult& result) {
                         const bool started = result.code == CURLE_OK ||
                                              (result.capped && result.code == CURLE_WRITE_ERROR);
                         done(started && result.status >= 200 && result.status < 300);

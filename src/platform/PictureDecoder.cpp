@@ -160,7 +160,7 @@ PendingPtr PictureDecoder::decode(QByteArray bytes, QSize size, Done done,
         }
         // This object outlives its workers (its destructor waits for them).
         QMetaObject::invokeMethod(
-            this, [this, id, image = std::move(image)] { arrived(id, std::move(image)); },
+            this, [this, id, image = std::move(image)]() mutable { arrived(id, std::move(image)); },
             Qt::QueuedConnection);
     });
     return waiting;

@@ -108,28 +108,33 @@ void cFTP::CloseConnection() {
 }
 
 void cFTP::SimpleFTPPutFile(const std::string& sLocal, const std::string& sRemote, Done done) {
-    m_session.putFile(sLocal, sRemote, binary(),
-                      [this, done](bool ok) { done(ok || RecordFTPError("SimpleFtpPutFile")); });
+    m_session.putFile(sLocal, sRemote, binary(), [this, done = std::move(done)](bool ok) {
+        done(ok || RecordFTPError("SimpleFtpPutFile"));
+    });
 }
 
 void cFTP::RenameFTPFile(const std::string& sExisting, const std::string& sNewName, Done done) {
-    m_session.rename(sExisting, sNewName,
-                     [this, done](bool ok) { done(ok || RecordFTPError("RenameFTPFile")); });
+    m_session.rename(sExisting, sNewName, [this, done = std::move(done)](bool ok) {
+        done(ok || RecordFTPError("RenameFTPFile"));
+    });
 }
 
 void cFTP::CreateFTPDirectory(const std::string& sDirectory, Done done) {
-    m_session.makeDirectory(
-        sDirectory, [this, done](bool ok) { done(ok || RecordFTPError("CreateFTPDirectory")); });
+    m_session.makeDirectory(sDirectory, [this, done = std::move(done)](bool ok) {
+        done(ok || RecordFTPError("CreateFTPDirectory"));
+    });
 }
 
 void cFTP::RemoveFTPDirectory(const std::string& sDirectory, Done done) {
-    m_session.removeDirectory(
-        sDirectory, [this, done](bool ok) { done(ok || RecordFTPError("RemoveFTPDirectory")); });
+    m_session.removeDirectory(sDirectory, [this, done = std::move(done)](bool ok) {
+        done(ok || RecordFTPError("RemoveFTPDirectory"));
+    });
 }
 
 void cFTP::DeleteFTPFile(const std::string& sRemote, Done done) {
-    m_session.removeFile(sRemote,
-                         [this, done](bool ok) { done(ok || RecordFTPError("DeleteFTPFile")); });
+    m_session.removeFile(sRemote, [this, done = std::move(done)](bool ok) {
+        done(ok || RecordFTPError("DeleteFTPFile"));
+    });
 }
 
 void cFTP::OpenConnection(const std::string& sServer, const std::string& sUser,
@@ -137,27 +142,29 @@ void cFTP::OpenConnection(const std::string& sServer, const std::string& sUser,
     if (m_session.connected()) {
         CloseConnection();
     }
-    m_session.connect(sServer, sUser, sPassword, m_connectFlags == kPassive, [this, done](bool ok) {
-        if (ok) {
-            done(true);
-            return;
-        }
-        RecordFTPError("InternetConnect");
-        m_state.updateStatus = "false";
-        m_messages.show(
-            "Could not Establish Connection to the Update Site, Check your Internet Access and "
-            "Retry",
-            MessageBoxes::Icon::None, [this, done] {
-                if (m_armReshowTimer) {
-                    m_armReshowTimer();
-                }
-                done(false);
-            });
-    });
+    m_session.connect(
+        sServer, sUser, sPassword, m_connectFlags == kPassive,
+        [this, done = std::move(done)](bool ok) {
+            if (ok) {
+                done(true);
+                return;
+            }
+            RecordFTPError("InternetConnect");
+            m_state.updateStatus = "false";
+            m_messages.show(
+                "Could not Establish Connection to the Update Site, Check your Internet Access and "
+                "Retry",
+                MessageBoxes::Icon::None, [this, done] {
+                    if (m_armReshowTimer) {
+                        m_armReshowTimer();
+                    }
+                    done(false);
+                });
+        });
 }
 
 void cFTP::SetFTPDirectory(const std::string& sDir, Done done) {
-    m_session.setCurrentDirectory(sDir, [this, done](bool ok) {
+    m_session.setCurrentDirectory(sDir, [this, done = std::move(done)](bool ok) {
         if (ok) {
             m_state.updateStatus = "True";
         } else {
@@ -177,7 +184,8 @@ std::string cFTP::GetFTPDirectory() {
 }
 
 void cFTP::GetFTPFileSize(const std::string& sFile, std::function<void(std::int64_t)> done) {
-    m_session.find(sFile, [this, done](std::optional<std::vector<FtpSession::Entry>> entries) {
+    m_session.find(sFile, [this, done = std::move(done)](
+                              std::optional<std::vector<FtpSession::Entry>> entries) {
         if (!entries) {
             RecordFTPError("FtpFindFirstFile");
             done(-2);
@@ -191,7 +199,8 @@ void cFTP::GetFTPFileSize(const std::string& sFile, std::function<void(std::int6
 
 void cFTP::GetDirectoryListing(const std::string& sFilter, std::function<void(cDirList*)> done) {
     m_dirList.reset();
-    m_session.find(sFilter, [this, done](std::optional<std::vector<FtpSession::Entry>> entries) {
+    m_session.find(sFilter, [this, done = std::move(done)](
+                                std::optional<std::vector<FtpSession::Entry>> entries) {
         if (!entries) {
             RecordFTPError("FtpFindFirstFile");
             done(nullptr);
@@ -217,8 +226,9 @@ void cFTP::GetDirectoryListing(const std::string& sFilter, std::function<void(cD
 }
 
 void cFTP::SimpleFTPGetFile(const std::string& sLocal, const std::string& sRemote, Done done) {
-    m_session.getFile(sRemote, sLocal, binary(),
-                      [this, done](bool ok) { done(ok || RecordFTPError("SimpleFtpGetFile")); });
+    m_session.getFile(sRemote, sLocal, binary(), [this, done = std::move(done)](bool ok) {
+        done(ok || RecordFTPError("SimpleFtpGetFile"));
+    });
 }
 
 // The download goes to a temporary file beside the local one and replaces it only once the
@@ -233,7 +243,7 @@ void cFTP::FTPDownloadFile(const std::string& sLocal, const std::string& sRemote
         m_deferred.post([done = std::move(done)] { done(false); });
         return;
     }
-    GetFTPFileSize(remote, [this, local, remote, done](std::int64_t listed) {
+    GetFTPFileSize(remote, [this, local, remote, done = std::move(done)](std::int64_t listed) {
         if (listed <= 0) {
             done(false); // no such file, or nothing in it
             return;
@@ -285,11 +295,12 @@ void cFTP::FTPUploadFile(const std::string& sLocal, const std::string& sRemote, 
         BlockTransfer& t = *m_transfer;
         const std::size_t given =
             std::min(room, t.bytes.size() - static_cast<std::size_t>(t.current));
+        // NOLINTNEXTLINE(bugprone-not-null-terminated-result): bytes, not a string
         std::memcpy(buffer, t.bytes.data() + t.current, given);
         moved(t, given);
         return given;
     };
-    m_session.upload(remote, binary(), source, [this, done](bool ok) {
+    m_session.upload(remote, binary(), source, [this, done = std::move(done)](bool ok) {
         flushProgress();
         const auto transfer = std::move(m_transfer);
         if (!ok) {

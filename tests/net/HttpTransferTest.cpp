@@ -100,15 +100,15 @@ TEST_F(HttpTransferTest, OverlappingFetchesEndAsEachWouldAlone) {
         Body slowBody;
         PendingPtr first, second;
         auto startSilent = [&] {
-            return http.OpenURL(server.url("/silent"), [&](Body body) {
+            return http.OpenURL(server.url("/silent"), [&](const Body& body) {
                 EXPECT_FALSE(body.has_value());
-                ended.push_back("silent");
+                ended.emplace_back("silent");
             });
         };
         auto startSlow = [&] {
             return http.OpenURL(server.url("/slow"), [&](Body body) {
                 slowBody = std::move(body);
-                ended.push_back("slow");
+                ended.emplace_back("slow");
             });
         };
         first = silentFirst ? startSilent() : startSlow();
@@ -124,7 +124,7 @@ TEST_F(HttpTransferTest, OverlappingFetchesEndAsEachWouldAlone) {
 TEST_F(HttpTransferTest, DroppingAFetchClosesItsConnectionAndNothingArrives) {
     server.serve("/silent", {"image/jpeg", "", true});
     bool arrived = false;
-    auto pending = http.OpenURL(server.url("/silent"), [&](Body) { arrived = true; });
+    auto pending = http.OpenURL(server.url("/silent"), [&](const Body&) { arrived = true; });
     ASSERT_TRUE(test::waitUntil([&] { return server.openConnections("/silent") == 1; }, 5000));
     pending.reset();
     EXPECT_TRUE(test::waitUntil([&] { return server.openConnections("/silent") == 0; }, 5000));
@@ -134,7 +134,7 @@ TEST_F(HttpTransferTest, DroppingAFetchClosesItsConnectionAndNothingArrives) {
 
     auto engineOfItsOwn = std::make_unique<NetEngine>();
     CurlHttpTransfer shortLived(*engineOfItsOwn);
-    auto orphan = shortLived.OpenURL(server.url("/silent"), [&](Body) { arrived = true; });
+    auto orphan = shortLived.OpenURL(server.url("/silent"), [&](const Body&) { arrived = true; });
     ASSERT_TRUE(test::waitUntil([&] { return server.openConnections("/silent") == 1; }, 5000));
     engineOfItsOwn.reset();
     EXPECT_TRUE(test::waitUntil([&] { return server.openConnections("/silent") == 0; }, 5000));
@@ -155,8 +155,9 @@ TEST_F(HttpTransferTest, ALoneFetchConnectsBeforeTheEventLoopTurns) {
     ASSERT_EQ(::bind(listener, any, length), 0);
     ASSERT_EQ(::listen(listener, 4), 0);
     ASSERT_EQ(::getsockname(listener, any, &length), 0);
-    const auto pending = http.OpenURL(
-        "http://127.0.0.1:" + std::to_string(ntohs(address.sin_port)) + "/live", [](Body) {});
+    const auto pending =
+        http.OpenURL("http://127.0.0.1:" + std::to_string(ntohs(address.sin_port)) + "/live",
+                     [](const Body&) {});
     pollfd waiting{listener, POLLIN, 0};
     EXPECT_EQ(::poll(&waiting, 1, 5000), 1) << "no connection without the event loop";
     ::close(listener);
