@@ -69,33 +69,33 @@ int main(int argc, char** argv) {
     lumo::NetEngine network;
     lumo::PlayerWindow window(
         state, folder,
-        {shell,
-         messages,
-         cursor,
-         network,
-         [&network, &vlc](lumo::VideoWidget* video) -> std::unique_ptr<lumo::MediaPlayer> {
+        {.shell = shell,
+         .messages = messages,
+         .cursor = cursor,
+         .network = network,
+         .makeMediaPlayer = [&network,
+                             &vlc](lumo::VideoWidget* video) -> std::unique_ptr<lumo::MediaPlayer> {
              lumo::VlcMediaPlayer::Options options;
              options.early = std::move(vlc);
              return std::make_unique<lumo::VlcMediaPlayer>(video, network, std::move(options));
          },
-         {},
-         {},
-         [] {
-             // Files only, written (and synced) off the window's thread while the station
-             // starts; the application waits for it before it ends.
-             QThreadPool::globalInstance()->start([] {
-                 // The executable itself: an installed one keeps its files elsewhere.
-                 std::error_code ec;
-                 const auto executable = std::filesystem::canonical("/proc/self/exe", ec);
-                 QFile icon(QStringLiteral(":/artwork/icon.png"));
-                 icon.open(QIODevice::ReadOnly);
-                 if (!ec) {
-                     lumo::SHORTCUT::CreateDesktopShortcut(executable,
-                                                           icon.readAll().toStdString());
-                 }
-             });
-         },
-         true});
+         .createDesktopShortcut =
+             [] {
+                 // Files only, written (and synced) off the window's thread while the station
+                 // starts; the application waits for it before it ends.
+                 QThreadPool::globalInstance()->start([] {
+                     // The executable itself: an installed one keeps its files elsewhere.
+                     std::error_code ec;
+                     const auto executable = std::filesystem::canonical("/proc/self/exe", ec);
+                     QFile icon(QStringLiteral(":/artwork/icon.png"));
+                     icon.open(QIODevice::ReadOnly);
+                     if (!ec) {
+                         lumo::SHORTCUT::CreateDesktopShortcut(executable,
+                                                               icon.readAll().toStdString());
+                     }
+                 });
+             },
+         .desktopBus = true});
     QObject::connect(&instance, &lumo::SingleInstance::opened, &window,
                      [&window](const QString& address, const QString& name) {
                          if (!address.isEmpty()) {

@@ -65,7 +65,7 @@ struct PlayerWindowServices {
     NetEngine& network;
     std::function<std::unique_ptr<MediaPlayer>(VideoWidget* video)> makeMediaPlayer;
     // Ends the program at once; by default leaves the application's event loop.
-    std::function<void()> endProgram;
+    std::function<void()> endProgram{};
     // How long the live feed's and the adverts' fetches may take, and how much they may bring.
     HttpLimits httpLimits{};
     // The last start-up step: asks the desktop for a shortcut to the executable (empty: none).

@@ -28,23 +28,23 @@ protected:
     std::unique_ptr<PlayerWindow> makeWindow() {
         return withLoopbackSite(std::make_unique<PlayerWindow>(
             state, folder,
-            PlayerWindowServices{shell,
-                                 messages,
-                                 cursor,
-                                 network,
-                                 [this](VideoWidget*) -> std::unique_ptr<MediaPlayer> {
-                                     auto fake = std::make_unique<FakeMediaPlayer>();
-                                     media = fake.get();
-                                     return fake;
-                                 },
-                                 [this] { ++endRequests; },
-                                 httpLimits,
-                                 {},
-                                 desktopBus,
-                                 pictureLimits,
-                                 clock,
-                                 dir.path() / "Music",
-                                 freeSpace}));
+            PlayerWindowServices{
+                .shell = shell,
+                .messages = messages,
+                .cursor = cursor,
+                .network = network,
+                .makeMediaPlayer = [this](VideoWidget*) -> std::unique_ptr<MediaPlayer> {
+                    auto fake = std::make_unique<FakeMediaPlayer>();
+                    media = fake.get();
+                    return fake;
+                },
+                .endProgram = [this] { ++endRequests; },
+                .httpLimits = httpLimits,
+                .desktopBus = desktopBus,
+                .pictureLimits = pictureLimits,
+                .clock = clock,
+                .recordings = dir.path() / "Music",
+                .freeSpace = freeSpace}));
     }
 
     // A default station (a radio station that does not answer) whose studio camera is at
@@ -62,21 +62,21 @@ protected:
         return withLoopbackSite(std::make_unique<PlayerWindow>(
             state, folder,
             PlayerWindowServices{
-                shell,
-                messages,
-                cursor,
-                network,
-                [this, options](VideoWidget* video) -> std::unique_ptr<MediaPlayer> {
+                .shell = shell,
+                .messages = messages,
+                .cursor = cursor,
+                .network = network,
+                .makeMediaPlayer = [this,
+                                    options](VideoWidget* video) -> std::unique_ptr<MediaPlayer> {
                     return std::make_unique<VlcMediaPlayer>(video, network, options);
                 },
-                [this] { ++endRequests; },
-                httpLimits,
-                {},
-                desktopBus,
-                pictureLimits,
-                clock,
-                dir.path() / "Music",
-                freeSpace}));
+                .endProgram = [this] { ++endRequests; },
+                .httpLimits = httpLimits,
+                .desktopBus = desktopBus,
+                .pictureLimits = pictureLimits,
+                .clock = clock,
+                .recordings = dir.path() / "Music",
+                .freeSpace = freeSpace}));
     }
 
     NetEngine network; // outlives every window of a test
