@@ -59,10 +59,8 @@ bool cFTP::RecordFTPError(const std::string& name) {
     return false;
 }
 
-void cFTP::progress(std::int32_t current, std::int32_t total) const {
-    if (FileTransferProgress) {
-        FileTransferProgress(current, total);
-    }
+void cFTP::progress(std::int32_t current, std::int32_t total) {
+    emit FileTransferProgress(current, total);
 }
 
 // Called inside the transfer: the events wait in a list and go out together, as an event.

@@ -25,7 +25,8 @@ class NetEngine;
 // Operations that reach the server end later, as events: each calls its `done` with its result
 // (what the described operation returns). One runs at a time. Failures are reported through
 // results; the text of the last one is kept.
-class cFTP {
+class cFTP : public QObject {
+    Q_OBJECT
 public:
     static constexpr std::int32_t kBlock = 255;
     static constexpr std::int32_t kTransferAscii = 1;
@@ -75,9 +76,9 @@ public:
     // An operation is under way.
     bool busy() const { return m_session.busy() || m_transfer != nullptr; }
 
-    // FileTransferProgress (lCurrentBytes, lTotalBytes), once per block and once at the end,
-    // each as an event.
-    std::function<void(std::int32_t, std::int32_t)> FileTransferProgress;
+signals:
+    // (lCurrentBytes, lTotalBytes), once per block and once at the end, each as an event.
+    void FileTransferProgress(std::int32_t current, std::int32_t total);
 
 private:
     struct BlockTransfer;
@@ -88,7 +89,7 @@ private:
     void queueProgress(std::int64_t current, std::int64_t total);
     void moved(BlockTransfer& transfer, std::size_t bytes);
     void flushProgress();
-    void progress(std::int32_t current, std::int32_t total) const;
+    void progress(std::int32_t current, std::int32_t total);
 
     ProgramState& m_state;
     MessageBoxes& m_messages;

@@ -44,13 +44,10 @@ void StationListUpdate::start(const UpdateSiteAccount& site, std::function<void(
     }
     m_running = true;
     m_finished = std::move(finished);
-    m_listener = m_ftp.FileTransferProgress;
-    m_ftp.FileTransferProgress = [this](std::int32_t current, std::int32_t total) {
-        m_host.updateProgressFigures(current, total);
-        if (m_listener) {
-            m_listener(current, total);
-        }
-    };
+    m_progress = QObject::connect(&m_ftp, &cFTP::FileTransferProgress,
+                                  [this](std::int32_t current, std::int32_t total) {
+                                      m_host.updateProgressFigures(current, total);
+                                  });
     m_host.hidePlayerWindow();
     m_host.showUpdateProgress();
     if (site.host.empty()) {
@@ -83,7 +80,7 @@ void StationListUpdate::abandon() {
     m_finished = {};
     m_directory->cancel();
     m_ftp.CloseConnection();
-    m_ftp.FileTransferProgress = std::exchange(m_listener, {});
+    QObject::disconnect(m_progress);
     m_host.hideUpdateProgress();
 }
 
@@ -91,7 +88,7 @@ void StationListUpdate::end() {
     if (!m_running) {
         return; // cancelled while a message box was up
     }
-    m_ftp.FileTransferProgress = std::exchange(m_listener, {});
+    QObject::disconnect(m_progress);
     m_host.hideUpdateProgress();
     m_host.refreshStationListDate();
     m_host.showPlayerWindow();

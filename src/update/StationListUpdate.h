@@ -4,6 +4,7 @@
 #include "state/ProgramState.h"
 #include "update/UpdateSite.h"
 
+#include <QObject>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -52,7 +53,7 @@ private:
     std::unique_ptr<DirectoryUpdate> m_directory;
     bool m_running = false;
     std::function<void()> m_finished;
-    std::function<void(std::int32_t, std::int32_t)> m_listener; // the session's own, kept
+    QMetaObject::Connection m_progress; // the session's progress, shown while the update runs
 };
 
 } // namespace lumo

@@ -142,12 +142,13 @@ TEST_F(UpdateTest, AServerKilledMidDownloadLeavesTheOldList) {
     site.write("downloads/LUMO/Lumo.csv", bigList(32 * 1024 * 1024));
     bool killed = false;
     // The session exists once the window has loaded: cut the transfer a little way in.
-    window->updater().ftpSession()->FileTransferProgress = [&](std::int32_t current, std::int32_t) {
-        if (!killed && current > 256 * 1024) {
-            killed = true;
-            server.kill();
-        }
-    };
+    QObject::connect(window->updater().ftpSession(), &cFTP::FileTransferProgress,
+                     [&](std::int32_t current, std::int32_t) {
+                         if (!killed && current > 256 * 1024) {
+                             killed = true;
+                             server.kill();
+                         }
+                     });
     update();
     EXPECT_TRUE(killed);
     EXPECT_EQ(shownTexts(), std::vector<std::string>{"Station Update Not Found, Try again later"});

@@ -38,9 +38,8 @@ protected:
         if (GetParam()) {
             ftp.SetModePassive();
         }
-        ftp.FileTransferProgress = [this](std::int32_t c, std::int32_t t) {
-            events.emplace_back(c, t);
-        };
+        QObject::connect(&ftp, &cFTP::FileTransferProgress,
+                         [this](std::int32_t c, std::int32_t t) { events.emplace_back(c, t); });
         ASSERT_TRUE(ok([&](auto done) {
             ftp.OpenConnection(server.address(), test::FtpTestServer::kUser,
                                test::FtpTestServer::kPassword, done);
