@@ -40,7 +40,7 @@ public:
     // `armReshowTimer` starts the player window's re-show timer after a failed connection.
     cFTP(ProgramState& state, MessageBoxes& messages, NetEngine& engine,
          std::function<void()> armReshowTimer);
-    ~cFTP();
+    ~cFTP() override;
     cFTP(const cFTP&) = delete;
     cFTP& operator=(const cFTP&) = delete;
 

@@ -100,20 +100,21 @@ void StationListUpdate::end() {
 
 void StationListUpdate::ConnectUpdateSite(const UpdateSiteAccount& site,
                                           std::function<void()> next) {
-    m_ftp.OpenConnection(site.host, site.user, site.password, [this, next](bool connected) {
-        if (!connected) {
-            next(); // the session has said so and armed the re-show timer
-            return;
-        }
-        m_ftp.SetFTPDirectory(kUpdateSiteFolder, [this, next](bool) {
-            if (m_state.updateStatus == "True") {
-                next(); // the connection stays open for the download
-                return;
-            }
-            EndUpdateSession();
-            report(" Failed to Connect Update Website", true, next);
-        });
-    });
+    m_ftp.OpenConnection(site.host, site.user, site.password,
+                         [this, next = std::move(next)](bool connected) {
+                             if (!connected) {
+                                 next(); // the session has said so and armed the re-show timer
+                                 return;
+                             }
+                             m_ftp.SetFTPDirectory(kUpdateSiteFolder, [this, next](bool) {
+                                 if (m_state.updateStatus == "True") {
+                                     next(); // the connection stays open for the download
+                                     return;
+                                 }
+                                 EndUpdateSession();
+                                 report(" Failed to Connect Update Website", true, next);
+                             });
+                         });
 }
 
 // The list is fetched beside the station list and takes its place only when it arrived whole
@@ -121,21 +122,22 @@ void StationListUpdate::ConnectUpdateSite(const UpdateSiteAccount& site,
 void StationListUpdate::DownloadStationList(std::function<void()> next) {
     const std::filesystem::path list = m_folder.resolve("\\Lumo.csv");
     const std::filesystem::path fetched = list.parent_path() / ".Lumo.csv.download";
-    m_ftp.FTPDownloadFile(fetched.string(), "Lumo.csv", [this, list, fetched, next](bool ok) {
-        ok = ok && holdsAStation(fetched);
-        std::error_code ec;
-        if (ok) {
-            std::filesystem::rename(fetched, list, ec);
-            ok = !ec;
-        }
-        std::filesystem::remove(fetched, ec);
-        EndUpdateSession();
-        if (ok) {
-            report("Station Update Complete", false, next);
-        } else {
-            report("Station Update Not Found, Try again later", true, next);
-        }
-    });
+    m_ftp.FTPDownloadFile(fetched.string(), "Lumo.csv",
+                          [this, list, fetched, next = std::move(next)](bool ok) {
+                              ok = ok && holdsAStation(fetched);
+                              std::error_code ec;
+                              if (ok) {
+                                  std::filesystem::rename(fetched, list, ec);
+                                  ok = !ec;
+                              }
+                              std::filesystem::remove(fetched, ec);
+                              EndUpdateSession();
+                              if (ok) {
+                                  report("Station Update Complete", false, next);
+                              } else {
+                                  report("Station Update Not Found, Try again later", true, next);
+                              }
+                          });
 }
 
 void StationListUpdate::fromDirectory() {
@@ -167,7 +169,7 @@ void StationListUpdate::EndUpdateSession() {
 void StationListUpdate::report(const char* text, bool failure, std::function<void()> next) {
     m_host.hidePlayerWindow();
     m_host.messages().show(text, failure ? MessageBoxes::Icon::Stop : MessageBoxes::Icon::None,
-                           [this, next] {
+                           [this, next = std::move(next)] {
                                m_host.showPlayerWindow();
                                next();
                            });
