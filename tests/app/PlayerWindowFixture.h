@@ -25,26 +25,31 @@ protected:
         return window;
     }
 
-    std::unique_ptr<PlayerWindow> makeWindow() {
+    // The window over `player`, with the fixture's services.
+    std::unique_ptr<PlayerWindow>
+    windowWith(std::function<std::unique_ptr<MediaPlayer>(VideoWidget*)> player) {
         return withLoopbackSite(std::make_unique<PlayerWindow>(
             state, folder,
-            PlayerWindowServices{
-                .shell = shell,
-                .messages = messages,
-                .cursor = cursor,
-                .network = network,
-                .makeMediaPlayer = [this](VideoWidget*) -> std::unique_ptr<MediaPlayer> {
-                    auto fake = std::make_unique<FakeMediaPlayer>();
-                    media = fake.get();
-                    return fake;
-                },
-                .endProgram = [this] { ++endRequests; },
-                .httpLimits = httpLimits,
-                .desktopBus = desktopBus,
-                .pictureLimits = pictureLimits,
-                .clock = clock,
-                .recordings = dir.path() / "Music",
-                .freeSpace = freeSpace}));
+            PlayerWindowServices{.shell = shell,
+                                 .messages = messages,
+                                 .cursor = cursor,
+                                 .network = network,
+                                 .makeMediaPlayer = std::move(player),
+                                 .endProgram = [this] { ++endRequests; },
+                                 .httpLimits = httpLimits,
+                                 .desktopBus = desktopBus,
+                                 .pictureLimits = pictureLimits,
+                                 .clock = clock,
+                                 .recordings = dir.path() / "Music",
+                                 .freeSpace = freeSpace}));
+    }
+
+    std::unique_ptr<PlayerWindow> makeWindow() {
+        return windowWith([this](VideoWidget*) -> std::unique_ptr<MediaPlayer> {
+            auto fake = std::make_unique<FakeMediaPlayer>();
+            media = fake.get();
+            return fake;
+        });
     }
 
     // A default station (a radio station that does not answer) whose studio camera is at
@@ -59,24 +64,9 @@ protected:
     // The same window over the real libVLC, with its dummy outputs.
     std::unique_ptr<PlayerWindow> makeWindowWithLibVlc(VlcMediaPlayer::Options options = {}) {
         options.vlcArguments.insert(options.vlcArguments.begin(), {"--aout=dummy", "--vout=dummy"});
-        return withLoopbackSite(std::make_unique<PlayerWindow>(
-            state, folder,
-            PlayerWindowServices{
-                .shell = shell,
-                .messages = messages,
-                .cursor = cursor,
-                .network = network,
-                .makeMediaPlayer = [this,
-                                    options](VideoWidget* video) -> std::unique_ptr<MediaPlayer> {
-                    return std::make_unique<VlcMediaPlayer>(video, network, options);
-                },
-                .endProgram = [this] { ++endRequests; },
-                .httpLimits = httpLimits,
-                .desktopBus = desktopBus,
-                .pictureLimits = pictureLimits,
-                .clock = clock,
-                .recordings = dir.path() / "Music",
-                .freeSpace = freeSpace}));
+        return windowWith([this, options](VideoWidget* video) -> std::unique_ptr<MediaPlayer> {
+            return std::make_unique<VlcMediaPlayer>(video, network, options);
+        });
     }
 
     NetEngine network; // outlives every window of a test
