@@ -1,17 +1,16 @@
+// The media player over libVLC: its start and end, the transport, the stall check, the title
+// and what the status line says. Its events are turned into state in VlcEvents.cpp, and what
+// it opens and how in VlcOpening.cpp and VlcPlaylists.cpp.
 #include "media/VlcMediaPlayer.h"
-#include "platform/Trim.h"
 
 #include "media/StreamFeed.h"
 #include "media/VideoWidget.h"
 #include "media/VlcStateMap.h"
 #include "net/StationText.h"
-#include "platform/DisplaySession.h"
-#include "platform/UrlOpener.h"
 
 #include <QGuiApplication>
 #include <QLoggingCategory>
 #include <algorithm>
-#include <cctype>
 
 namespace lumo {
 
@@ -20,46 +19,12 @@ namespace {
 // Off unless asked for (QT_LOGGING_RULES="lumo.media.info=true"); the start-up benchmark reads it.
 Q_LOGGING_CATEGORY(lcMedia, "lumo.media", QtWarningMsg)
 
-constexpr libvlc_event_type_t kPlayerEvents[] = {libvlc_MediaPlayerOpening,
-                                                 libvlc_MediaPlayerBuffering,
-                                                 libvlc_MediaPlayerPlaying,
-                                                 libvlc_MediaPlayerPaused,
-                                                 libvlc_MediaPlayerStopped,
-                                                 libvlc_MediaPlayerEndReached,
-                                                 libvlc_MediaPlayerEncounteredError,
-                                                 libvlc_MediaPlayerLengthChanged,
-                                                 libvlc_MediaPlayerTimeChanged,
-                                                 libvlc_MediaPlayerSeekableChanged,
-                                                 libvlc_MediaPlayerVout};
-
 // How far a clock may run past a length before the length is taken for a live window.
 constexpr long long kLengthTolerance = 2000;
 // A clock that has stood this long while playing a stream the program reads means silence.
 constexpr qint64 kUnderrunMs = 500;
 // Longer than this, an unseekable stream's length is a placeholder, not a programme.
 constexpr long long kLongestClipMs = 12LL * 3600 * 1000;
-
-// The demuxer for a stream of the type a file name extension names (the elementary stream
-// demuxer by the names of its audio kinds: as "es" it looks for video and fails on a stream
-// joined between two frames, as every live one is).
-const char* demuxFor(const std::string& extension) {
-    if (extension == "mp3") {
-        return ":demux=mpga";
-    }
-    if (extension == "aac") {
-        return ":demux=aac";
-    }
-    if (extension == "ogg" || extension == "opus") {
-        return ":demux=ogg";
-    }
-    if (extension == "flac") {
-        return ":demux=flac";
-    }
-    if (extension == "wav") {
-        return ":demux=wav";
-    }
-    return nullptr;
-}
 
 } // namespace
 
@@ -73,10 +38,7 @@ VlcMediaPlayer::VlcMediaPlayer(VideoWidget* video, NetEngine& network, Options o
         m_status = "Media player unavailable";
         return;
     }
-    libvlc_event_manager_t* events = libvlc_media_player_event_manager(m_player.get());
-    for (auto type : kPlayerEvents) {
-        libvlc_event_attach(events, type, &VlcMediaPlayer::onPlayerEvent, this);
-    }
+    attachPlayerEvents();
     // Clicks and keys go to our widget, not to libVLC's own handlers.
     libvlc_video_set_mouse_input(m_player.get(), 0);
     libvlc_video_set_key_input(m_player.get(), 0);
@@ -107,35 +69,10 @@ VlcMediaPlayer::~VlcMediaPlayer() {
         m_tap->feed()->end();
     }
     if (m_player) {
-        libvlc_event_manager_t* events = libvlc_media_player_event_manager(m_player.get());
-        for (auto type : kPlayerEvents) {
-            libvlc_event_detach(events, type, &VlcMediaPlayer::onPlayerEvent, this);
-        }
+        detachPlayerEvents();
         libvlc_media_player_stop(m_player.get());
     }
-    detachCurrentMedia();
-}
-
-void VlcMediaPlayer::onPlayerEvent(const libvlc_event_t* event, void* self) {
-    float value = 0;
-    if (event->type == libvlc_MediaPlayerBuffering) {
-        value = event->u.media_player_buffering.new_cache;
-    } else if (event->type == libvlc_MediaPlayerTimeChanged) {
-        value = static_cast<float>(event->u.media_player_time_changed.new_time) / 1000.0f;
-    } else if (event->type == libvlc_MediaPlayerSeekableChanged) {
-        value = static_cast<float>(event->u.media_player_seekable_changed.new_seekable);
-    } else if (event->type == libvlc_MediaPlayerVout) {
-        value = static_cast<float>(event->u.media_player_vout.new_count);
-    } else if (event->type == libvlc_MediaPlayerLengthChanged) {
-        // Kept in seconds, so a float carries any real length.
-        value = static_cast<float>(event->u.media_player_length_changed.new_length) / 1000.0f;
-    }
-    auto* player = static_cast<VlcMediaPlayer*>(self);
-    // The clock moves several times a second; once playing, the stall check reads it instead.
-    if (event->type == libvlc_MediaPlayerTimeChanged && !player->m_clockWatched.load()) {
-        return;
-    }
-    player->post(event->type, value);
+    detachMediaEvents();
 }
 
 void VlcMediaPlayer::enter(PlayState state) {
@@ -149,25 +86,15 @@ bool VlcMediaPlayer::clockMoved() {
         return false;
     }
     const libvlc_time_t at = libvlc_media_player_get_time(m_player.get());
-    if (at <= 0 || at == m_positionMs) {
+    if (at <= 0 || at == m_media.positionMs) {
         return false;
     }
-    m_positionMs = at;
+    m_media.positionMs = at;
     // A live HLS stream gives its playlist's window as its length; its clock runs past.
-    if (m_lengthMs > 0 && m_positionMs > m_lengthMs + kLengthTolerance) {
-        m_clockPastLength = true;
+    if (m_media.lengthMs > 0 && m_media.positionMs > m_media.lengthMs + kLengthTolerance) {
+        m_media.clockPastLength = true;
     }
     return true;
-}
-
-void VlcMediaPlayer::onMediaEvent(const libvlc_event_t* event, void* self) {
-    if (event->type != libvlc_MediaMetaChanged) {
-        return;
-    }
-    const libvlc_meta_t type = event->u.media_meta_changed.meta_type;
-    if (type == libvlc_meta_NowPlaying || type == libvlc_meta_Title || type == libvlc_meta_Artist) {
-        static_cast<VlcMediaPlayer*>(self)->post(event->type, 0);
-    }
 }
 
 // A stream whose clock or data has not moved for the stall time has stopped, whatever its
@@ -179,8 +106,7 @@ void VlcMediaPlayer::checkForStall() {
         return;
     }
     // libVLC does not report every change of a stream's artist and title: look each second.
-    m_nowPlaying = streamTitle();
-    m_status = playingStatus();
+    takeTitle();
     if (clockMoved()) {
         m_clockAdvanced.start();
     } else if (m_tap && m_clockAdvanced.elapsed() >= kUnderrunMs) {
@@ -188,108 +114,13 @@ void VlcMediaPlayer::checkForStall() {
     }
     libvlc_media_stats_t stats{};
     if (m_current && libvlc_media_get_stats(m_current.get(), &stats) &&
-        stats.i_demux_read_bytes != m_demuxedBytes) {
-        m_demuxedBytes = stats.i_demux_read_bytes;
+        stats.i_demux_read_bytes != m_media.demuxedBytes) {
+        m_media.demuxedBytes = stats.i_demux_read_bytes;
         m_dataArrived.start();
     }
     const qint64 limit = m_options.stallTimeoutMilliseconds;
     if (m_clockAdvanced.elapsed() > limit || m_dataArrived.elapsed() > limit) {
         openFailed("The stream stalled");
-    }
-}
-
-// Runs on a libVLC thread: only posts. Calling libVLC from here can deadlock.
-void VlcMediaPlayer::post(int type, float value) {
-    const Report report{m_generation.load(), type, value};
-    QMetaObject::invokeMethod(
-        this, [this, report] { handle(report); }, Qt::QueuedConnection);
-}
-
-void VlcMediaPlayer::handle(const Report& report) {
-    if (report.generation != m_generation.load()) {
-        return;
-    }
-    switch (report.type) {
-    case libvlc_MediaPlayerOpening:
-        enter(playStateFor(libvlc_Opening));
-        m_status = "Connecting...";
-        break;
-    case libvlc_MediaPlayerBuffering:
-        if (report.value >= 100) {
-            m_buffered = true;
-            if (m_libvlcPlaying) {
-                confirmPlaying();
-            }
-        } else if (m_state != PlayState::Playing && m_state != PlayState::Paused) {
-            m_status = "Buffering " + std::to_string(static_cast<int>(report.value)) + "%";
-        }
-        break;
-    case libvlc_MediaPlayerPlaying:
-        // A playlist "plays" too, for as long as it takes to read it; only media that has
-        // filled its buffers once counts as playing.
-        m_libvlcPlaying = true;
-        if (m_buffered || m_everPlayed) {
-            confirmPlaying();
-        }
-        break;
-    case libvlc_MediaPlayerPaused:
-        m_libvlcPlaying = false;
-        m_watchdog.stop();
-        m_stallCheck.stop();
-        enter(playStateFor(libvlc_Paused));
-        m_status = "Paused";
-        break;
-    case libvlc_MediaPlayerStopped:
-        if (m_ended) {
-            break; // libVLC reports "stopped" after an end as well; the end stands
-        }
-        m_watchdog.stop();
-        enter(playStateFor(libvlc_Stopped));
-        m_status = "Stopped";
-        break;
-    case libvlc_MediaPlayerTimeChanged:
-        if (report.value > 0) {
-            m_clockAdvanced.start();
-            clockMoved();
-            // The clock runs: media is playing even if its buffers never reported full.
-            if (m_libvlcPlaying && m_state != PlayState::Playing) {
-                confirmPlaying();
-            }
-        }
-        break;
-    case libvlc_MediaPlayerSeekableChanged:
-        m_seekable = report.value != 0 && !m_tap; // a stream the program reads never is
-        break;
-    case libvlc_MediaPlayerVout:
-        // On Wayland, with no X window to draw into, libVLC shows the picture in a window of
-        // its own.
-        m_videoElsewhere = report.value > 0 && m_video && !m_drawsIntoWidget && onNativeWayland();
-        break;
-    case libvlc_MediaPlayerEndReached:
-    case libvlc_MediaPlayerEncounteredError:
-        m_watchdog.stop();
-        m_stallCheck.stop();
-        if (m_everPlayed) {
-            enter(playStateFor(libvlc_Ended));
-            m_status = "Finished";
-            m_ended = true;
-        } else {
-            endedWithoutPlaying(report.type == libvlc_MediaPlayerEncounteredError
-                                    ? "Could not connect"
-                                    : "Nothing to play");
-        }
-        break;
-    case libvlc_MediaPlayerLengthChanged:
-        m_lengthMs = static_cast<long long>(report.value * 1000.0f);
-        break;
-    case libvlc_MediaMetaChanged:
-        m_nowPlaying = streamTitle();
-        if (m_state == PlayState::Playing) {
-            m_status = playingStatus();
-        }
-        break;
-    default:
-        break;
     }
 }
 
@@ -315,7 +146,7 @@ std::string VlcMediaPlayer::streamTitle() const {
         return icy;
     }
     std::string title = meta(libvlc_meta_Title);
-    if (title == m_mediaName) {
+    if (title == m_media.name) {
         title.clear();
     }
     const std::string artist = meta(libvlc_meta_Artist);
@@ -326,7 +157,14 @@ std::string VlcMediaPlayer::streamTitle() const {
 }
 
 std::string VlcMediaPlayer::playingStatus() const {
-    return m_nowPlaying.empty() ? "Playing" : m_nowPlaying;
+    return m_media.nowPlaying.empty() ? "Playing" : m_media.nowPlaying;
+}
+
+void VlcMediaPlayer::takeTitle() {
+    m_media.nowPlaying = streamTitle();
+    if (m_state == PlayState::Playing) {
+        m_status = playingStatus();
+    }
 }
 
 void VlcMediaPlayer::confirmPlaying() {
@@ -335,186 +173,25 @@ void VlcMediaPlayer::confirmPlaying() {
     m_dataArrived.start();
     m_stallCheck.start();
     enter(playStateFor(libvlc_Playing));
-    m_everPlayed = true;
+    m_address.everPlayed = true;
     m_status = playingStatus();
     qCInfo(lcMedia, "playing %s", m_url.c_str());
     applyAudioSettings();
     applyStretch();
 }
 
-void VlcMediaPlayer::haltPlayback() {
-    m_probe.reset();
-    m_opening.reset();
-    if (m_tap) {
-        m_tap->feed()->end(); // libVLC's reading ends, so that the stop can finish
-    }
-    m_watchdog.stop();
-    m_stallCheck.stop();
-    m_pausedByStopping = false;
-    m_libvlcPlaying = false;
-    m_buffered = false;
-    m_ended = false;
-    if (m_player) {
-        libvlc_media_player_stop(m_player.get());
-    }
-    m_tap.reset();
-    // Whatever the stopped playback still had in flight is now stale.
-    ++m_generation;
-}
-
-void VlcMediaPlayer::detachCurrentMedia() {
-    if (m_current) {
-        libvlc_event_detach(libvlc_media_event_manager(m_current.get()), libvlc_MediaMetaChanged,
-                            &VlcMediaPlayer::onMediaEvent, this);
-    }
-}
-
-void VlcMediaPlayer::openMedia(VlcMedia media) {
-    std::string address;
-    if (char* mrl = libvlc_media_get_mrl(media.get())) {
-        address = mrl;
-        libvlc_free(mrl);
-    }
-    m_tapSource.reset();
-    if (!StreamTap::worthTrying(address)) {
-        startMedia(std::move(media));
-        return;
-    }
-    haltPlayback();
-    m_nowPlaying.clear();
-    enter(PlayState::Transitioning);
-    m_status = "Connecting...";
-    m_watchdog.start(m_options.openTimeoutMilliseconds);
-    auto source = std::make_shared<VlcMedia>(std::move(media));
-    m_opening =
-        std::make_unique<StreamTap>(m_network, address, [this, source](StreamTap::Verdict verdict) {
-            std::unique_ptr<StreamTap> tap = std::move(m_opening);
-            if (verdict != StreamTap::Verdict::Read) {
-                tap.release()->deleteLater();
-                if (verdict == StreamTap::Verdict::Refuse) {
-                    openFailed("Could not connect");
-                } else {
-                    startMedia(std::move(*source));
-                }
-                return;
-            }
-            VlcMedia fed(libvlc_media_new_callbacks(m_instance.get(), &StreamFeed::open,
-                                                    &StreamFeed::read, &StreamFeed::seek,
-                                                    &StreamFeed::close, tap->feed().get()));
-            if (!fed) {
-                startMedia(std::move(*source));
-                return;
-            }
-            // Told what the stream is, libVLC opens the one demuxer it needs instead of
-            // trying every one it has.
-            if (const char* demux = demuxFor(tap->extension())) {
-                libvlc_media_add_option(fed.get(), demux);
-            }
-            connect(tap.get(), &StreamTap::titleChanged, this, [this] {
-                m_nowPlaying = streamTitle();
-                if (m_state == PlayState::Playing) {
-                    m_status = playingStatus();
-                }
-            });
-            // The feed must outlive libVLC's reading: the tap goes only after the player stops.
-            StreamTap* reading = tap.get();
-            m_tap = std::move(tap);
-            startMedia(std::move(fed), reading);
-            m_tapSource = std::move(*source);
-        });
-}
-
-void VlcMediaPlayer::startMedia(VlcMedia media) {
-    startMedia(std::move(media), nullptr);
-}
-
-void VlcMediaPlayer::startMedia(VlcMedia media, StreamTap* keep) {
-    std::unique_ptr<StreamTap> kept = keep != nullptr ? std::move(m_tap) : nullptr;
-    haltPlayback();
-    m_tap = std::move(kept);
-    detachCurrentMedia();
-    m_current = std::move(media);
-    m_nowPlaying.clear();
-    m_lengthMs = 0;
-    m_positionMs = 0;
-    m_videoElsewhere = false;
-    m_clockPastLength = false;
-    m_demuxedBytes = 0;
-    m_seekable = false;
-    if (char* name = libvlc_media_get_meta(m_current.get(), libvlc_meta_Title)) {
-        m_mediaName = cleanStationText(std::string_view(name));
-        libvlc_free(name);
-    } else {
-        m_mediaName.clear();
-    }
-    enter(PlayState::Transitioning);
-    m_status = "Connecting...";
-    libvlc_event_attach(libvlc_media_event_manager(m_current.get()), libvlc_MediaMetaChanged,
-                        &VlcMediaPlayer::onMediaEvent, this);
-    libvlc_media_player_set_media(m_player.get(), m_current.get());
-    if (libvlc_media_player_play(m_player.get()) != 0) {
-        openFailed("Could not open");
-        return;
-    }
-    m_watchdog.start(m_options.openTimeoutMilliseconds);
-}
-
-void VlcMediaPlayer::openFailed(const std::string& why) {
-    haltPlayback();
-    m_candidates.clear();
-    enter(PlayState::Ready);
-    m_status = why;
-}
-
-void VlcMediaPlayer::setURL(const std::string& address) {
-    if (!m_player) {
-        m_url = address;
-        enter(PlayState::Ready);
-        return;
-    }
-    haltPlayback();
-    detachCurrentMedia();
-    m_current.reset();
-    m_candidates.clear();
-    m_url = address;
-    m_everPlayed = false;
-    m_probed = false;
-    m_hops = 0;
-    m_lengthMs = 0;
-    m_nowPlaying.clear();
-    const std::string target = std::string(trimmed(address, " \t\r\n"));
-    if (target.empty()) {
-        libvlc_media_player_set_media(m_player.get(), nullptr);
-        enter(PlayState::Undefined);
-        m_status.clear();
-        return;
-    }
-    // Stations and playlists come from outside: only network streams are opened, never a local
-    // file, a device (camera, microphone, screen) or one of libVLC's own schemes.
-    if (!isNetworkAddress(target)) {
-        openFailed("Failed to Connect");
-        return;
-    }
-    VlcMedia media(libvlc_media_new_location(m_instance.get(), target.c_str()));
-    if (!media) {
-        openFailed("Could not open");
-        return;
-    }
-    openMedia(std::move(media));
-}
-
 void VlcMediaPlayer::play() {
     if (!m_player || !m_current) {
         return;
     }
-    if (m_state == PlayState::Paused && !m_pausedByStopping) {
+    if (m_state == PlayState::Paused && !m_media.run.pausedByStopping) {
         libvlc_media_player_set_pause(m_player.get(), 0);
         return;
     }
     if (m_state == PlayState::Playing || m_state == PlayState::Transitioning) {
         return;
     }
-    if (!m_everPlayed) {
+    if (!m_address.everPlayed) {
         setURL(m_url); // start over, playlist and all
         return;
     }
@@ -541,14 +218,14 @@ void VlcMediaPlayer::pause() {
     if (!m_player || m_state != PlayState::Playing) {
         return;
     }
-    if (m_seekable && libvlc_media_player_can_pause(m_player.get()) != 0) {
+    if (m_media.seekable && libvlc_media_player_can_pause(m_player.get()) != 0) {
         libvlc_media_player_set_pause(m_player.get(), 1);
         return;
     }
     // A live stream cannot hold still (its server may drop a connection that stops reading):
     // release it, and connect afresh on play.
     haltPlayback();
-    m_pausedByStopping = true;
+    m_media.run.pausedByStopping = true;
     enter(PlayState::Paused);
     m_status = "Paused";
 }
@@ -581,7 +258,7 @@ std::string VlcMediaPlayer::status() const {
     if (m_state == PlayState::Playing && m_tap && m_tap->feed()->rebuffering()) {
         return "Buffering...";
     }
-    if (m_videoElsewhere && m_state == PlayState::Playing) {
+    if (m_media.videoElsewhere && m_state == PlayState::Playing) {
         return m_status + " - video in its own window";
     }
     return m_status;
@@ -593,14 +270,15 @@ double VlcMediaPlayer::position() const {
             return static_cast<double>(at) / 1000.0;
         }
     }
-    return static_cast<double>(m_positionMs) / 1000.0;
+    return static_cast<double>(m_media.positionMs) / 1000.0;
 }
 
 double VlcMediaPlayer::duration() const {
-    if (m_lengthMs <= 0 || m_clockPastLength || (!m_seekable && m_lengthMs > kLongestClipMs)) {
+    if (m_media.lengthMs <= 0 || m_media.clockPastLength ||
+        (!m_media.seekable && m_media.lengthMs > kLongestClipMs)) {
         return 0.0;
     }
-    return static_cast<double>(m_lengthMs) / 1000.0;
+    return static_cast<double>(m_media.lengthMs) / 1000.0;
 }
 
 bool VlcMediaPlayer::fullScreen() const {

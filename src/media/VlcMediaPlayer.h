@@ -74,7 +74,7 @@ public:
     double position() const override;
     std::string durationString() const override { return formatDuration(duration()); }
     std::string status() const override;
-    std::string nowPlaying() const override { return m_nowPlaying; }
+    std::string nowPlaying() const override { return m_media.nowPlaying; }
     bool fullScreen() const override;
     void setFullScreen(bool on) override;
     void setStretchToFit(bool on) override;
@@ -82,40 +82,70 @@ public:
     StreamTap* streamTap() const override { return m_tap.get(); }
 
 private:
-    struct Report {
-        std::uint64_t generation;
-        int type;
-        float value;
+    // What one media (an address, a playlist entry, a reconnection) has shown of itself;
+    // starting another resets it whole.
+    struct PerMedia {
+        // What one connection to it has said; a halt resets it.
+        struct Run {
+            bool libvlcPlaying = false; // libVLC's word, before buffers have filled
+            bool buffered = false;
+            bool ended = false;            // reached its end (or failed) after playing
+            bool pausedByStopping = false; // paused a stream that cannot pause: play reconnects
+        } run;
+        std::string nowPlaying;
+        std::string name; // the media's title before it played: its address or list entry
+        bool seekable = false;
+        bool videoElsewhere = false;  // the picture is in libVLC's own window
+        bool clockPastLength = false; // a live window, not a programme
+        long long lengthMs = 0;
+        long long positionMs = 0;
+        std::int64_t demuxedBytes = 0;
     };
+    // What one address has led to so far; a new address resets it.
+    struct PerAddress {
+        bool everPlayed = false;
+        bool probed = false;
+        int hops = 0;
+    };
+
+    // libVLC's events (VlcEvents.cpp).
     static void onPlayerEvent(const libvlc_event_t* event, void* self);
     static void onMediaEvent(const libvlc_event_t* event, void* self);
     void post(int type, float value);
-    void handle(const Report& report);
+    void handle(std::uint64_t generation, int type, float value);
+    void attachPlayerEvents();
+    void detachPlayerEvents();
+    void attachMediaEvents();
+    void detachMediaEvents();
 
-    // Opens media: a live http(s) stream is read by the program itself (see StreamTap), any
-    // other media by libVLC.
+    // Opening (VlcOpening.cpp): a live http(s) stream is read by the program itself (see
+    // StreamTap), any other media by libVLC.
     void openMedia(VlcMedia media);
+    void tapAnswered(StreamTap::Verdict verdict, VlcMedia source);
     void startMedia(VlcMedia media);
     // The same, keeping `keep` (the tap the media reads from) through the halt of what played.
     void startMedia(VlcMedia media, StreamTap* keep);
-    void checkForStall();
-    void enter(PlayState state);
-    bool clockMoved();
-    std::string streamTitle() const;
-    // What the status line says while playing: the title, or "Playing".
-    std::string playingStatus() const;
-    void confirmPlaying();
     void haltPlayback();
     void openFailed(const std::string& why);
-    // What an address that ended without playing leads to: its playlist's entries, or an ASX
-    // playlist found by a probe of its first bytes; else it failed.
+
+    // Playlists (VlcPlaylists.cpp): what an address that ended without playing leads to: its
+    // playlist's entries, or an ASX playlist found by a probe of its first bytes; else it failed.
     void endedWithoutPlaying(const std::string& why);
     bool playNextCandidate();
     void queueSubItems();
     void queueAsxReferences(const std::string& head);
+
+    void checkForStall();
+    void enter(PlayState state);
+    bool clockMoved();
+    std::string streamTitle() const;
+    // The station's title may have changed: it is read again, and shown while playing.
+    void takeTitle();
+    // What the status line says while playing: the title, or "Playing".
+    std::string playingStatus() const;
+    void confirmPlaying();
     void applyAudioSettings();
     void applyStretch();
-    void detachCurrentMedia();
 
     QPointer<VideoWidget> m_video;
     NetEngine& m_network;
@@ -130,33 +160,20 @@ private:
     QTimer m_stallCheck;
     QElapsedTimer m_clockAdvanced;
     QElapsedTimer m_dataArrived;
-    std::int64_t m_demuxedBytes = 0;
 
     std::string m_url;
     std::string m_status;
-    std::string m_nowPlaying;
-    std::string m_mediaName; // the media's title before it played: its address or list entry
     PlayState m_state = PlayState::Undefined;
+    PerMedia m_media;
+    PerAddress m_address;
     int m_volume = 50;
     bool m_mute = false;
     bool m_stretch = true;
-    bool m_everPlayed = false;
-    bool m_libvlcPlaying = false; // libVLC's word, before buffers have filled
-    bool m_buffered = false;
-    bool m_seekable = false;
-    bool m_ended = false;            // the current media reached its end (or failed) after playing
-    bool m_pausedByStopping = false; // paused a stream that cannot pause: play reconnects
-    bool m_probed = false;
+    bool m_drawsIntoWidget = false;       // libVLC draws into our video widget's X window
     PendingPtr m_probe;                   // the probe of the first bytes, while it runs
     std::unique_ptr<StreamTap> m_opening; // a stream's first answer, awaited
     std::unique_ptr<StreamTap> m_tap;     // the stream being played, read by the program
     VlcMedia m_tapSource;                 // its address, to open it again on play
-    int m_hops = 0;
-    long long m_lengthMs = 0;
-    long long m_positionMs = 0;
-    bool m_drawsIntoWidget = false; // libVLC draws into our video widget's X window
-    bool m_videoElsewhere = false;  // the picture is in libVLC's own window
-    bool m_clockPastLength = false; // a live window, not a programme
 };
 
 } // namespace lumo

@@ -42,14 +42,14 @@ void VlcMediaPlayer::endedWithoutPlaying(const std::string& why) {
     if (playNextCandidate()) {
         return;
     }
-    if (m_probed || !isHttp(m_url)) {
+    if (m_address.probed || !isHttp(m_url)) {
         openFailed(why);
         return;
     }
     // Nothing listed: a probe of the first bytes may find an ASX playlist served as text. The
     // player stays "Connecting..." until the answer comes; a stop or another address cancels
     // the probe.
-    m_probed = true;
+    m_address.probed = true;
     m_probe = fetchHead(m_network, m_url, kProbeBytes, m_options.playlistProbeMilliseconds,
                         [this, why](std::optional<std::string> head) {
                             m_probe.reset();
@@ -63,10 +63,10 @@ void VlcMediaPlayer::endedWithoutPlaying(const std::string& why) {
 }
 
 bool VlcMediaPlayer::playNextCandidate() {
-    if (m_candidates.empty() || m_hops >= kMaxPlaylistHops) {
+    if (m_candidates.empty() || m_address.hops >= kMaxPlaylistHops) {
         return false;
     }
-    ++m_hops;
+    ++m_address.hops;
     VlcMedia next = std::move(m_candidates.front());
     m_candidates.pop_front();
     openMedia(std::move(next));
