@@ -20,6 +20,13 @@ using PendingPtr = std::unique_ptr<Pending>;
 // arrive the way every result does. Dropping the handle first means it never runs.
 [[nodiscard]] PendingPtr later(std::function<void()> work);
 
+// Runs `cancel` when the handle is dropped: for work whose owner cancels it by a call.
+[[nodiscard]] PendingPtr whenDropped(std::function<void()> cancel);
+
+// Runs `work` on a worker thread; the call it returns then runs on the calling thread, as an
+// event, unless the handle has been dropped by then.
+[[nodiscard]] PendingPtr offThread(std::function<std::function<void()>()> work);
+
 // Calls run from the event loop, soon, for results known at once that must still arrive the way
 // every result does. cancel() drops every call still queued, and so does the owner's end: no
 // count of rounds to compare.
