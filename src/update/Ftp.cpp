@@ -1,9 +1,11 @@
 #include "update/Ftp.h"
-#include "platform/Trim.h"
 
 #include "net/NetEngine.h"
 #include "platform/AppFolder.h"
 #include "platform/MessageBoxes.h"
+#include "platform/Trim.h"
+
+#include <QPointer>
 
 #include <algorithm>
 #include <climits>
@@ -41,20 +43,54 @@ struct cFTP::BlockTransfer {
     bool refused = false; // a download past the cap, or a local file that cannot be written
 };
 
+// An operation's handle. Dropped before its result, it closes the connection: the server's
+// side of what was under way is unknown, and the next operation starts from a new session.
+class cFTP::Call final : public Pending {
+public:
+    explicit Call(cFTP& ftp) : m_ftp(&ftp) {}
+    ~Call() override {
+        if (!*m_finished && m_ftp) {
+            m_ftp->CloseConnection();
+        }
+    }
+    Call(const Call&) = delete;
+    Call& operator=(const Call&) = delete;
+
+    std::weak_ptr<bool> finished() const { return m_finished; }
+
+private:
+    QPointer<cFTP> m_ftp;
+    std::shared_ptr<bool> m_finished = std::make_shared<bool>(false);
+};
+
+template <typename Result>
+std::pair<PendingPtr, std::function<void(Result)>> cFTP::begin(std::function<void(Result)> done) {
+    auto call = std::make_unique<Call>(*this);
+    auto finishing = [finished = call->finished(), done = std::move(done)](Result result) {
+        const auto flag = finished.lock();
+        if (!flag || *flag) {
+            return; // the handle is gone: nobody waits for this
+        }
+        *flag = true;
+        done(std::move(result)); // may drop the handle: nothing of it is touched after
+    };
+    return {std::move(call), std::move(finishing)};
+}
+
 cFTP::cFTP(ProgramState& state, MessageBoxes& messages, NetEngine& engine,
            std::function<void()> armReshowTimer)
     : m_state(state), m_messages(messages), m_armReshowTimer(std::move(armReshowTimer)),
-      m_session(engine) {}
+      m_client(engine) {}
 
 cFTP::~cFTP() = default;
 
 bool cFTP::RecordFTPError(const std::string& name) {
-    const int code = m_session.lastErrorCode();
-    if (code == FtpSession::kServerRefused) {
-        m_lastError = m_session.lastResponse();
+    const int code = m_client.lastErrorCode();
+    if (code == FtpClient::kServerRefused) {
+        m_lastError = m_client.lastResponse();
     } else {
         m_lastError = name + " error code: " + std::to_string(code) +
-                      " Message: " + FtpSession::messageFor(code);
+                      " Message: " + FtpClient::messageFor(code);
     }
     return false;
 }
@@ -100,49 +136,58 @@ cDirList& cFTP::Directory() {
 void cFTP::CloseConnection() {
     m_deferred.cancel();
     m_flushQueued = false;
-    m_session.close();
+    m_client.close();
     m_transfer.reset();
     m_progress.clear();
 }
 
-void cFTP::SimpleFTPPutFile(const std::string& sLocal, const std::string& sRemote, Done done) {
-    m_session.putFile(sLocal, sRemote, binary(), [this, done = std::move(done)](bool ok) {
-        done(ok || RecordFTPError("SimpleFtpPutFile"));
-    });
+PendingPtr cFTP::SimpleFTPPutFile(const std::string& sLocal, const std::string& sRemote,
+                                  Done done) {
+    auto [call, finish] = begin(std::move(done));
+    m_client.putFile(sLocal, sRemote, binary(),
+                     [this, finish](bool ok) { finish(ok || RecordFTPError("SimpleFtpPutFile")); });
+    return std::move(call);
 }
 
-void cFTP::RenameFTPFile(const std::string& sExisting, const std::string& sNewName, Done done) {
-    m_session.rename(sExisting, sNewName, [this, done = std::move(done)](bool ok) {
-        done(ok || RecordFTPError("RenameFTPFile"));
-    });
+PendingPtr cFTP::RenameFTPFile(const std::string& sExisting, const std::string& sNewName,
+                               Done done) {
+    auto [call, finish] = begin(std::move(done));
+    m_client.rename(sExisting, sNewName,
+                    [this, finish](bool ok) { finish(ok || RecordFTPError("RenameFTPFile")); });
+    return std::move(call);
 }
 
-void cFTP::CreateFTPDirectory(const std::string& sDirectory, Done done) {
-    m_session.makeDirectory(sDirectory, [this, done = std::move(done)](bool ok) {
-        done(ok || RecordFTPError("CreateFTPDirectory"));
+PendingPtr cFTP::CreateFTPDirectory(const std::string& sDirectory, Done done) {
+    auto [call, finish] = begin(std::move(done));
+    m_client.makeDirectory(sDirectory, [this, finish](bool ok) {
+        finish(ok || RecordFTPError("CreateFTPDirectory"));
     });
+    return std::move(call);
 }
 
-void cFTP::RemoveFTPDirectory(const std::string& sDirectory, Done done) {
-    m_session.removeDirectory(sDirectory, [this, done = std::move(done)](bool ok) {
-        done(ok || RecordFTPError("RemoveFTPDirectory"));
+PendingPtr cFTP::RemoveFTPDirectory(const std::string& sDirectory, Done done) {
+    auto [call, finish] = begin(std::move(done));
+    m_client.removeDirectory(sDirectory, [this, finish](bool ok) {
+        finish(ok || RecordFTPError("RemoveFTPDirectory"));
     });
+    return std::move(call);
 }
 
-void cFTP::DeleteFTPFile(const std::string& sRemote, Done done) {
-    m_session.removeFile(sRemote, [this, done = std::move(done)](bool ok) {
-        done(ok || RecordFTPError("DeleteFTPFile"));
-    });
+PendingPtr cFTP::DeleteFTPFile(const std::string& sRemote, Done done) {
+    auto [call, finish] = begin(std::move(done));
+    m_client.removeFile(sRemote,
+                        [this, finish](bool ok) { finish(ok || RecordFTPError("DeleteFTPFile")); });
+    return std::move(call);
 }
 
-void cFTP::OpenConnection(const std::string& sServer, const std::string& sUser,
-                          const std::string& sPassword, Done done) {
-    if (m_session.connected()) {
+PendingPtr cFTP::OpenConnection(const std::string& sServer, const std::string& sUser,
+                                const std::string& sPassword, Done done) {
+    if (m_client.connected()) {
         CloseConnection();
     }
-    m_session.connect(
-        sServer, sUser, sPassword, m_connectFlags == kPassive,
-        [this, done = std::move(done)](bool ok) {
+    auto [call, finish] = begin(std::move(done));
+    m_client.connect(
+        sServer, sUser, sPassword, m_connectFlags == kPassive, [this, done = finish](bool ok) {
             if (ok) {
                 done(true);
                 return;
@@ -159,10 +204,12 @@ void cFTP::OpenConnection(const std::string& sServer, const std::string& sUser,
                     done(false);
                 });
         });
+    return std::move(call);
 }
 
-void cFTP::SetFTPDirectory(const std::string& sDir, Done done) {
-    m_session.setCurrentDirectory(sDir, [this, done = std::move(done)](bool ok) {
+PendingPtr cFTP::SetFTPDirectory(const std::string& sDir, Done done) {
+    auto [call, finish] = begin(std::move(done));
+    m_client.setCurrentDirectory(sDir, [this, done = finish](bool ok) {
         if (ok) {
             m_state.updateStatus = "True";
         } else {
@@ -171,19 +218,26 @@ void cFTP::SetFTPDirectory(const std::string& sDir, Done done) {
         }
         done(ok);
     });
+    return std::move(call);
 }
 
 std::string cFTP::GetFTPDirectory() {
-    if (const auto folder = m_session.currentDirectory()) {
+    if (const auto folder = m_client.currentDirectory()) {
         return *folder;
     }
     RecordFTPError("FtpGetCurrentDirectory");
     return {};
 }
 
-void cFTP::GetFTPFileSize(const std::string& sFile, std::function<void(std::int64_t)> done) {
-    m_session.find(sFile, [this, done = std::move(done)](
-                              std::optional<std::vector<FtpSession::Entry>> entries) {
+PendingPtr cFTP::GetFTPFileSize(const std::string& sFile, std::function<void(std::int64_t)> done) {
+    auto [call, finish] = begin(std::move(done));
+    fileSize(sFile, std::move(finish));
+    return std::move(call);
+}
+
+void cFTP::fileSize(const std::string& sFile, std::function<void(std::int64_t)> done) {
+    m_client.find(sFile, [this, done = std::move(done)](
+                             std::optional<std::vector<FtpClient::Entry>> entries) {
         if (!entries) {
             RecordFTPError("FtpFindFirstFile");
             done(-2);
@@ -195,38 +249,43 @@ void cFTP::GetFTPFileSize(const std::string& sFile, std::function<void(std::int6
     });
 }
 
-void cFTP::GetDirectoryListing(const std::string& sFilter, std::function<void(cDirList*)> done) {
+PendingPtr cFTP::GetDirectoryListing(const std::string& sFilter,
+                                     std::function<void(cDirList*)> done) {
+    auto [call, finish] = begin(std::move(done));
     m_dirList.reset();
-    m_session.find(sFilter, [this, done = std::move(done)](
-                                std::optional<std::vector<FtpSession::Entry>> entries) {
-        if (!entries) {
-            RecordFTPError("FtpFindFirstFile");
-            done(nullptr);
-            return;
-        }
-        if (entries->empty()) {
-            done(nullptr);
-            return;
-        }
-        try {
-            for (const auto& entry : *entries) {
-                Directory().Add(entry.directory ? cDirList::kDirectoryAttribute : 0x80, 0, 0, 0,
-                                figure(entry.size), entry.name);
+    m_client.find(
+        sFilter, [this, done = finish](std::optional<std::vector<FtpClient::Entry>> entries) {
+            if (!entries) {
+                RecordFTPError("FtpFindFirstFile");
+                done(nullptr);
+                return;
             }
-        } catch (const std::invalid_argument& twice) {
-            // The entries read so far stay readable through Directory().
-            m_lastError = twice.what();
-            done(nullptr);
-            return;
-        }
-        done(&Directory());
-    });
+            if (entries->empty()) {
+                done(nullptr);
+                return;
+            }
+            try {
+                for (const auto& entry : *entries) {
+                    Directory().Add(entry.directory ? cDirList::kDirectoryAttribute : 0x80, 0, 0, 0,
+                                    figure(entry.size), entry.name);
+                }
+            } catch (const std::invalid_argument& twice) {
+                // The entries read so far stay readable through Directory().
+                m_lastError = twice.what();
+                done(nullptr);
+                return;
+            }
+            done(&Directory());
+        });
+    return std::move(call);
 }
 
-void cFTP::SimpleFTPGetFile(const std::string& sLocal, const std::string& sRemote, Done done) {
-    m_session.getFile(sRemote, sLocal, binary(), [this, done = std::move(done)](bool ok) {
-        done(ok || RecordFTPError("SimpleFtpGetFile"));
-    });
+PendingPtr cFTP::SimpleFTPGetFile(const std::string& sLocal, const std::string& sRemote,
+                                  Done done) {
+    auto [call, finish] = begin(std::move(done));
+    m_client.getFile(sRemote, sLocal, binary(),
+                     [this, finish](bool ok) { finish(ok || RecordFTPError("SimpleFtpGetFile")); });
+    return std::move(call);
 }
 
 // The download goes to a temporary file beside the local one and replaces it only once the
@@ -234,14 +293,15 @@ void cFTP::SimpleFTPGetFile(const std::string& sLocal, const std::string& sRemot
 // was. The listed size is only a guide for the progress figures: a listing gives a symbolic
 // link's own length, and a file may change between listing and transfer, so the data is read
 // to its end, whatever its length, up to kMaxDownloadBytes.
-void cFTP::FTPDownloadFile(const std::string& sLocal, const std::string& sRemote, Done done) {
+PendingPtr cFTP::FTPDownloadFile(const std::string& sLocal, const std::string& sRemote, Done done) {
+    auto [call, finish] = begin(std::move(done));
     const std::string local = std::string(trimmed(sLocal, " "));
     const std::string remote = std::string(trimmed(sRemote, " "));
     if (local.empty() || remote.empty()) {
-        m_deferred.post([done = std::move(done)] { done(false); });
-        return;
+        m_deferred.post([finish] { finish(false); });
+        return std::move(call);
     }
-    GetFTPFileSize(remote, [this, local, remote, done = std::move(done)](std::int64_t listed) {
+    fileSize(remote, [this, local, remote, done = finish](std::int64_t listed) {
         if (listed <= 0) {
             done(false); // no such file, or nothing in it
             return;
@@ -259,7 +319,7 @@ void cFTP::FTPDownloadFile(const std::string& sLocal, const std::string& sRemote
             moved(t, piece.size());
             return true;
         };
-        m_session.download(remote, binary(), sink, [this, done](bool ok) {
+        m_client.download(remote, binary(), sink, [this, done](bool ok) {
             flushProgress();
             const auto transfer = std::move(m_transfer);
             if (!ok) {
@@ -274,18 +334,23 @@ void cFTP::FTPDownloadFile(const std::string& sLocal, const std::string& sRemote
             done(transfer->current > 0 && transfer->file->commit());
         });
     });
+    return std::move(call);
 }
 
-void cFTP::FTPUploadFile(const std::string& sLocal, const std::string& sRemote, Done done) {
+PendingPtr cFTP::FTPUploadFile(const std::string& sLocal, const std::string& sRemote, Done done) {
     const std::string local = std::string(trimmed(sLocal, " "));
     const std::string remote = std::string(trimmed(sRemote, " "));
-    if (local.empty() || remote.empty()) {
-        m_deferred.post([done = std::move(done)] { done(false); });
-        return;
+    std::optional<std::string> bytes;
+    if (!local.empty() && !remote.empty()) {
+        bytes = readWholeFile(local);
+        if (!bytes) {
+            throw std::runtime_error("cannot read " + local); // the session stays as it was
+        }
     }
-    auto bytes = readWholeFile(local);
+    auto [call, finish] = begin(std::move(done));
     if (!bytes) {
-        throw std::runtime_error("cannot read " + local);
+        m_deferred.post([finish] { finish(false); });
+        return std::move(call);
     }
     m_transfer = BlockTransfer::upload(std::move(*bytes));
     m_transfer->total = static_cast<std::int64_t>(m_transfer->bytes.size());
@@ -298,7 +363,7 @@ void cFTP::FTPUploadFile(const std::string& sLocal, const std::string& sRemote, 
         moved(t, given);
         return given;
     };
-    m_session.upload(remote, binary(), source, [this, done = std::move(done)](bool ok) {
+    m_client.upload(remote, binary(), source, [this, done = finish](bool ok) {
         flushProgress();
         const auto transfer = std::move(m_transfer);
         if (!ok) {
@@ -309,6 +374,7 @@ void cFTP::FTPUploadFile(const std::string& sLocal, const std::string& sRemote, 
         progress(figure(transfer->current), figure(transfer->current));
         done(true);
     });
+    return std::move(call);
 }
 
 } // namespace lumo

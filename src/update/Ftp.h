@@ -2,7 +2,7 @@
 
 #include "platform/Pending.h"
 
-#include "net/FtpSession.h"
+#include "net/FtpClient.h"
 #include "state/ProgramState.h"
 #include "update/DirList.h"
 
@@ -23,8 +23,9 @@ class NetEngine;
 // The program's FTP client: one session with at most one connection, whole-file and 255-byte
 // block transfers with progress events, remote file and folder operations and listings.
 // Operations that reach the server end later, as events: each calls its `done` with its result
-// (what the described operation returns). One runs at a time. Failures are reported through
-// results; the text of the last one is kept.
+// (what the described operation returns), and returns its handle; dropping the handle before
+// the result closes the connection, and `done` never comes. One runs at a time. Failures are
+// reported through results; the text of the last one is kept.
 class cFTP : public QObject {
     Q_OBJECT
 public:
@@ -48,33 +49,40 @@ public:
     std::string GetLastErrorMessage() const { return m_lastError; }
     // Closes the connection; an operation under way ends with it, and its `done` never comes.
     void CloseConnection();
-    void SimpleFTPPutFile(const std::string& sLocal, const std::string& sRemote, Done done);
-    void RenameFTPFile(const std::string& sExisting, const std::string& sNewName, Done done);
-    void CreateFTPDirectory(const std::string& sDirectory, Done done);
-    void RemoveFTPDirectory(const std::string& sDirectory, Done done);
-    void DeleteFTPFile(const std::string& sRemote, Done done);
+    [[nodiscard]] PendingPtr SimpleFTPPutFile(const std::string& sLocal, const std::string& sRemote,
+                                              Done done);
+    [[nodiscard]] PendingPtr RenameFTPFile(const std::string& sExisting,
+                                           const std::string& sNewName, Done done);
+    [[nodiscard]] PendingPtr CreateFTPDirectory(const std::string& sDirectory, Done done);
+    [[nodiscard]] PendingPtr RemoveFTPDirectory(const std::string& sDirectory, Done done);
+    [[nodiscard]] PendingPtr DeleteFTPFile(const std::string& sRemote, Done done);
     // A failed connection says so in a message box, and `done` comes once it is closed.
-    void OpenConnection(const std::string& sServer, const std::string& sUser,
-                        const std::string& sPassword, Done done);
+    [[nodiscard]] PendingPtr OpenConnection(const std::string& sServer, const std::string& sUser,
+                                            const std::string& sPassword, Done done);
     // Throws std::runtime_error, before anything is sent, when the local file cannot be read.
-    void FTPUploadFile(const std::string& sLocal, const std::string& sRemote, Done done);
-    void FTPDownloadFile(const std::string& sLocal, const std::string& sRemote, Done done);
-    void SimpleFTPGetFile(const std::string& sLocal, const std::string& sRemote, Done done);
+    [[nodiscard]] PendingPtr FTPUploadFile(const std::string& sLocal, const std::string& sRemote,
+                                           Done done);
+    [[nodiscard]] PendingPtr FTPDownloadFile(const std::string& sLocal, const std::string& sRemote,
+                                             Done done);
+    [[nodiscard]] PendingPtr SimpleFTPGetFile(const std::string& sLocal, const std::string& sRemote,
+                                              Done done);
     // The session's current folder, as the server named it on entering (no call to make).
     std::string GetFTPDirectory();
-    void SetFTPDirectory(const std::string& sDir, Done done);
+    [[nodiscard]] PendingPtr SetFTPDirectory(const std::string& sDir, Done done);
     // The remote file's size (64 bits: files of 2 GiB and more exist); -1 when there is no
     // such file, -2 on failure.
-    void GetFTPFileSize(const std::string& sFile, std::function<void(std::int64_t)> done);
+    [[nodiscard]] PendingPtr GetFTPFileSize(const std::string& sFile,
+                                            std::function<void(std::int64_t)> done);
     // The entries matching the filter, or nothing (also when nothing matched, and when the
     // listing names one entry twice: no caller waits to be told otherwise).
-    void GetDirectoryListing(const std::string& sFilter, std::function<void(cDirList*)> done);
+    [[nodiscard]] PendingPtr GetDirectoryListing(const std::string& sFilter,
+                                                 std::function<void(cDirList*)> done);
     void SetTransferASCII() { m_transferType = kTransferAscii; }
     void SetTransferBinary() { m_transferType = kTransferBinary; }
     void SetModeActive() { m_connectFlags = 0; }
     void SetModePassive() { m_connectFlags = kPassive; }
     // An operation is under way.
-    bool busy() const { return m_session.busy() || m_transfer != nullptr; }
+    bool busy() const { return m_client.busy() || m_transfer != nullptr; }
 
 signals:
     // (lCurrentBytes, lTotalBytes), once per block and once at the end, each as an event.
@@ -82,6 +90,13 @@ signals:
 
 private:
     struct BlockTransfer;
+    class Call;
+
+    // The handle of an operation starting now, and `done` made to mark it finished (and to
+    // say nothing once the handle is gone).
+    template <typename Result>
+    std::pair<PendingPtr, std::function<void(Result)>> begin(std::function<void(Result)> done);
+    void fileSize(const std::string& sFile, std::function<void(std::int64_t)> done);
 
     bool RecordFTPError(const std::string& name);
     bool binary() const { return m_transferType == kTransferBinary; }
@@ -94,7 +109,7 @@ private:
     ProgramState& m_state;
     MessageBoxes& m_messages;
     std::function<void()> m_armReshowTimer;
-    FtpSession m_session;
+    FtpClient m_client;
     std::int32_t m_transferType = kTransferBinary;
     std::int32_t m_connectFlags = 0;
     std::string m_lastError;

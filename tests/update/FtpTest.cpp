@@ -18,16 +18,17 @@ using Events = std::vector<std::pair<std::int32_t, std::int32_t>>;
 
 // Runs one operation of the session to its end: its result, or false when none came.
 template <class Call> bool ok(Call call) {
-    return test::resultOf<bool>([&](auto done) { call(cFTP::Done(done)); }).value_or(false);
+    return test::resultOf<bool>([&](auto done) { return call(cFTP::Done(done)); }).value_or(false);
 }
 
 std::int64_t sizeOf(cFTP& ftp, const std::string& name) {
-    return test::resultOf<std::int64_t>([&](auto done) { ftp.GetFTPFileSize(name, done); })
+    return test::resultOf<std::int64_t>([&](auto done) { return ftp.GetFTPFileSize(name, done); })
         .value_or(-3);
 }
 
 cDirList* listing(cFTP& ftp, const std::string& filter) {
-    return test::resultOf<cDirList*>([&](auto done) { ftp.GetDirectoryListing(filter, done); })
+    return test::resultOf<cDirList*>(
+               [&](auto done) { return ftp.GetDirectoryListing(filter, done); })
         .value_or(nullptr);
 }
 
@@ -41,16 +42,16 @@ protected:
         QObject::connect(&ftp, &cFTP::FileTransferProgress,
                          [this](std::int32_t c, std::int32_t t) { events.emplace_back(c, t); });
         ASSERT_TRUE(ok([&](auto done) {
-            ftp.OpenConnection(server.address(), test::FtpTestServer::kUser,
-                               test::FtpTestServer::kPassword, done);
+            return ftp.OpenConnection(server.address(), test::FtpTestServer::kUser,
+                                      test::FtpTestServer::kPassword, done);
         })) << ftp.GetLastErrorMessage();
     }
     std::string local(const std::string& name) const { return (here.path() / name).string(); }
     bool download(const std::string& to, const std::string& from) {
-        return ok([&](auto done) { ftp.FTPDownloadFile(to, from, done); });
+        return ok([&](auto done) { return ftp.FTPDownloadFile(to, from, done); });
     }
     bool upload(const std::string& from, const std::string& to) {
-        return ok([&](auto done) { ftp.FTPUploadFile(from, to, done); });
+        return ok([&](auto done) { return ftp.FTPUploadFile(from, to, done); });
     }
 
     test::TempFolder remote;
@@ -123,9 +124,31 @@ TEST_P(FtpTest, SizesOfTwoGibibytesAndMoreAndFoldersWithQuotes) {
     EXPECT_EQ(sizeOf(ftp, "huge.iso"), 3LL * 1024 * 1024 * 1024);
     // The server writes a quote in a folder name twice in its 257 reply.
     std::filesystem::create_directory(remote.path() / "say \"hi\"");
-    ASSERT_TRUE(ok([&](auto done) { ftp.SetFTPDirectory("say \"hi\"", done); }))
+    ASSERT_TRUE(ok([&](auto done) { return ftp.SetFTPDirectory("say \"hi\"", done); }))
         << ftp.GetLastErrorMessage();
     EXPECT_EQ(ftp.GetFTPDirectory(), "/say \"hi\"");
+}
+
+// A handle dropped before its result closes the connection: the result never comes, the local
+// file stays as it was, and the next connection works.
+TEST_P(FtpTest, DroppingAnOperationsHandleClosesTheConnectionAndSaysNothing) {
+    const std::string pattern = test::bytePattern(1024 * 1024);
+    remote.write("big", pattern);
+    here.write("big", "old");
+    int results = 0;
+    PendingPtr call = ftp.FTPDownloadFile(local("big"), "big", [&](bool) { ++results; });
+    EXPECT_TRUE(ftp.busy());
+    call.reset();
+    EXPECT_FALSE(ftp.busy());
+    test::waitUntil([] { return false; }, 300); // anything still on its way would arrive
+    EXPECT_EQ(results, 0);
+    EXPECT_TRUE(here.read("big") == "old");
+    ASSERT_TRUE(ok([&](auto done) {
+        return ftp.OpenConnection(server.address(), test::FtpTestServer::kUser,
+                                  test::FtpTestServer::kPassword, done);
+    }));
+    EXPECT_TRUE(download(local("big"), "big"));
+    EXPECT_TRUE(here.read("big") == pattern);
 }
 
 TEST_P(FtpTest, ADownloadPastItsCapIsRefusedAndTouchesNothing) {
@@ -142,7 +165,7 @@ TEST_P(FtpTest, ADownloadPastItsCapIsRefusedAndTouchesNothing) {
 
 TEST_P(FtpTest, EmptyOrMissingRemoteFilesTouchNothing) {
     ASSERT_FALSE(ok([&](auto done) {
-        ftp.DeleteFTPFile("nothing", done);
+        return ftp.DeleteFTPFile("nothing", done);
     })); // leaves a last error to compare with
     const std::string before = ftp.GetLastErrorMessage();
     remote.write("empty", "");
@@ -175,7 +198,8 @@ TEST_P(FtpTest, UploadsAreByteExactWithTheirProgressEvents) {
     here.write("big", test::bytePattern(5 * 1024 * 1024 + 7));
     ASSERT_TRUE(upload(local("big"), "big.up"));
     EXPECT_EQ(remote.read("big.up"), test::bytePattern(5 * 1024 * 1024 + 7));
-    EXPECT_THROW(ftp.FTPUploadFile(local("not-there"), "x.up", [](bool) {}), std::runtime_error);
+    EXPECT_THROW((void)ftp.FTPUploadFile(local("not-there"), "x.up", [](bool) {}),
+                 std::runtime_error);
     EXPECT_FALSE(std::filesystem::exists(remote.path() / "x.up")) << "nothing was sent";
 }
 
@@ -208,23 +232,23 @@ TEST_P(FtpTest, ListingsDropPasswordAndMayMatchNothing) {
 TEST_P(FtpTest, FoldersAndRefusals) {
     std::filesystem::create_directories(remote.path() / "downloads" / "LUMO");
     EXPECT_EQ(ftp.GetFTPDirectory(), "/");
-    EXPECT_FALSE(ok([&](auto done) { ftp.SetFTPDirectory("nowhere/", done); }));
+    EXPECT_FALSE(ok([&](auto done) { return ftp.SetFTPDirectory("nowhere/", done); }));
     EXPECT_EQ(state.updateStatus, "False");
     EXPECT_EQ(ftp.GetLastErrorMessage().substr(0, 4), "550 ");
-    EXPECT_TRUE(ok([&](auto done) { ftp.SetFTPDirectory("downloads/LUMO/", done); }));
+    EXPECT_TRUE(ok([&](auto done) { return ftp.SetFTPDirectory("downloads/LUMO/", done); }));
     EXPECT_EQ(state.updateStatus, "True");
     EXPECT_EQ(ftp.GetFTPDirectory(), "/downloads/LUMO");
-    EXPECT_FALSE(ok([&](auto done) { ftp.DeleteFTPFile("absent.txt", done); }));
+    EXPECT_FALSE(ok([&](auto done) { return ftp.DeleteFTPFile("absent.txt", done); }));
     EXPECT_EQ(ftp.GetLastErrorMessage().substr(0, 4), "550 ");
-    EXPECT_TRUE(ok([&](auto done) { ftp.CreateFTPDirectory("made", done); }));
-    EXPECT_TRUE(ok([&](auto done) { ftp.RemoveFTPDirectory("made", done); }));
+    EXPECT_TRUE(ok([&](auto done) { return ftp.CreateFTPDirectory("made", done); }));
+    EXPECT_TRUE(ok([&](auto done) { return ftp.RemoveFTPDirectory("made", done); }));
     here.write("a", "abc");
-    EXPECT_TRUE(ok([&](auto done) { ftp.SimpleFTPPutFile(local("a"), "a.txt", done); }));
-    EXPECT_TRUE(ok([&](auto done) { ftp.RenameFTPFile("a.txt", "b.txt", done); }));
-    EXPECT_TRUE(ok([&](auto done) { ftp.SimpleFTPGetFile(local("b"), "b.txt", done); }));
+    EXPECT_TRUE(ok([&](auto done) { return ftp.SimpleFTPPutFile(local("a"), "a.txt", done); }));
+    EXPECT_TRUE(ok([&](auto done) { return ftp.RenameFTPFile("a.txt", "b.txt", done); }));
+    EXPECT_TRUE(ok([&](auto done) { return ftp.SimpleFTPGetFile(local("b"), "b.txt", done); }));
     EXPECT_EQ(here.read("b"), "abc");
     EXPECT_EQ(sizeOf(ftp, "b.txt"), 3);
-    EXPECT_TRUE(ok([&](auto done) { ftp.DeleteFTPFile("b.txt", done); }));
+    EXPECT_TRUE(ok([&](auto done) { return ftp.DeleteFTPFile("b.txt", done); }));
 }
 
 TEST(FtpConnection, AFailedConnectSaysSoAndArmsTheReshow) {
@@ -237,8 +261,8 @@ TEST(FtpConnection, AFailedConnectSaysSoAndArmsTheReshow) {
     EXPECT_EQ(ftp.GetLastErrorMessage().rfind("FtpGetCurrentDirectory error code: 6", 0), 0u)
         << ftp.GetLastErrorMessage();
     EXPECT_FALSE(ok([&](auto done) {
-        ftp.OpenConnection("127.0.0.1:" + std::to_string(test::closedLoopbackPort()), "u", "p",
-                           done);
+        return ftp.OpenConnection("127.0.0.1:" + std::to_string(test::closedLoopbackPort()), "u",
+                                  "p", done);
     }));
     EXPECT_EQ(state.updateStatus, "false");
     EXPECT_EQ(reshows, 1);
@@ -247,7 +271,7 @@ TEST(FtpConnection, AFailedConnectSaysSoAndArmsTheReshow) {
                                        "your Internet Access and Retry");
     EXPECT_EQ(messages.shown[0].second, MessageBoxes::Icon::None);
     EXPECT_EQ(ftp.GetLastErrorMessage(),
-              "InternetConnect error code: 12029 Message: " + FtpSession::messageFor(12029));
+              "InternetConnect error code: 12029 Message: " + FtpClient::messageFor(12029));
 }
 
 TEST(DirList, KeysIgnoreCaseAndMustBeUnique) {
