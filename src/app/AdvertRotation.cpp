@@ -39,10 +39,11 @@ void AdvertRotation::show(const QPixmap& picture) {
 
 void AdvertRotation::abandon() {
     m_work.reset();
+    m_download.reset();
 }
 
 void AdvertRotation::ShowAdvert() {
-    if (m_work) {
+    if (stepping()) {
         return; // the step before is still fetching: it finishes first
     }
     ++m_state.advertNumber;
@@ -66,17 +67,7 @@ void AdvertRotation::ShowAdvert() {
         endStep();
         return;
     }
-    DownloadAdvert([this] {
-        auto readLink = [this] {
-            m_fileIO.ReadAdvertLink();
-            endStep();
-        };
-        if (m_state.advertNumber == 2) {
-            DownloadAdvertLinks(readLink);
-        } else {
-            readLink();
-        }
-    });
+    m_download = DownloadAdvert();
 }
 
 void AdvertRotation::endStep() {
@@ -114,39 +105,39 @@ void AdvertRotation::showStored(int number) {
 
 // The fetched bytes become the advert file as they are (the first cycle shows each advert as
 // it arrives); a failed fetch, a short body or one that is no picture ends the list.
-void AdvertRotation::DownloadAdvert(std::function<void()> next) {
+Task AdvertRotation::DownloadAdvert() {
     const int number = m_state.advertNumber;
     std::error_code ec;
     std::filesystem::create_directory(m_folder.resolve("\\ADS"), ec);
     const std::string address = m_view.httpBase + "AD" + std::to_string(number) + ".jpg";
-    m_work = m_http.OpenURL(address, [this, number, next](std::optional<std::string> body) {
-        m_work.reset();
-        if (!body || body->size() < kSmallestAdvert) {
-            if (body) {
-                replaceFileAtomically(advertFile(number), *body); // kept, as short as it is
-            }
-            endOfList(number);
-            next();
-            return;
+    const auto body = co_await step<std::optional<std::string>>(
+        [&](auto done) { return m_http.OpenURL(address, done); });
+    if (!body || body->size() < kSmallestAdvert) {
+        if (body) {
+            replaceFileAtomically(advertFile(number), *body); // kept, as short as it is
         }
+        endOfList(number);
+    } else {
         // Written to its file and decoded by the decoder's worker, then shown.
-        m_work = m_decoder.decode(
-            QByteArray::fromStdString(*body), shownSize(),
-            [this, number, next](std::optional<QImage> picture) {
-                m_work.reset();
-                m_pictures[number].reset();
-                if (picture) {
-                    QPixmap kept = QPixmap::fromImage(*picture);
-                    kept.setDevicePixelRatio(m_view.image.devicePixelRatioF());
-                    m_pictures[number] = kept;
-                    show(kept);
-                } else {
-                    endOfList(number);
-                }
-                next();
-            },
-            advertFile(number));
-    });
+        const auto picture = co_await step<std::optional<QImage>>([&](auto done) {
+            return m_decoder.decode(QByteArray::fromStdString(*body), shownSize(), done,
+                                    advertFile(number));
+        });
+        m_pictures[number].reset();
+        if (picture) {
+            QPixmap kept = QPixmap::fromImage(*picture);
+            kept.setDevicePixelRatio(m_view.image.devicePixelRatioF());
+            m_pictures[number] = kept;
+            show(kept);
+        } else {
+            endOfList(number);
+        }
+    }
+    if (m_state.advertNumber == 2) {
+        co_await DownloadAdvertLinks();
+    }
+    m_fileIO.ReadAdvertLink();
+    endStep();
 }
 
 void AdvertRotation::endOfList(int number) {
@@ -157,16 +148,16 @@ void AdvertRotation::endOfList(int number) {
     m_view.image.setPixmap(m_view.defaultPicture);
 }
 
-// A failed fetch keeps an older link file.
-void AdvertRotation::DownloadAdvertLinks(std::function<void()> next) {
-    m_work = m_http.OpenURL(
-        m_view.httpBase + "image2url.csv", [this, next](std::optional<std::string> body) {
-            m_work.reset();
-            if (body) {
-                replaceFileAtomically(m_folder.resolve("\\image2url.csv"), *body);
-            }
-            next();
-        });
+Step<bool> AdvertRotation::DownloadAdvertLinks() {
+    return step<bool>([this](auto done) {
+        return m_http.OpenURL(
+            m_view.httpBase + "image2url.csv", [this, done](std::optional<std::string> body) {
+                if (body) {
+                    replaceFileAtomically(m_folder.resolve("\\image2url.csv"), *body);
+                }
+                done(body.has_value());
+            });
+    });
 }
 
 // The link comes from the network: only a network address reaches the desktop.

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "platform/AppFolder.h"
-#include "platform/Pending.h"
+#include "platform/Task.h"
 #include "state/ProgramState.h"
 
 #include <QImage>
@@ -38,19 +38,19 @@ public:
 
     // One rotation step (the advert timer's tick).
     void ShowAdvert();
-    // Fetches advert `advertNumber` into "\ADS" and shows it, or finds the end of the list;
-    // then runs `next`.
-    void DownloadAdvert(std::function<void()> next);
-    // Fetches the link file, then runs `next` (also when it failed).
-    void DownloadAdvertLinks(std::function<void()> next);
     // A click on the advert image: opens the advert's address, if it is a network address.
     void clicked();
     // The program is ending: the step under way is cancelled.
     void abandon();
     // A step is still under way (fetching or decoding).
-    bool stepping() const { return static_cast<bool>(m_work); }
+    bool stepping() const { return m_work || m_download.running(); }
 
 private:
+    // Fetches advert `advertNumber` into "\ADS" and shows it, or finds the end of the list;
+    // then, after the second advert, the link file; then the step ends.
+    Task DownloadAdvert();
+    // Fetches the link file and keeps it (a failed fetch keeps an older one).
+    Step<bool> DownloadAdvertLinks();
     std::filesystem::path advertFile(int number) const;
     void showStored(int number);
     void show(const QPixmap& picture);
@@ -65,7 +65,8 @@ private:
     FILEIO& m_fileIO;
     UrlOpener& m_shell;
     AdvertView m_view;
-    PendingPtr m_work; // the fetch or decode of the step under way
+    PendingPtr m_work; // the decode of a stored advert
+    Task m_download;   // the fetches and decode of a new one
     // Each advert as decoded when it arrived; nothing for one that is no picture.
     std::map<int, std::optional<QPixmap>> m_pictures;
 };

@@ -28,8 +28,7 @@ LiveFeed::LiveFeed(ProgramState& state, const AppFolder& folder, HttpTransfer& h
 
 // The refresh under way has lost its reason: its connection is closed, its result dropped.
 void LiveFeed::callOff() {
-    m_fetch.reset();
-    m_decode.reset();
+    m_refresh.reset();
 }
 
 void LiveFeed::AwaitLiveFeed() {
@@ -115,28 +114,26 @@ void LiveFeed::RefreshLiveFeed() {
     }
     std::error_code ec;
     std::filesystem::remove(m_folder.resolve(kPictureFile), ec);
-    callOff();
-    m_fetch = m_http.OpenURL(m_state.CurrentStation.liveFeedUrl,
-                             [this](std::optional<std::string> body) { fetched(std::move(body)); });
+    m_refresh = refresh(m_state.CurrentStation.liveFeedUrl);
 }
 
 // The picture file is written, then decoded, by the decoder's worker: both wait on something
 // (the disk, the picture's size) that the window does not wait for.
-void LiveFeed::fetched(std::optional<std::string> body) {
-    m_fetch.reset();
+Task LiveFeed::refresh(std::string address) {
+    const auto body = co_await step<std::optional<std::string>>(
+        [&](auto done) { return m_http.OpenURL(address, done); });
     if (!body || body->empty()) {
         fetchFailed();
-        return;
+        co_return;
     }
     const QSize shown = m_view.frame.size() * m_view.frame.devicePixelRatioF();
-    m_decode = m_decoder.decode(
-        QByteArray::fromStdString(*body), shown,
-        [this](std::optional<QImage> picture) { decoded(std::move(picture)); },
-        m_folder.resolve(kPictureFile));
+    decoded(co_await step<std::optional<QImage>>([&](auto done) {
+        return m_decoder.decode(QByteArray::fromStdString(*body), shown, done,
+                                m_folder.resolve(kPictureFile));
+    }));
 }
 
 void LiveFeed::decoded(std::optional<QImage> picture) {
-    m_decode.reset();
     if (!picture) {
         fetchFailed();
         return;

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "platform/AppFolder.h"
-#include "platform/Pending.h"
+#include "platform/Task.h"
 #include "state/ProgramState.h"
 
 #include <QImage>
@@ -56,13 +56,13 @@ public:
     // The program is ending: the refresh under way is cancelled.
     void abandon() { callOff(); }
     // A refresh is under way (its fetch or its decode).
-    bool refreshing() const { return m_fetch || m_decode; }
+    bool refreshing() const { return m_refresh.running(); }
 
 private:
     void startDelayTick();
     void countdownTick();
     void noFeedTick();
-    void fetched(std::optional<std::string> body);
+    Task refresh(std::string address);
     void decoded(std::optional<QImage> picture);
     void fetchFailed();
     void callOff();
@@ -73,8 +73,7 @@ private:
     PictureDecoder& m_decoder;
     MessageBoxes& m_messages;
     LiveFeedView m_view;
-    PendingPtr m_fetch;
-    PendingPtr m_decode;
+    Task m_refresh; // fetch, write, decode, show
 };
 
 } // namespace lumo

@@ -53,7 +53,7 @@ public:
     // the site has no host, and the FTP session once loaded.
     void setSite(UpdateSiteAccount account) { m_site = std::move(account); }
     void setDirectory(DirectorySettings settings);
-    cFTP* ftpSession() const { return m_ftp.get(); }
+    cFTP* ftp() const { return m_ftp.get(); }
 
     // UpdateHost
     void hidePlayerWindow() override { m_window.hide(); }

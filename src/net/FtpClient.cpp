@@ -1,6 +1,6 @@
-#include "net/FtpSession.h"
+#include "net/FtpClient.h"
 
-#include "net/FtpSessionImpl.h"
+#include "net/FtpClientImpl.h"
 
 #include <cctype>
 #include <cstdio>
@@ -68,11 +68,11 @@ SList commands(std::initializer_list<std::string> lines) {
     return SList(list);
 }
 
-std::string FtpSession::Impl::absolute(const std::string& name) const {
+std::string FtpClient::Impl::absolute(const std::string& name) const {
     return normalisedFtpPath(!name.empty() && name.front() == '/' ? name : cwd + "/" + name);
 }
 
-std::string FtpSession::Impl::url(const std::string& absolutePath, bool folder) const {
+std::string FtpClient::Impl::url(const std::string& absolutePath, bool folder) const {
     std::string out = "ftp://" + server + "/%2F";
     std::stringstream in(absolutePath.substr(1));
     std::string part;
@@ -87,7 +87,7 @@ std::string FtpSession::Impl::url(const std::string& absolutePath, bool folder) 
     return out;
 }
 
-curl_socket_t FtpSession::Impl::openSocket(void* session, curlsocktype, curl_sockaddr* address) {
+curl_socket_t FtpClient::Impl::openSocket(void* session, curlsocktype, curl_sockaddr* address) {
     const curl_socket_t socket =
         ::socket(address->family, address->socktype | SOCK_CLOEXEC, address->protocol);
     if (socket != CURL_SOCKET_BAD) {
@@ -96,14 +96,14 @@ curl_socket_t FtpSession::Impl::openSocket(void* session, curlsocktype, curl_soc
     return socket;
 }
 
-int FtpSession::Impl::closeSocket(void* session, curl_socket_t socket) {
+int FtpClient::Impl::closeSocket(void* session, curl_socket_t socket) {
     static_cast<Impl*>(session)->sockets.erase(socket);
     return ::close(socket);
 }
 
 // Every call gets a handle of its own on the session's connection cache, so the login is
 // kept from call to call.
-CURL* FtpSession::Impl::begin(const std::string& address) {
+CURL* FtpClient::Impl::begin(const std::string& address) {
     if (share == nullptr) {
         share = curl_share_init();
         curl_share_setopt(share, CURLSHOPT_SHARE, CURL_LOCK_DATA_CONNECT);
@@ -143,7 +143,7 @@ CURL* FtpSession::Impl::begin(const std::string& address) {
     return easy;
 }
 
-void FtpSession::Impl::run(Done done, std::function<bool(CURLcode)> end) {
+void FtpClient::Impl::run(Done done, std::function<bool(CURLcode)> end) {
     call->start([this, done = std::move(done), end = std::move(end)](CURLcode code) {
         sink = {};
         source = {};
@@ -153,11 +153,11 @@ void FtpSession::Impl::run(Done done, std::function<bool(CURLcode)> end) {
     });
 }
 
-void FtpSession::Impl::answerLater(Done done, bool ok) {
+void FtpClient::Impl::answerLater(Done done, bool ok) {
     deferred.post([done = std::move(done), ok] { done(ok); });
 }
 
-bool FtpSession::Impl::mayStart(Done& done, bool needsConnection) {
+bool FtpClient::Impl::mayStart(Done& done, bool needsConnection) {
     if (needsConnection && !isConnected) {
         answerLater(std::move(done), notConnected());
         return false;
@@ -169,7 +169,7 @@ bool FtpSession::Impl::mayStart(Done& done, bool needsConnection) {
     return true;
 }
 
-bool FtpSession::Impl::fail(CURLcode code, int overrideCode) {
+bool FtpClient::Impl::fail(CURLcode code, int overrideCode) {
     errorResponse = replies.last;
     if (overrideCode != 0) {
         errorCode = overrideCode;
@@ -203,7 +203,7 @@ bool FtpSession::Impl::fail(CURLcode code, int overrideCode) {
     return false;
 }
 
-bool FtpSession::Impl::notConnected() {
+bool FtpClient::Impl::notConnected() {
     errorResponse.clear();
     errorCode = kNotConnected;
     return false;
@@ -212,7 +212,7 @@ bool FtpSession::Impl::notConnected() {
 // The connection goes without a QUIT: libcurl would wait for the server's answer on this
 // thread, and a server that never gives one would hold the window. Its sockets are shut first,
 // so closing the cache cannot wait on them either.
-void FtpSession::Impl::closeConnection() {
+void FtpClient::Impl::closeConnection() {
     deferred.cancel();
     call.reset();
     isConnected = false;
@@ -228,7 +228,7 @@ void FtpSession::Impl::closeConnection() {
     }
 }
 
-void FtpSession::Impl::quoteCommands(std::initializer_list<std::string> lines, Done done) {
+void FtpClient::Impl::quoteCommands(std::initializer_list<std::string> lines, Done done) {
     if (!mayStart(done)) {
         return;
     }
@@ -239,11 +239,11 @@ void FtpSession::Impl::quoteCommands(std::initializer_list<std::string> lines, D
     run(std::move(done), [this](CURLcode code) { return code == CURLE_OK || fail(code); });
 }
 
-FtpSession::FtpSession(NetEngine& engine) : m(std::make_unique<Impl>(engine)) {}
-FtpSession::~FtpSession() = default;
+FtpClient::FtpClient(NetEngine& engine) : m(std::make_unique<Impl>(engine)) {}
+FtpClient::~FtpClient() = default;
 
-void FtpSession::connect(const std::string& server, const std::string& user,
-                         const std::string& password, bool passive, Done done) {
+void FtpClient::connect(const std::string& server, const std::string& user,
+                        const std::string& password, bool passive, Done done) {
     close();
     m->server = server;
     m->user = user;
@@ -265,19 +265,19 @@ void FtpSession::connect(const std::string& server, const std::string& user,
     });
 }
 
-void FtpSession::close() {
+void FtpClient::close() {
     m->closeConnection();
 }
 
-bool FtpSession::connected() const {
+bool FtpClient::connected() const {
     return m->isConnected;
 }
 
-bool FtpSession::busy() const {
+bool FtpClient::busy() const {
     return m->call && m->call->running();
 }
 
-void FtpSession::setCurrentDirectory(const std::string& folder, Done done) {
+void FtpClient::setCurrentDirectory(const std::string& folder, Done done) {
     if (!m->mayStart(done)) {
         return;
     }
@@ -296,7 +296,7 @@ void FtpSession::setCurrentDirectory(const std::string& folder, Done done) {
     });
 }
 
-std::optional<std::string> FtpSession::currentDirectory() {
+std::optional<std::string> FtpClient::currentDirectory() {
     if (!m->isConnected) {
         m->notConnected();
         return std::nullopt;
@@ -304,7 +304,7 @@ std::optional<std::string> FtpSession::currentDirectory() {
     return m->cwd;
 }
 
-void FtpSession::find(const std::string& filter, Listed done) {
+void FtpClient::find(const std::string& filter, Listed done) {
     Done refused = [done](bool) { done(std::nullopt); };
     if (!m->mayStart(refused)) {
         return;
@@ -349,27 +349,27 @@ void FtpSession::find(const std::string& filter, Listed done) {
            });
 }
 
-void FtpSession::rename(const std::string& from, const std::string& to, Done done) {
+void FtpClient::rename(const std::string& from, const std::string& to, Done done) {
     m->quoteCommands({"RNFR " + from, "RNTO " + to}, std::move(done));
 }
-void FtpSession::removeFile(const std::string& remote, Done done) {
+void FtpClient::removeFile(const std::string& remote, Done done) {
     m->quoteCommands({"DELE " + remote}, std::move(done));
 }
-void FtpSession::makeDirectory(const std::string& folder, Done done) {
+void FtpClient::makeDirectory(const std::string& folder, Done done) {
     m->quoteCommands({"MKD " + folder}, std::move(done));
 }
-void FtpSession::removeDirectory(const std::string& folder, Done done) {
+void FtpClient::removeDirectory(const std::string& folder, Done done) {
     m->quoteCommands({"RMD " + folder}, std::move(done));
 }
 
-int FtpSession::lastErrorCode() const {
+int FtpClient::lastErrorCode() const {
     return m->errorCode;
 }
-std::string FtpSession::lastResponse() const {
+std::string FtpClient::lastResponse() const {
     return m->errorResponse;
 }
 
-std::string FtpSession::messageFor(int code) {
+std::string FtpClient::messageFor(int code) {
     static const std::map<int, std::string> messages{
         {kNotConnected, "The handle is invalid."},
         {kNoMoreFiles, "There are no more files."},

@@ -18,9 +18,9 @@ class NetEngine;
 // code and server response of the last failure. Every call is bounded by time-outs and ends as
 // an event of its own (`done`, from the event loop). One call runs at a time; close() ends the
 // call under way at once, and its `done` never comes.
-class FtpSession {
+class FtpClient {
 public:
-    // Error codes, as the FTP session class knows them.
+    // Error codes, as the update's FTP session (cFTP) reports them.
     static constexpr int kNotConnected = 6;
     static constexpr int kNoMoreFiles = 18;
     static constexpr int kTimeout = 12002;
@@ -47,10 +47,10 @@ public:
     // it gave; 0 ends the file. It runs inside the transfer, so it only reads what it holds.
     using Source = std::function<std::size_t(char* buffer, std::size_t room)>;
 
-    explicit FtpSession(NetEngine& engine);
-    ~FtpSession();
-    FtpSession(const FtpSession&) = delete;
-    FtpSession& operator=(const FtpSession&) = delete;
+    explicit FtpClient(NetEngine& engine);
+    ~FtpClient();
+    FtpClient(const FtpClient&) = delete;
+    FtpClient& operator=(const FtpClient&) = delete;
 
     // Logs in to `server` (a host, optionally with ":port"). Passive or active data connections.
     void connect(const std::string& server, const std::string& user, const std::string& password,

@@ -1,8 +1,8 @@
 #pragma once
 
-// The inside of FtpSession, shared by its two source files.
+// The inside of FtpClient, shared by its two source files.
+#include "net/FtpClient.h"
 #include "net/FtpReplies.h"
-#include "net/FtpSession.h"
 #include "net/NetEngine.h"
 #include "platform/Pending.h"
 
@@ -27,7 +27,7 @@ struct FileCloser {
 };
 using File = std::unique_ptr<FILE, FileCloser>;
 
-struct FtpSession::Impl {
+struct FtpClient::Impl {
     explicit Impl(NetEngine& e) : engine(e) {}
     ~Impl() { closeConnection(); }
 

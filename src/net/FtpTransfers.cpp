@@ -1,14 +1,14 @@
 // The session's file transfers: streamed downloads and uploads, and whole files to and from
 // local paths.
-#include "net/FtpSession.h"
+#include "net/FtpClient.h"
 
-#include "net/FtpSessionImpl.h"
+#include "net/FtpClientImpl.h"
 
 #include <cstdio>
 
 namespace lumo {
 
-void FtpSession::download(const std::string& remote, bool binary, Sink sink, Done done) {
+void FtpClient::download(const std::string& remote, bool binary, Sink sink, Done done) {
     if (!m->mayStart(done)) {
         return;
     }
@@ -26,7 +26,7 @@ void FtpSession::download(const std::string& remote, bool binary, Sink sink, Don
     m->run(std::move(done), [this](CURLcode code) { return code == CURLE_OK || m->fail(code); });
 }
 
-void FtpSession::upload(const std::string& remote, bool binary, Source source, Done done) {
+void FtpClient::upload(const std::string& remote, bool binary, Source source, Done done) {
     if (!m->mayStart(done)) {
         return;
     }
@@ -42,8 +42,8 @@ void FtpSession::upload(const std::string& remote, bool binary, Source source, D
     m->run(std::move(done), [this](CURLcode code) { return code == CURLE_OK || m->fail(code); });
 }
 
-void FtpSession::getFile(const std::string& remote, const std::string& local, bool binary,
-                         Done done) {
+void FtpClient::getFile(const std::string& remote, const std::string& local, bool binary,
+                        Done done) {
     if (!m->mayStart(done)) {
         return;
     }
@@ -72,8 +72,8 @@ void FtpSession::getFile(const std::string& remote, const std::string& local, bo
     });
 }
 
-void FtpSession::putFile(const std::string& local, const std::string& remote, bool binary,
-                         Done done) {
+void FtpClient::putFile(const std::string& local, const std::string& remote, bool binary,
+                        Done done) {
     if (!m->mayStart(done)) {
         return;
     }

@@ -4,12 +4,8 @@
 #include "catalogue/FieldReader.h"
 #include "catalogue/FieldWriter.h"
 #include "catalogue/StationRecord.h"
-#include "net/HttpRead.h"
 #include "platform/AppFolder.h"
 
-#include <QCoreApplication>
-#include <QPointer>
-#include <QThreadPool>
 #include <algorithm>
 #include <random>
 #include <sstream>
@@ -74,99 +70,78 @@ void DirectoryUpdate::start(std::function<void(Outcome)> done) {
         return;
     }
     m_done = std::move(done);
-    m_anyAnswered = false;
-    ++m_round;
-    std::random_device seed;
-    std::mt19937 order(seed());
-    if (!m_settings.servers.empty()) {
-        m_servers.assign(m_settings.servers.begin(), m_settings.servers.end());
-        std::ranges::shuffle(m_servers, order);
-        askNext();
-        return;
-    }
-    HttpReadOptions options;
-    options.connectMilliseconds = m_settings.connectMilliseconds;
-    options.totalMilliseconds = 20000;
-    options.maxBytes = 1024 * 1024;
-    m_request = httpRead(
-        m_engine, m_settings.discovery, options, [this, order](HttpReadResult result) mutable {
-            m_request.reset();
-            m_servers.clear();
-            if (result.complete()) {
-                for (const QString& server :
-                     directoryServersFrom(QByteArray::fromStdString(result.body))) {
-                    m_servers.push_back(server.toStdString());
-                }
-            }
-            std::ranges::shuffle(m_servers, order);
-            askNext();
-        });
+    m_run = run();
 }
 
 void DirectoryUpdate::cancel() {
-    m_request.reset();
-    m_servers.clear();
     m_done = {};
-    ++m_round; // a conversion under way is forgotten
+    m_run.reset(); // the request or conversion under way goes with it
 }
 
-void DirectoryUpdate::askNext() {
-    if (m_servers.empty()) {
-        finish(m_anyAnswered ? Outcome::NoList : Outcome::NoServer);
-        return;
-    }
-    std::string server = m_servers.front();
-    m_servers.pop_front();
-    while (!server.empty() && server.back() == '/') {
-        server.pop_back();
-    }
+HttpReadOptions DirectoryUpdate::readOptions(long totalMilliseconds, std::size_t maxBytes) const {
     HttpReadOptions options;
     options.connectMilliseconds = m_settings.connectMilliseconds;
-    options.totalMilliseconds = m_settings.totalMilliseconds;
-    options.maxBytes = m_settings.maxBytes;
-    const std::string address = server +
-                                "/json/stations/search?hidebroken=true&order=votes&reverse=true"
-                                "&limit=" +
-                                std::to_string(m_settings.limit);
-    m_request = httpRead(m_engine, address, options, [this, server](HttpReadResult result) {
-        m_request.reset();
-        answered(server, std::move(result));
+    options.totalMilliseconds = totalMilliseconds;
+    options.maxBytes = maxBytes;
+    return options;
+}
+
+Step<std::deque<std::string>> DirectoryUpdate::servers() {
+    return step<std::deque<std::string>>([this](auto done) -> PendingPtr {
+        std::random_device seed;
+        std::mt19937 order(seed());
+        if (!m_settings.servers.empty()) {
+            std::deque<std::string> given(m_settings.servers.begin(), m_settings.servers.end());
+            std::ranges::shuffle(given, order);
+            done(std::move(given));
+            return nullptr;
+        }
+        return httpRead(m_engine, m_settings.discovery, readOptions(20000, 1024 * 1024),
+                        [done, order](HttpReadResult result) mutable {
+                            std::deque<std::string> found;
+                            if (result.complete()) {
+                                for (const QString& server :
+                                     directoryServersFrom(QByteArray::fromStdString(result.body))) {
+                                    found.push_back(server.toStdString());
+                                }
+                            }
+                            std::ranges::shuffle(found, order);
+                            done(std::move(found));
+                        });
     });
 }
 
-void DirectoryUpdate::answered(const std::string&, HttpReadResult result) {
-    m_anyAnswered = m_anyAnswered || result.status > 0; // reached, whatever it said
-    if (!result.complete()) {
-        askNext();
-        return;
-    }
-    // Tens of megabytes of JSON are converted off the window's thread.
-    const std::uint64_t round = m_round;
-    QPointer<DirectoryUpdate> self(this);
-    QThreadPool::globalInstance()->start(
-        [self, round, list = m_list, answer = QByteArray::fromStdString(result.body)] {
-            auto merged = std::make_shared<std::optional<std::string>>(mergedList(answer, list));
-            QMetaObject::invokeMethod(
-                QCoreApplication::instance(),
-                [self, round, merged] {
-                    if (self) {
-                        self->converted(round, *merged);
-                    }
-                },
-                Qt::QueuedConnection);
+Task DirectoryUpdate::run() {
+    bool anyAnswered = false;
+    for (std::string server : co_await servers()) {
+        while (!server.empty() && server.back() == '/') {
+            server.pop_back();
+        }
+        const std::string address = server +
+                                    "/json/stations/search?hidebroken=true&order=votes"
+                                    "&reverse=true&limit=" +
+                                    std::to_string(m_settings.limit);
+        const HttpReadResult answer = co_await step<HttpReadResult>([&](auto done) {
+            return httpRead(m_engine, address,
+                            readOptions(m_settings.totalMilliseconds, m_settings.maxBytes), done);
         });
-}
-
-// Back on the window's thread: a cancelled update never replaces the list.
-void DirectoryUpdate::converted(std::uint64_t round, const std::optional<std::string>& list) {
-    if (round != m_round || !running()) {
-        return;
+        anyAnswered = anyAnswered || answer.status > 0; // reached, whatever it said
+        if (!answer.complete()) {
+            continue;
+        }
+        // Tens of megabytes of JSON are converted off the window's thread; a cancelled update
+        // never replaces the list.
+        const auto list = co_await step<std::optional<std::string>>([&](auto done) {
+            return offThread([done, list = m_list, body = QByteArray::fromStdString(answer.body)] {
+                return [done, merged = mergedList(body, list)] { done(merged); };
+            });
+        });
+        if (list && replaceFileAtomically(m_list, *list)) {
+            finish(Outcome::Complete);
+            co_return;
+        }
     }
-    if (list && replaceFileAtomically(m_list, *list)) {
-        finish(Outcome::Complete);
-        return;
-    }
-    askNext();
+    finish(anyAnswered ? Outcome::NoList : Outcome::NoServer);
 }
 
 void DirectoryUpdate::finish(Outcome outcome) {

@@ -1,6 +1,7 @@
 #pragma once
 
-#include "platform/Pending.h"
+#include "net/HttpRead.h"
+#include "platform/Task.h"
 
 #include <QObject>
 #include <cstdint>
@@ -14,7 +15,6 @@
 namespace lumo {
 
 class NetEngine;
-struct HttpReadResult;
 
 // Where the community radio directory (radio-browser.info) is asked, and how much.
 struct DirectorySettings {
@@ -58,19 +58,18 @@ public:
     void setSettings(DirectorySettings settings) { m_settings = std::move(settings); }
 
 private:
-    void askNext();
-    void answered(const std::string& server, HttpReadResult result);
-    void converted(std::uint64_t round, const std::optional<std::string>& list);
+    Task run();
+    // The directory's servers in random order: as the settings give them, or as discovery
+    // finds them.
+    Step<std::deque<std::string>> servers();
+    HttpReadOptions readOptions(long totalMilliseconds, std::size_t maxBytes) const;
     void finish(Outcome outcome);
 
     NetEngine& m_engine;
     std::filesystem::path m_list;
     DirectorySettings m_settings;
-    std::deque<std::string> m_servers;
-    PendingPtr m_request;
     std::function<void(Outcome)> m_done;
-    bool m_anyAnswered = false;
-    std::uint64_t m_round = 0; // which start a conversion belongs to
+    Task m_run;
 };
 
 } // namespace lumo

@@ -50,25 +50,15 @@ void StationListUpdate::start(const UpdateSiteAccount& site, std::function<void(
                                   });
     m_host.hidePlayerWindow();
     m_host.showUpdateProgress();
-    if (site.host.empty()) {
-        fromDirectory();
-        return;
-    }
-    ConnectUpdateSite(site, [this] {
-        if (m_state.updateStatus == "True") {
-            DownloadStationList([this] { end(); });
-        } else {
-            end();
-        }
-    });
+    m_task = site.host.empty() ? fromDirectory() : fromUpdateSite(site);
 }
 
 void StationListUpdate::cancel() {
     if (!m_running) {
         return;
     }
-    m_directory->cancel();
-    EndUpdateSession(); // what was under way ends with the connection, and says nothing
+    m_task.reset();     // what was under way is cancelled with its step
+    EndUpdateSession(); // and says nothing
     end();
 }
 
@@ -78,7 +68,7 @@ void StationListUpdate::abandon() {
     }
     m_running = false;
     m_finished = {};
-    m_directory->cancel();
+    m_task.reset();
     m_ftp.CloseConnection();
     QObject::disconnect(m_progress);
     m_host.hideUpdateProgress();
@@ -86,7 +76,7 @@ void StationListUpdate::abandon() {
 
 void StationListUpdate::end() {
     if (!m_running) {
-        return; // cancelled while a message box was up
+        return;
     }
     QObject::disconnect(m_progress);
     m_host.hideUpdateProgress();
@@ -98,64 +88,65 @@ void StationListUpdate::end() {
     }
 }
 
-void StationListUpdate::ConnectUpdateSite(const UpdateSiteAccount& site,
-                                          std::function<void()> next) {
-    m_ftp.OpenConnection(site.host, site.user, site.password,
-                         [this, next = std::move(next)](bool connected) {
-                             if (!connected) {
-                                 next(); // the session has said so and armed the re-show timer
-                                 return;
-                             }
-                             m_ftp.SetFTPDirectory(kUpdateSiteFolder, [this, next](bool) {
-                                 if (m_state.updateStatus == "True") {
-                                     next(); // the connection stays open for the download
-                                     return;
-                                 }
-                                 EndUpdateSession();
-                                 report(" Failed to Connect Update Website", true, next);
-                             });
-                         });
+Task StationListUpdate::fromUpdateSite(UpdateSiteAccount site) {
+    const bool connected = co_await step<bool>(
+        [&](auto done) { return m_ftp.OpenConnection(site.host, site.user, site.password, done); });
+    // A failed connection has said so and armed the re-show timer.
+    if (connected) {
+        co_await step<bool>(
+            [&](auto done) { return m_ftp.SetFTPDirectory(kUpdateSiteFolder, done); });
+        if (m_state.updateStatus == "True") {
+            // The connection stays open for the download.
+            const bool replaced = co_await DownloadStationList();
+            EndUpdateSession();
+            co_await report(replaced ? "Station Update Complete"
+                                     : "Station Update Not Found, Try again later",
+                            !replaced);
+        } else {
+            EndUpdateSession();
+            co_await report(" Failed to Connect Update Website", true);
+        }
+    }
+    end();
 }
 
 // The list is fetched beside the station list and takes its place only when it arrived whole
 // and holds stations: a failed, cut-off or empty download leaves the old list byte for byte.
-void StationListUpdate::DownloadStationList(std::function<void()> next) {
-    const std::filesystem::path list = m_folder.resolve("\\Lumo.csv");
-    const std::filesystem::path fetched = list.parent_path() / ".Lumo.csv.download";
-    m_ftp.FTPDownloadFile(fetched.string(), "Lumo.csv",
-                          [this, list, fetched, next = std::move(next)](bool ok) {
-                              ok = ok && holdsAStation(fetched);
-                              std::error_code ec;
-                              if (ok) {
-                                  std::filesystem::rename(fetched, list, ec);
-                                  ok = !ec;
-                              }
-                              std::filesystem::remove(fetched, ec);
-                              EndUpdateSession();
-                              if (ok) {
-                                  report("Station Update Complete", false, next);
-                              } else {
-                                  report("Station Update Not Found, Try again later", true, next);
-                              }
-                          });
+Step<bool> StationListUpdate::DownloadStationList() {
+    return step<bool>([this](auto done) {
+        const std::filesystem::path list = m_folder.resolve("\\Lumo.csv");
+        const std::filesystem::path fetched = list.parent_path() / ".Lumo.csv.download";
+        return m_ftp.FTPDownloadFile(fetched.string(), "Lumo.csv", [list, fetched, done](bool ok) {
+            ok = ok && holdsAStation(fetched);
+            std::error_code ec;
+            if (ok) {
+                std::filesystem::rename(fetched, list, ec);
+                ok = !ec;
+            }
+            std::filesystem::remove(fetched, ec);
+            done(ok);
+        });
+    });
 }
 
-void StationListUpdate::fromDirectory() {
-    m_directory->start([this](DirectoryUpdate::Outcome outcome) {
-        EndUpdateSession();
-        const auto next = [this] { end(); };
-        switch (outcome) {
-        case DirectoryUpdate::Outcome::Complete:
-            report("Station Update Complete", false, next);
-            break;
-        case DirectoryUpdate::Outcome::NoServer:
-            report(" Failed to Connect Update Website", true, next);
-            break;
-        case DirectoryUpdate::Outcome::NoList:
-            report("Station Update Not Found, Try again later", true, next);
-            break;
-        }
+Task StationListUpdate::fromDirectory() {
+    const auto outcome = co_await step<DirectoryUpdate::Outcome>([this](auto done) {
+        m_directory->start(done);
+        return whenDropped([this] { m_directory->cancel(); });
     });
+    EndUpdateSession();
+    switch (outcome) {
+    case DirectoryUpdate::Outcome::Complete:
+        co_await report("Station Update Complete", false);
+        break;
+    case DirectoryUpdate::Outcome::NoServer:
+        co_await report(" Failed to Connect Update Website", true);
+        break;
+    case DirectoryUpdate::Outcome::NoList:
+        co_await report("Station Update Not Found, Try again later", true);
+        break;
+    }
+    end();
 }
 
 void StationListUpdate::EndUpdateSession() {
@@ -166,13 +157,16 @@ void StationListUpdate::EndUpdateSession() {
     m_host.showPlayerWindow();
 }
 
-void StationListUpdate::report(const char* text, bool failure, std::function<void()> next) {
-    m_host.hidePlayerWindow();
-    m_host.messages().show(text, failure ? MessageBoxes::Icon::Stop : MessageBoxes::Icon::None,
-                           [this, next = std::move(next)] {
-                               m_host.showPlayerWindow();
-                               next();
-                           });
+Step<bool> StationListUpdate::report(const char* text, bool failure) {
+    return step<bool>([this, text, failure](auto done) {
+        m_host.hidePlayerWindow();
+        m_host.messages().show(text, failure ? MessageBoxes::Icon::Stop : MessageBoxes::Icon::None,
+                               [this, done] {
+                                   m_host.showPlayerWindow();
+                                   done(true);
+                               });
+        return PendingPtr{}; // a box stays until it is closed
+    });
 }
 
 } // namespace lumo

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/AppFolder.h"
+#include "platform/Task.h"
 #include "state/ProgramState.h"
 #include "update/UpdateSite.h"
 
@@ -38,12 +39,13 @@ public:
     void setDirectory(const DirectorySettings& settings);
 
 private:
-    void ConnectUpdateSite(const UpdateSiteAccount& site, std::function<void()> next);
-    void DownloadStationList(std::function<void()> next);
+    Task fromUpdateSite(UpdateSiteAccount site);
+    Task fromDirectory();
+    // Connected, in the site's folder: the download that replaces the list.
+    Step<bool> DownloadStationList();
     void EndUpdateSession();
-    void fromDirectory();
-    // Says `text`, with the player window hidden behind the box, then goes on.
-    void report(const char* text, bool failure, std::function<void()> next);
+    // Says `text`, with the player window hidden behind the box, until it is closed.
+    Step<bool> report(const char* text, bool failure);
     void end();
 
     ProgramState& m_state;
@@ -53,6 +55,7 @@ private:
     std::unique_ptr<DirectoryUpdate> m_directory;
     bool m_running = false;
     std::function<void()> m_finished;
+    Task m_task;
     QMetaObject::Connection m_progress; // the session's progress, shown while the update runs
 };
 

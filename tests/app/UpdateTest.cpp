@@ -142,7 +142,7 @@ TEST_F(UpdateTest, AServerKilledMidDownloadLeavesTheOldList) {
     site.write("downloads/LUMO/Lumo.csv", bigList(32 * 1024 * 1024));
     bool killed = false;
     // The session exists once the window has loaded: cut the transfer a little way in.
-    QObject::connect(window->updater().ftpSession(), &cFTP::FileTransferProgress,
+    QObject::connect(window->updater().ftp(), &cFTP::FileTransferProgress,
                      [&](std::int32_t current, std::int32_t) {
                          if (!killed && current > 256 * 1024) {
                              killed = true;

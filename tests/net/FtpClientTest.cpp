@@ -1,5 +1,5 @@
 // The FTP layer against a real FTP server on 127.0.0.1, in passive and active mode.
-#include "net/FtpSession.h"
+#include "net/FtpClient.h"
 #include "BytePattern.h"
 #include "EventWait.h"
 #include "FtpTestServer.h"
@@ -12,14 +12,14 @@
 namespace lumo {
 namespace {
 
-using Entries = std::optional<std::vector<FtpSession::Entry>>;
+using Entries = std::optional<std::vector<FtpClient::Entry>>;
 
 // Runs one call of the session to its end: its result, or false when none came.
 template <class Call> bool ok(Call call) {
-    return test::resultOf<bool>([&](auto done) { call(FtpSession::Done(done)); }).value_or(false);
+    return test::resultOf<bool>([&](auto done) { call(FtpClient::Done(done)); }).value_or(false);
 }
 
-class FtpSessionTest : public ::testing::TestWithParam<bool> {
+class FtpClientTest : public ::testing::TestWithParam<bool> {
 protected:
     void SetUp() override {
         ASSERT_TRUE(server.running()) << "the test FTP server did not start";
@@ -66,13 +66,13 @@ protected:
     test::TempFolder root;
     test::FtpTestServer server{root.path()};
     NetEngine engine;
-    FtpSession ftp{engine};
+    FtpClient ftp{engine};
 };
 
-INSTANTIATE_TEST_SUITE_P(Modes, FtpSessionTest, ::testing::Values(true, false),
+INSTANTIATE_TEST_SUITE_P(Modes, FtpClientTest, ::testing::Values(true, false),
                          [](const auto& mode) { return mode.param ? "Passive" : "Active"; });
 
-TEST_P(FtpSessionTest, TransfersAreByteExactBothWays) {
+TEST_P(FtpClientTest, TransfersAreByteExactBothWays) {
     for (std::size_t size : {0u, 100u, 255u, 510u, 600u, 5u * 1024 * 1024}) {
         const std::string name = "file" + std::to_string(size) + ".bin";
         root.write(name, test::bytePattern(size));
@@ -82,7 +82,7 @@ TEST_P(FtpSessionTest, TransfersAreByteExactBothWays) {
     }
 }
 
-TEST_P(FtpSessionTest, FoldersListingsAndFileCommands) {
+TEST_P(FtpClientTest, FoldersListingsAndFileCommands) {
     std::filesystem::create_directories(root.path() / "downloads" / "LUMO");
     root.write("downloads/LUMO/Lumo.csv", "abc");
     root.write("downloads/LUMO/other file.txt", "12345");
@@ -100,7 +100,7 @@ TEST_P(FtpSessionTest, FoldersListingsAndFileCommands) {
     const auto none = find("missing.csv");
     ASSERT_TRUE(none.has_value());
     EXPECT_TRUE(none->empty());
-    EXPECT_EQ(ftp.lastErrorCode(), FtpSession::kNoMoreFiles);
+    EXPECT_EQ(ftp.lastErrorCode(), FtpClient::kNoMoreFiles);
 
     EXPECT_TRUE(ok([&](auto done) { ftp.makeDirectory("sub", done); }));
     EXPECT_TRUE(ok([&](auto done) { ftp.rename("Lumo.csv", "sub/Renamed.csv", done); }));
@@ -116,19 +116,19 @@ TEST_P(FtpSessionTest, FoldersListingsAndFileCommands) {
     EXPECT_EQ(root.read("downloads/LUMO/back.txt"), "12345");
 }
 
-TEST_P(FtpSessionTest, ARefusedCommandLeavesTheServersResponse) {
+TEST_P(FtpClientTest, ARefusedCommandLeavesTheServersResponse) {
     EXPECT_FALSE(ok([&](auto done) { ftp.removeFile("no-such-file", done); }));
-    EXPECT_EQ(ftp.lastErrorCode(), FtpSession::kServerRefused);
+    EXPECT_EQ(ftp.lastErrorCode(), FtpClient::kServerRefused);
     EXPECT_EQ(ftp.lastResponse().substr(0, 4), "550 ");
     EXPECT_EQ(ftp.lastResponse().find('\n'), std::string::npos);
     EXPECT_FALSE(ok([&](auto done) { ftp.setCurrentDirectory("/not/there", done); }));
-    EXPECT_EQ(ftp.lastErrorCode(), FtpSession::kServerRefused);
+    EXPECT_EQ(ftp.lastErrorCode(), FtpClient::kServerRefused);
     EXPECT_EQ(ftp.currentDirectory(), "/");
     EXPECT_FALSE(ok([&](auto done) {
         ftp.download(
             "missing.bin", true, [](std::string_view) { return true; }, done);
     }));
-    EXPECT_EQ(ftp.lastErrorCode(), FtpSession::kServerRefused);
+    EXPECT_EQ(ftp.lastErrorCode(), FtpClient::kServerRefused);
     // and the session goes on
     root.write("ok.bin", "ok");
     EXPECT_EQ(download("ok.bin"), "ok");
@@ -136,13 +136,13 @@ TEST_P(FtpSessionTest, ARefusedCommandLeavesTheServersResponse) {
 
 // One call at a time; close() ends the one under way at once, its result never comes, and
 // the session can log in again.
-TEST(FtpSessionClose, CallsOffTheCallUnderWay) {
+TEST(FtpClientClose, CallsOffTheCallUnderWay) {
     test::TempFolder root;
     test::FtpTestServer server(root.path(), 0, 256 * 1024); // a download that takes seconds
     ASSERT_TRUE(server.running());
     root.write("big.bin", test::bytePattern(1024 * 1024));
     NetEngine engine;
-    FtpSession ftp(engine);
+    FtpClient ftp(engine);
     auto connect = [&] {
         return ok([&](auto done) {
             ftp.connect(server.address(), test::FtpTestServer::kUser,
@@ -161,7 +161,7 @@ TEST(FtpSessionClose, CallsOffTheCallUnderWay) {
         [&](bool) { ended = true; });
     EXPECT_TRUE(ftp.busy());
     EXPECT_FALSE(ok([&](auto done) { ftp.removeFile("big.bin", done); }));
-    EXPECT_EQ(ftp.lastErrorCode(), FtpSession::kTransferInProgress);
+    EXPECT_EQ(ftp.lastErrorCode(), FtpClient::kTransferInProgress);
     ASSERT_TRUE(test::waitUntil([&] { return received > 0; }, 10000));
     ftp.close();
     EXPECT_FALSE(ftp.connected());
@@ -175,29 +175,29 @@ TEST(FtpSessionClose, CallsOffTheCallUnderWay) {
     EXPECT_TRUE(ok([&](auto done) { ftp.removeFile("big.bin", done); }));
 }
 
-TEST(FtpSessionConnect, FailuresHaveTheirCodes) {
+TEST(FtpClientConnect, FailuresHaveTheirCodes) {
     test::TempFolder root;
     test::FtpTestServer server(root.path());
     ASSERT_TRUE(server.running());
     NetEngine engine;
-    FtpSession ftp(engine);
+    FtpClient ftp(engine);
     auto connect = [&](const std::string& where, const std::string& password) {
         return ok([&](auto done) { ftp.connect(where, "lumo", password, true, done); });
     };
     EXPECT_FALSE(connect(server.address(), "wrong"));
-    EXPECT_EQ(ftp.lastErrorCode(), FtpSession::kServerRefused);
+    EXPECT_EQ(ftp.lastErrorCode(), FtpClient::kServerRefused);
     EXPECT_EQ(ftp.lastResponse().substr(0, 3), "530");
     EXPECT_FALSE(ftp.connected());
     EXPECT_FALSE(connect("127.0.0.1:" + std::to_string(test::closedLoopbackPort()), "p"));
-    EXPECT_EQ(ftp.lastErrorCode(), FtpSession::kCannotConnect);
+    EXPECT_EQ(ftp.lastErrorCode(), FtpClient::kCannotConnect);
     EXPECT_FALSE(connect("no-such-host.invalid", "p"));
-    EXPECT_EQ(ftp.lastErrorCode(), FtpSession::kNameNotResolved);
+    EXPECT_EQ(ftp.lastErrorCode(), FtpClient::kNameNotResolved);
     EXPECT_FALSE(ftp.currentDirectory().has_value());
-    EXPECT_EQ(ftp.lastErrorCode(), FtpSession::kNotConnected);
+    EXPECT_EQ(ftp.lastErrorCode(), FtpClient::kNotConnected);
     EXPECT_FALSE(ok([&](auto done) { ftp.removeFile("x", done); }));
-    EXPECT_EQ(ftp.lastErrorCode(), FtpSession::kNotConnected);
+    EXPECT_EQ(ftp.lastErrorCode(), FtpClient::kNotConnected);
     for (int code : {6, 18, 12002, 12003, 12004, 12007, 12029, 12030, 12110}) {
-        EXPECT_FALSE(FtpSession::messageFor(code).empty()) << code;
+        EXPECT_FALSE(FtpClient::messageFor(code).empty()) << code;
     }
 }
 
