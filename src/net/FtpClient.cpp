@@ -304,7 +304,7 @@ std::optional<std::string> FtpClient::currentDirectory() {
     return m->cwd;
 }
 
-void FtpClient::find(const std::string& filter, Listed done) {
+void FtpClient::find(const std::string& filter, const Listed& done) {
     Done refused = [done](bool) { done(std::nullopt); };
     if (!m->mayStart(refused)) {
         return;

@@ -67,7 +67,7 @@ public:
 
     // The entries matching a wildcard filter ("*", "*.csv", "Lumo.csv"); nothing on failure,
     // an empty list (with code kNoMoreFiles) when nothing matched.
-    void find(const std::string& filter, Listed done);
+    void find(const std::string& filter, const Listed& done);
 
     // Streams one remote file into `sink`, to the end of its data whatever its listed size.
     void download(const std::string& remote, bool binary, Sink sink, Done done);

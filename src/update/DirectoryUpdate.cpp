@@ -97,7 +97,7 @@ Step<std::deque<std::string>> DirectoryUpdate::servers() {
             return nullptr;
         }
         return httpRead(m_engine, m_settings.discovery, readOptions(20000, 1024 * 1024),
-                        [done, order](HttpReadResult result) mutable {
+                        [done, order](const HttpReadResult& result) mutable {
                             std::deque<std::string> found;
                             if (result.complete()) {
                                 for (const QString& server :

@@ -63,10 +63,9 @@ private:
     std::shared_ptr<bool> m_finished = std::make_shared<bool>(false);
 };
 
-template <typename Result>
-std::pair<PendingPtr, std::function<void(Result)>> cFTP::begin(std::function<void(Result)> done) {
+template <typename Result> PendingPtr cFTP::begin(std::function<void(Result)>& done) {
     auto call = std::make_unique<Call>(*this);
-    auto finishing = [finished = call->finished(), done = std::move(done)](Result result) {
+    done = [finished = call->finished(), done = std::move(done)](Result result) {
         const auto flag = finished.lock();
         if (!flag || *flag) {
             return; // the handle is gone: nobody waits for this
@@ -74,7 +73,7 @@ std::pair<PendingPtr, std::function<void(Result)>> cFTP::begin(std::function<voi
         *flag = true;
         done(std::move(result)); // may drop the handle: nothing of it is touched after
     };
-    return {std::move(call), std::move(finishing)};
+    return call;
 }
 
 cFTP::cFTP(ProgramState& state, MessageBoxes& messages, NetEngine& engine,
@@ -143,40 +142,38 @@ void cFTP::CloseConnection() {
 
 PendingPtr cFTP::SimpleFTPPutFile(const std::string& sLocal, const std::string& sRemote,
                                   Done done) {
-    auto [call, finish] = begin(std::move(done));
+    PendingPtr call = begin(done);
     m_client.putFile(sLocal, sRemote, binary(),
-                     [this, finish](bool ok) { finish(ok || RecordFTPError("SimpleFtpPutFile")); });
+                     [this, done](bool ok) { done(ok || RecordFTPError("SimpleFtpPutFile")); });
     return std::move(call);
 }
 
 PendingPtr cFTP::RenameFTPFile(const std::string& sExisting, const std::string& sNewName,
                                Done done) {
-    auto [call, finish] = begin(std::move(done));
+    PendingPtr call = begin(done);
     m_client.rename(sExisting, sNewName,
-                    [this, finish](bool ok) { finish(ok || RecordFTPError("RenameFTPFile")); });
+                    [this, done](bool ok) { done(ok || RecordFTPError("RenameFTPFile")); });
     return std::move(call);
 }
 
 PendingPtr cFTP::CreateFTPDirectory(const std::string& sDirectory, Done done) {
-    auto [call, finish] = begin(std::move(done));
-    m_client.makeDirectory(sDirectory, [this, finish](bool ok) {
-        finish(ok || RecordFTPError("CreateFTPDirectory"));
-    });
+    PendingPtr call = begin(done);
+    m_client.makeDirectory(
+        sDirectory, [this, done](bool ok) { done(ok || RecordFTPError("CreateFTPDirectory")); });
     return std::move(call);
 }
 
 PendingPtr cFTP::RemoveFTPDirectory(const std::string& sDirectory, Done done) {
-    auto [call, finish] = begin(std::move(done));
-    m_client.removeDirectory(sDirectory, [this, finish](bool ok) {
-        finish(ok || RecordFTPError("RemoveFTPDirectory"));
-    });
+    PendingPtr call = begin(done);
+    m_client.removeDirectory(
+        sDirectory, [this, done](bool ok) { done(ok || RecordFTPError("RemoveFTPDirectory")); });
     return std::move(call);
 }
 
 PendingPtr cFTP::DeleteFTPFile(const std::string& sRemote, Done done) {
-    auto [call, finish] = begin(std::move(done));
+    PendingPtr call = begin(done);
     m_client.removeFile(sRemote,
-                        [this, finish](bool ok) { finish(ok || RecordFTPError("DeleteFTPFile")); });
+                        [this, done](bool ok) { done(ok || RecordFTPError("DeleteFTPFile")); });
     return std::move(call);
 }
 
@@ -185,31 +182,30 @@ PendingPtr cFTP::OpenConnection(const std::string& sServer, const std::string& s
     if (m_client.connected()) {
         CloseConnection();
     }
-    auto [call, finish] = begin(std::move(done));
-    m_client.connect(
-        sServer, sUser, sPassword, m_connectFlags == kPassive, [this, done = finish](bool ok) {
-            if (ok) {
-                done(true);
-                return;
-            }
-            RecordFTPError("InternetConnect");
-            m_state.updateStatus = "false";
-            m_messages.show(
-                "Could not Establish Connection to the Update Site, Check your Internet Access and "
-                "Retry",
-                MessageBoxes::Icon::None, [this, done] {
-                    if (m_armReshowTimer) {
-                        m_armReshowTimer();
-                    }
-                    done(false);
-                });
-        });
+    PendingPtr call = begin(done);
+    m_client.connect(sServer, sUser, sPassword, m_connectFlags == kPassive, [this, done](bool ok) {
+        if (ok) {
+            done(true);
+            return;
+        }
+        RecordFTPError("InternetConnect");
+        m_state.updateStatus = "false";
+        m_messages.show(
+            "Could not Establish Connection to the Update Site, Check your Internet Access and "
+            "Retry",
+            MessageBoxes::Icon::None, [this, done] {
+                if (m_armReshowTimer) {
+                    m_armReshowTimer();
+                }
+                done(false);
+            });
+    });
     return std::move(call);
 }
 
 PendingPtr cFTP::SetFTPDirectory(const std::string& sDir, Done done) {
-    auto [call, finish] = begin(std::move(done));
-    m_client.setCurrentDirectory(sDir, [this, done = finish](bool ok) {
+    PendingPtr call = begin(done);
+    m_client.setCurrentDirectory(sDir, [this, done](bool ok) {
         if (ok) {
             m_state.updateStatus = "True";
         } else {
@@ -230,8 +226,8 @@ std::string cFTP::GetFTPDirectory() {
 }
 
 PendingPtr cFTP::GetFTPFileSize(const std::string& sFile, std::function<void(std::int64_t)> done) {
-    auto [call, finish] = begin(std::move(done));
-    fileSize(sFile, std::move(finish));
+    PendingPtr call = begin(done);
+    fileSize(sFile, std::move(done));
     return std::move(call);
 }
 
@@ -251,40 +247,39 @@ void cFTP::fileSize(const std::string& sFile, std::function<void(std::int64_t)> 
 
 PendingPtr cFTP::GetDirectoryListing(const std::string& sFilter,
                                      std::function<void(cDirList*)> done) {
-    auto [call, finish] = begin(std::move(done));
+    PendingPtr call = begin(done);
     m_dirList.reset();
-    m_client.find(
-        sFilter, [this, done = finish](std::optional<std::vector<FtpClient::Entry>> entries) {
-            if (!entries) {
-                RecordFTPError("FtpFindFirstFile");
-                done(nullptr);
-                return;
+    m_client.find(sFilter, [this, done](std::optional<std::vector<FtpClient::Entry>> entries) {
+        if (!entries) {
+            RecordFTPError("FtpFindFirstFile");
+            done(nullptr);
+            return;
+        }
+        if (entries->empty()) {
+            done(nullptr);
+            return;
+        }
+        try {
+            for (const auto& entry : *entries) {
+                Directory().Add(entry.directory ? cDirList::kDirectoryAttribute : 0x80, 0, 0, 0,
+                                figure(entry.size), entry.name);
             }
-            if (entries->empty()) {
-                done(nullptr);
-                return;
-            }
-            try {
-                for (const auto& entry : *entries) {
-                    Directory().Add(entry.directory ? cDirList::kDirectoryAttribute : 0x80, 0, 0, 0,
-                                    figure(entry.size), entry.name);
-                }
-            } catch (const std::invalid_argument& twice) {
-                // The entries read so far stay readable through Directory().
-                m_lastError = twice.what();
-                done(nullptr);
-                return;
-            }
-            done(&Directory());
-        });
+        } catch (const std::invalid_argument& twice) {
+            // The entries read so far stay readable through Directory().
+            m_lastError = twice.what();
+            done(nullptr);
+            return;
+        }
+        done(&Directory());
+    });
     return std::move(call);
 }
 
 PendingPtr cFTP::SimpleFTPGetFile(const std::string& sLocal, const std::string& sRemote,
                                   Done done) {
-    auto [call, finish] = begin(std::move(done));
+    PendingPtr call = begin(done);
     m_client.getFile(sRemote, sLocal, binary(),
-                     [this, finish](bool ok) { finish(ok || RecordFTPError("SimpleFtpGetFile")); });
+                     [this, done](bool ok) { done(ok || RecordFTPError("SimpleFtpGetFile")); });
     return std::move(call);
 }
 
@@ -294,14 +289,14 @@ PendingPtr cFTP::SimpleFTPGetFile(const std::string& sLocal, const std::string& 
 // link's own length, and a file may change between listing and transfer, so the data is read
 // to its end, whatever its length, up to kMaxDownloadBytes.
 PendingPtr cFTP::FTPDownloadFile(const std::string& sLocal, const std::string& sRemote, Done done) {
-    auto [call, finish] = begin(std::move(done));
+    PendingPtr call = begin(done);
     const std::string local = std::string(trimmed(sLocal, " "));
     const std::string remote = std::string(trimmed(sRemote, " "));
     if (local.empty() || remote.empty()) {
-        m_deferred.post([finish] { finish(false); });
+        m_deferred.post([done] { done(false); });
         return std::move(call);
     }
-    fileSize(remote, [this, local, remote, done = finish](std::int64_t listed) {
+    fileSize(remote, [this, local, remote, done](std::int64_t listed) {
         if (listed <= 0) {
             done(false); // no such file, or nothing in it
             return;
@@ -347,9 +342,9 @@ PendingPtr cFTP::FTPUploadFile(const std::string& sLocal, const std::string& sRe
             throw std::runtime_error("cannot read " + local); // the session stays as it was
         }
     }
-    auto [call, finish] = begin(std::move(done));
+    PendingPtr call = begin(done);
     if (!bytes) {
-        m_deferred.post([finish] { finish(false); });
+        m_deferred.post([done] { done(false); });
         return std::move(call);
     }
     m_transfer = BlockTransfer::upload(std::move(*bytes));
@@ -363,7 +358,7 @@ PendingPtr cFTP::FTPUploadFile(const std::string& sLocal, const std::string& sRe
         moved(t, given);
         return given;
     };
-    m_client.upload(remote, binary(), source, [this, done = finish](bool ok) {
+    m_client.upload(remote, binary(), source, [this, done](bool ok) {
         flushProgress();
         const auto transfer = std::move(m_transfer);
         if (!ok) {

@@ -92,10 +92,9 @@ private:
     struct BlockTransfer;
     class Call;
 
-    // The handle of an operation starting now, and `done` made to mark it finished (and to
-    // say nothing once the handle is gone).
-    template <typename Result>
-    std::pair<PendingPtr, std::function<void(Result)>> begin(std::function<void(Result)> done);
+    // The handle of an operation starting now; `done` is made to mark it finished (and to say
+    // nothing once the handle is gone).
+    template <typename Result> PendingPtr begin(std::function<void(Result)>& done);
     void fileSize(const std::string& sFile, std::function<void(std::int64_t)> done);
 
     bool RecordFTPError(const std::string& name);
