@@ -145,7 +145,7 @@ PendingPtr cFTP::SimpleFTPPutFile(const std::string& sLocal, const std::string& 
     PendingPtr call = begin(done);
     m_client.putFile(sLocal, sRemote, binary(),
                      [this, done](bool ok) { done(ok || RecordFTPError("SimpleFtpPutFile")); });
-    return std::move(call);
+    return call;
 }
 
 PendingPtr cFTP::RenameFTPFile(const std::string& sExisting, const std::string& sNewName,
@@ -153,28 +153,28 @@ PendingPtr cFTP::RenameFTPFile(const std::string& sExisting, const std::string& 
     PendingPtr call = begin(done);
     m_client.rename(sExisting, sNewName,
                     [this, done](bool ok) { done(ok || RecordFTPError("RenameFTPFile")); });
-    return std::move(call);
+    return call;
 }
 
 PendingPtr cFTP::CreateFTPDirectory(const std::string& sDirectory, Done done) {
     PendingPtr call = begin(done);
     m_client.makeDirectory(
         sDirectory, [this, done](bool ok) { done(ok || RecordFTPError("CreateFTPDirectory")); });
-    return std::move(call);
+    return call;
 }
 
 PendingPtr cFTP::RemoveFTPDirectory(const std::string& sDirectory, Done done) {
     PendingPtr call = begin(done);
     m_client.removeDirectory(
         sDirectory, [this, done](bool ok) { done(ok || RecordFTPError("RemoveFTPDirectory")); });
-    return std::move(call);
+    return call;
 }
 
 PendingPtr cFTP::DeleteFTPFile(const std::string& sRemote, Done done) {
     PendingPtr call = begin(done);
     m_client.removeFile(sRemote,
                         [this, done](bool ok) { done(ok || RecordFTPError("DeleteFTPFile")); });
-    return std::move(call);
+    return call;
 }
 
 PendingPtr cFTP::OpenConnection(const std::string& sServer, const std::string& sUser,
@@ -200,7 +200,7 @@ PendingPtr cFTP::OpenConnection(const std::string& sServer, const std::string& s
                 done(false);
             });
     });
-    return std::move(call);
+    return call;
 }
 
 PendingPtr cFTP::SetFTPDirectory(const std::string& sDir, Done done) {
@@ -214,7 +214,7 @@ PendingPtr cFTP::SetFTPDirectory(const std::string& sDir, Done done) {
         }
         done(ok);
     });
-    return std::move(call);
+    return call;
 }
 
 std::string cFTP::GetFTPDirectory() {
@@ -228,7 +228,7 @@ std::string cFTP::GetFTPDirectory() {
 PendingPtr cFTP::GetFTPFileSize(const std::string& sFile, std::function<void(std::int64_t)> done) {
     PendingPtr call = begin(done);
     fileSize(sFile, std::move(done));
-    return std::move(call);
+    return call;
 }
 
 void cFTP::fileSize(const std::string& sFile, std::function<void(std::int64_t)> done) {
@@ -272,7 +272,7 @@ PendingPtr cFTP::GetDirectoryListing(const std::string& sFilter,
         }
         done(&Directory());
     });
-    return std::move(call);
+    return call;
 }
 
 PendingPtr cFTP::SimpleFTPGetFile(const std::string& sLocal, const std::string& sRemote,
@@ -280,7 +280,7 @@ PendingPtr cFTP::SimpleFTPGetFile(const std::string& sLocal, const std::string& 
     PendingPtr call = begin(done);
     m_client.getFile(sRemote, sLocal, binary(),
                      [this, done](bool ok) { done(ok || RecordFTPError("SimpleFtpGetFile")); });
-    return std::move(call);
+    return call;
 }
 
 // The download goes to a temporary file beside the local one and replaces it only once the
@@ -294,7 +294,7 @@ PendingPtr cFTP::FTPDownloadFile(const std::string& sLocal, const std::string& s
     const std::string remote = std::string(trimmed(sRemote, " "));
     if (local.empty() || remote.empty()) {
         m_deferred.post([done] { done(false); });
-        return std::move(call);
+        return call;
     }
     fileSize(remote, [this, local, remote, done](std::int64_t listed) {
         if (listed <= 0) {
@@ -329,7 +329,7 @@ PendingPtr cFTP::FTPDownloadFile(const std::string& sLocal, const std::string& s
             done(transfer->current > 0 && transfer->file->commit());
         });
     });
-    return std::move(call);
+    return call;
 }
 
 PendingPtr cFTP::FTPUploadFile(const std::string& sLocal, const std::string& sRemote, Done done) {
@@ -345,7 +345,7 @@ PendingPtr cFTP::FTPUploadFile(const std::string& sLocal, const std::string& sRe
     PendingPtr call = begin(done);
     if (!bytes) {
         m_deferred.post([done] { done(false); });
-        return std::move(call);
+        return call;
     }
     m_transfer = BlockTransfer::upload(std::move(*bytes));
     m_transfer->total = static_cast<std::int64_t>(m_transfer->bytes.size());
@@ -369,7 +369,7 @@ PendingPtr cFTP::FTPUploadFile(const std::string& sLocal, const std::string& sRe
         progress(figure(transfer->current), figure(transfer->current));
         done(true);
     });
-    return std::move(call);
+    return call;
 }
 
 } // namespace lumo
