@@ -10,7 +10,7 @@ LUMO_PACKAGES=(
     cmake make g++ pkg-config ccache
     qt6-base-dev qt6-qpa-plugins qt6-wayland libx11-dev fonts-dejavu-core fonts-liberation2
     libvlc-dev libvlc-bin vlc-plugin-base vlc-plugin-video-output
-    libcurl4-openssl-dev
+    libcurl4-openssl-dev libtag1-dev
     xvfb xauth
 )
 # What the tests need on top.

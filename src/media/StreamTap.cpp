@@ -101,6 +101,9 @@ void StreamTap::decide(Verdict verdict) {
     m_headerClock.stop();
     if (verdict == Verdict::Read) {
         m_demux = std::make_unique<IcyDemux>(m_answer.interval());
+        if (const std::string kind = m_answer.extension(); kind == "ogg" || kind == "opus") {
+            m_ogg = std::make_unique<OggHeadKeeper>();
+        }
         m_feed->setRate(m_answer.bytesPerSecond());
         QPointer<StreamTap> guard(this);
         m_feed->setMore([guard] {
@@ -137,6 +140,9 @@ size_t StreamTap::onBody(char* data, size_t size, size_t count, void* self) {
         [tap](std::string_view audio) {
             tap->m_feed->add(audio);
             tap->m_audioBytes += static_cast<qint64>(audio.size());
+            if (tap->m_ogg) {
+                tap->m_ogg->feed(audio);
+            }
             if (tap->isSignalConnected(QMetaMethod::fromSignal(&StreamTap::audio))) {
                 emit tap->audio(QByteArray(audio.data(), static_cast<qsizetype>(audio.size())));
             }

@@ -2,6 +2,7 @@
 
 #include "net/IcyDemux.h"
 #include "net/NetEngine.h"
+#include "net/OggPages.h"
 #include "net/StreamAnswer.h"
 
 #include <QByteArray>
@@ -50,6 +51,9 @@ public:
     const std::string& stationName() const { return m_answer.name(); }
     // The title named last, as UTF-8 (empty before one).
     const std::string& title() const { return m_title; }
+    // The header pages of the chain under way, kept from the stream's start, when the stream
+    // is Ogg (null otherwise).
+    const OggHead* oggHead() const { return m_ogg ? &m_ogg->head() : nullptr; }
     // Audio bytes received so far, and in how many reads of the network.
     qint64 audioBytes() const { return m_audioBytes; }
     int networkReads() const { return m_networkReads; }
@@ -78,6 +82,7 @@ private:
     QTimer m_headerClock;
     QTimer m_batchClock; // the network is left unread until it fires
     std::unique_ptr<IcyDemux> m_demux;
+    std::unique_ptr<OggHeadKeeper> m_ogg;
     std::string m_title;
     qint64 m_audioBytes = 0;
     int m_networkReads = 0;

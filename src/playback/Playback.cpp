@@ -249,9 +249,10 @@ void Playback::setRecording(bool on) {
     if (tap == nullptr || m_recorder->recording()) {
         return;
     }
-    const QString refused = m_recorder->start(*tap, m_state.shownStationName);
+    const QString refused = m_recorder->start(*tap, m_state.shownStationName, m_media.URL());
     emit recordingChanged(refused.isEmpty());
-    noteOnStatusLine(refused.isEmpty() ? QStringLiteral("Recording") : refused);
+    noteOnStatusLine(refused.isEmpty() ? tr("Recording to %1").arg(m_recorder->shownFolder())
+                                       : refused);
 }
 
 void Playback::release() {

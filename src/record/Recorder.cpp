@@ -1,9 +1,11 @@
 #include "record/Recorder.h"
 
 #include "media/StreamTap.h"
+#include "net/OggPages.h"
 #include "record/RecordingName.h"
 
 #include <QDateTime>
+#include <QDir>
 #include <QStorageInfo>
 #include <cstring>
 #include <system_error>
@@ -34,6 +36,27 @@ std::filesystem::path unused(const std::filesystem::path& folder, const std::str
     return path;
 }
 
+// The extension and kind of file for a stream: Ogg by the codec its head names.
+std::pair<std::string, RecordingFormat> formatOf(const StreamTap& tap) {
+    if (const OggHead* head = tap.oggHead()) {
+        switch (head->codec()) {
+        case OggHead::Codec::Opus:
+            return {"opus", RecordingFormat::OggOpus};
+        case OggHead::Codec::Flac:
+            return {"oga", RecordingFormat::OggFlac};
+        case OggHead::Codec::Vorbis:
+            return {"ogg", RecordingFormat::OggVorbis};
+        default:
+            return {"ogg", RecordingFormat::Other};
+        }
+    }
+    const std::string extension = safeFileName(tap.extension(), 8);
+    if (extension == "mp3") {
+        return {extension, RecordingFormat::Mp3};
+    }
+    return {extension, extension == "aac" ? RecordingFormat::Adts : RecordingFormat::Other};
+}
+
 } // namespace
 
 Recorder::Recorder(std::filesystem::path folder, FreeSpace freeSpace, QObject* parent)
@@ -43,10 +66,12 @@ Recorder::Recorder(std::filesystem::path folder, FreeSpace freeSpace, QObject* p
             return QStorageInfo(qtPath(path)).bytesAvailable();
         };
     }
+    m_finishing.setMaxThreadCount(1);
 }
 
 Recorder::~Recorder() {
     stop();
+    m_finishing.waitForDone();
 }
 
 std::filesystem::path Recorder::writing() const {
@@ -54,31 +79,51 @@ std::filesystem::path Recorder::writing() const {
                            : std::filesystem::path();
 }
 
+QString Recorder::shownFolder() const {
+    const QString folder = QDir::cleanPath(qtPath(m_folder));
+    const QString home = QDir::homePath();
+    if (folder.startsWith(home + QLatin1Char('/'))) {
+        return QStringLiteral("~") + folder.mid(home.size());
+    }
+    return folder;
+}
+
 bool Recorder::enoughRoom() const {
     return m_freeSpace(m_folder) >= kLeastFreeBytes;
 }
 
-QString Recorder::start(StreamTap& tap, const std::string& station) {
+QString Recorder::start(StreamTap& tap, const std::string& station, const std::string& address) {
     stop();
     std::error_code error;
     std::filesystem::create_directories(m_folder, error);
     if (error) {
-        return QStringLiteral("Not recording - the folder could not be made");
+        return tr("Not recording - the folder could not be made");
     }
     if (!enoughRoom()) {
-        return QStringLiteral("Not recording - less than 500 MB free");
+        return tr("Not recording - less than 500 MB free");
     }
     m_station = station;
-    m_extension = safeFileName(tap.extension(), 8);
-    m_titled = tap.namesTitles();
-    if (!open(tap.title(), false)) {
-        return QStringLiteral("Not recording - the file could not be written");
+    m_address = address;
+    std::tie(m_extension, m_format) = formatOf(tap);
+    const OggHead* head = tap.oggHead();
+    const std::string title = !tap.title().empty() ? tap.title() : head ? head->title() : "";
+    m_titled = tap.namesTitles() || !title.empty();
+    m_cutPending = false;
+    if (!open(title, false)) {
+        return tr("Not recording - the file could not be written");
     }
+    m_cuts.begin(title, TitleCuts::Clock::now());
+    m_cutter = StreamCutter::make(
+        tap.extension(), head,
+        {[this](std::string_view bytes) { write(bytes); }, [this] { nextFile(); },
+         [this](const std::string& chain) { return chainTitle(chain); }});
     m_tap = &tap;
-    connect(&tap, &StreamTap::audio, this, &Recorder::write);
+    connect(&tap, &StreamTap::audio, this, [this](const QByteArray& bytes) {
+        m_cutter->pass(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    });
     connect(&tap, &StreamTap::titleChanged, this, &Recorder::newTitle);
-    connect(&tap, &StreamTap::ended, this, [this] { end(QStringLiteral("Recording stopped")); });
-    connect(&tap, &StreamTap::closing, this, [this] { end(QStringLiteral("Recording stopped")); });
+    connect(&tap, &StreamTap::ended, this, [this] { end(tr("Recording stopped")); });
+    connect(&tap, &StreamTap::closing, this, [this] { end(tr("Recording stopped")); });
     return {};
 }
 
@@ -88,6 +133,7 @@ void Recorder::stop() {
     }
     m_tap = nullptr;
     finish(false);
+    m_cutter.reset();
 }
 
 void Recorder::end(const QString& why) {
@@ -98,7 +144,7 @@ void Recorder::end(const QString& why) {
     emit stopped(why);
 }
 
-bool Recorder::open(const std::string& title, bool whole) {
+std::string Recorder::stemFor(const std::string& title) const {
     std::string stem = m_station + " - ";
     if (m_titled && !title.empty()) {
         stem += title;
@@ -110,7 +156,12 @@ bool Recorder::open(const std::string& title, bool whole) {
     // Room for what may follow the stem: " (partial) (999).ext.part".
     const std::size_t reserve =
         std::strlen(kPartial) + std::strlen(" (999).") + m_extension.size() + std::strlen(kPart);
-    m_stem = safeFileName(stem, kLongestName - reserve);
+    return safeFileName(stem, kLongestName - reserve);
+}
+
+bool Recorder::open(const std::string& title, bool whole) {
+    m_title = title;
+    m_stem = stemFor(title);
     m_fromStart = whole;
     m_lastLook.start();
     m_file.setFileName(qtPath(unused(m_folder, m_stem, "." + m_extension + kPart)));
@@ -118,42 +169,102 @@ bool Recorder::open(const std::string& title, bool whole) {
     return m_file.open(QIODevice::WriteOnly | QIODevice::NewOnly);
 }
 
+// The file is closed here; its tags and its name come from the worker, in order.
 void Recorder::finish(bool whole) {
     if (!m_file.isOpen()) {
         return;
     }
     m_file.close();
-    if (m_file.size() == 0) {
-        m_file.remove();
-        return;
-    }
+    const std::filesystem::path part = m_file.fileName().toStdString();
     const bool partial = m_titled && !(m_fromStart && whole);
-    const std::string suffix = partial ? kPartial : "";
-    const std::filesystem::path final = unused(m_folder, m_stem + suffix, "." + m_extension);
-    m_file.rename(qtPath(final)); // when it cannot, the ".part" file stays as it is
+    const std::string stem = m_stem + (partial ? kPartial : "");
+    const RecordingTags tags = RecordingTags::of(
+        m_titled ? m_title : std::string(), m_station, m_address,
+        QDate::currentDate().toString(Qt::ISODate).toStdString());
+    m_finishing.start([this, part, stem, tags, folder = m_folder, format = m_format,
+                       rest = "." + m_extension] {
+        std::error_code error;
+        if (std::filesystem::file_size(part, error) == 0 || error) {
+            std::filesystem::remove(part, error);
+            return;
+        }
+        writeRecordingTags(part, format, tags); // untagged, the file still plays
+        const std::filesystem::path final = unused(folder, stem, rest);
+        // When it cannot be renamed, the ".part" file stays as it is.
+        const QString path = QFile::rename(qtPath(part), qtPath(final)) ? qtPath(final)
+                                                                          : qtPath(part);
+        QMetaObject::invokeMethod(
+            this, [this, path] { emit fileFinished(path); }, Qt::QueuedConnection);
+    });
 }
 
-void Recorder::write(const QByteArray& bytes) {
+void Recorder::write(std::string_view bytes) {
     if (!m_file.isOpen()) {
         return;
     }
-    if (m_file.write(bytes) != bytes.size()) {
-        end(QStringLiteral("Recording stopped - the file could not be written"));
+    const auto size = static_cast<qint64>(bytes.size());
+    if (m_file.write(bytes.data(), size) != size) {
+        end(tr("Recording stopped - the file could not be written"));
         return;
     }
     if (m_lastLook.elapsed() >= kLookEveryMilliseconds) {
         m_lastLook.start();
         if (!enoughRoom()) {
-            end(QStringLiteral("Recording stopped - less than 500 MB free"));
+            end(tr("Recording stopped - less than 500 MB free"));
         }
     }
 }
 
-void Recorder::newTitle(const QString& title) {
+void Recorder::nextFile() {
+    m_cutPending = false;
     finish(true);
-    if (!open(title.toStdString(), true)) {
-        end(QStringLiteral("Recording stopped - the file could not be written"));
+    if (!open(m_nextTitle, true)) {
+        end(tr("Recording stopped - the file could not be written"));
     }
+}
+
+// The file under way, still short, takes the name of the title that came; a file about to
+// begin takes it instead.
+void Recorder::retitle(const std::string& title) {
+    if (m_cutPending) {
+        m_nextTitle = title;
+        return;
+    }
+    m_title = title;
+    m_stem = stemFor(title);
+    m_fromStart = true;
+}
+
+void Recorder::newTitle(const QString& title) {
+    const std::string text = title.toStdString();
+    m_titled = m_titled || !text.empty();
+    switch (m_cuts.next(text, TitleCuts::Clock::now())) {
+    case TitleCuts::Step::Cut:
+        m_nextTitle = text;
+        m_cutPending = true;
+        m_cutter->cutSoon();
+        break;
+    case TitleCuts::Step::Rename:
+        retitle(text);
+        break;
+    case TitleCuts::Step::Keep:
+        break;
+    }
+}
+
+bool Recorder::chainTitle(const std::string& title) {
+    m_titled = m_titled || !title.empty();
+    switch (m_cuts.next(title, TitleCuts::Clock::now())) {
+    case TitleCuts::Step::Cut:
+        m_nextTitle = title;
+        return true;
+    case TitleCuts::Step::Rename:
+        retitle(title);
+        break;
+    case TitleCuts::Step::Keep:
+        break;
+    }
+    return false;
 }
 
 } // namespace lumo

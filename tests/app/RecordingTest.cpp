@@ -2,6 +2,7 @@
 // 127.0.0.1, into real files; and the names made from what stations send.
 #include "BytePattern.h"
 #include "EventWait.h"
+#include "Ffmpeg.h"
 #include "IcecastServer.h"
 #include "LoopbackHttpServer.h"
 #include "PlayerWindowFixture.h"
@@ -11,16 +12,20 @@
 #include "record/Recorder.h"
 #include "record/RecordingName.h"
 
+#include <QDate>
 #include <QLabel>
 #include <QString>
 #include <algorithm>
 #include <atomic>
 #include <gtest/gtest.h>
+#include <taglib/fileref.h>
+#include <taglib/tpropertymap.h>
 
 namespace lumo {
 namespace {
 
 namespace fs = std::filesystem;
+using namespace std::chrono_literals;
 
 // The served stream's data loops every kLoop bytes: a whole number of metadata intervals, so
 // where a recording lies in the stream shows modulo the interval.
@@ -34,7 +39,12 @@ protected:
         data = test::bytePattern(kLoop);
         auto live = test::LoopbackHttpServer::Resource{"audio/wav", header + data, false, 44100,
                                                        test::kWavHeaderBytes};
-        live.makeTitle = [this] { return titles[std::min<std::size_t>(song, titles.size() - 1)]; };
+        live.makeTitle = [this] {
+            if (titleEveryBlock) {
+                return "Artist - Jingle " + std::to_string(blocks++);
+            }
+            return titles[std::min<std::size_t>(song, titles.size() - 1)];
+        };
         server.serve("/live", live);
         freeSpace = [this](const fs::path&) { return free.load(); };
         dir.write("DEFAULT",
@@ -42,6 +52,8 @@ protected:
         VlcMediaPlayer::Options options;
         options.vlcArguments = {"--network-caching=300"};
         window = makeWindowWithLibVlc(options);
+        // Every title is a song of its own here.
+        window->playback().recorder().setLimits({std::chrono::milliseconds(0), 1000, {}});
         window->load();
         ASSERT_TRUE(test::waitUntil(
             [&] {
@@ -65,6 +77,10 @@ protected:
         return std::ranges::count_if(names(),
                                      [](const std::string& n) { return !n.ends_with(".part"); });
     }
+    // Once every file has its tags and its name.
+    bool settled() const {
+        return test::waitUntil([&] { return finishedFiles() == names().size(); }, 10000);
+    }
     // The station moves on to song `n`; true once its file has been finished.
     bool nextSong(std::size_t n) {
         const std::size_t before = finishedFiles();
@@ -82,6 +98,8 @@ protected:
     std::vector<std::string> titles{"Artist - Song 1", "Artist - Song 2",
                                     "../../x\x01\x1b[31m\x7f\t.hidden", ""};
     std::atomic<std::size_t> song{0};
+    std::atomic<bool> titleEveryBlock{false}; // a new title in every block
+    std::atomic<int> blocks{0};
     std::atomic<std::int64_t> free{10LL << 30};
     std::unique_ptr<PlayerWindow> window;
 };
@@ -95,12 +113,14 @@ TEST_F(RecordingTest, KeepsExactlyTheAudioServedSplitAtEachTitleOnTheOneConnecti
     window->playback().setRecording(true);
     ASSERT_TRUE(window->playback().recording());
     EXPECT_TRUE(window->recordMark()->isVisible());
+    EXPECT_EQ(window->Label1->text().toStdString(), "Recording to " + music().string());
     ASSERT_TRUE(nextSong(1));
     ASSERT_TRUE(nextSong(2));
     ASSERT_TRUE(nextSong(3));
     window->playback().setRecording(false);
     EXPECT_FALSE(window->recordMark()->isVisible());
     EXPECT_EQ(window->Label1->text(), QStringLiteral("Recording stopped"));
+    ASSERT_TRUE(settled());
 
     const std::vector<std::string> files = names();
     ASSERT_EQ(files.size(), 4U) << ::testing::PrintToString(files);
@@ -157,6 +177,7 @@ TEST_F(RecordingTest, StopsByItselfOnAFullDiskAndOnAnotherStationKeepingWhatItWr
         },
         5000));
     EXPECT_FALSE(window->recordMark()->isVisible());
+    ASSERT_TRUE(settled());
     ASSERT_EQ(finishedFiles(), 1U);
     window->playback().setRecording(true);
     EXPECT_FALSE(window->playback().recording()) << "no new recording on a full disk";
@@ -168,6 +189,7 @@ TEST_F(RecordingTest, StopsByItselfOnAFullDiskAndOnAnotherStationKeepingWhatItWr
         [&] { return fs::file_size(window->playback().recorder().writing()) > 0; }, 10000));
     window->media().setURL(server.url("/other"));
     EXPECT_FALSE(window->playback().recording());
+    ASSERT_TRUE(settled());
     ASSERT_EQ(finishedFiles(), 2U) << ::testing::PrintToString(names());
     for (const std::string& name : names()) {
         EXPECT_NE(name.find(" (partial)"), std::string::npos) << name; // the second is " (2)"
@@ -175,7 +197,22 @@ TEST_F(RecordingTest, StopsByItselfOnAFullDiskAndOnAnotherStationKeepingWhatItWr
     }
 }
 
-// The same against Debian's Icecast, fed by ffmpeg: MP3 with metadata every 16000 bytes.
+TEST_F(RecordingTest, AStationThatNamesATitleInEveryBlockMakesOneOrTwoFiles) {
+    window->playback().recorder().setLimits({});
+    titleEveryBlock = true;
+    window->playback().setRecording(true);
+    ASSERT_TRUE(window->playback().recording());
+    const auto began = std::chrono::steady_clock::now();
+    test::waitUntil([&] { return std::chrono::steady_clock::now() - began > 20s; }, 25000);
+    window->playback().setRecording(false);
+    ASSERT_TRUE(settled());
+    EXPECT_GT(blocks.load(), 50) << "the station named a title in every block";
+    const std::size_t files = finishedFiles();
+    EXPECT_TRUE(files == 1 || files == 2) << ::testing::PrintToString(names());
+}
+
+// The same against Debian's Icecast: MP3 with metadata every 16000 bytes from ffmpeg, or Ogg
+// songs chained one after another, each naming its title in its comments.
 class IcecastRecordingTest : public ::testing::Test, protected test::PlayerWindowFixture {
 protected:
     // Asks `address` for at most a few bytes; its HTTP status, 0 without an answer.
@@ -189,45 +226,75 @@ protected:
         test::waitUntil([&] { return result.has_value(); }, 10000);
         return result ? result->status : 0;
     }
+    // The finished recordings, by name.
     std::vector<fs::path> recordings() const {
         std::vector<fs::path> found;
         for (const auto& entry : fs::directory_iterator(dir.path() / "Music")) {
-            found.push_back(entry.path());
+            if (entry.path().extension() != ".part") {
+                found.push_back(entry.path());
+            }
         }
         std::ranges::sort(found);
         return found;
     }
+    bool settled() const {
+        return test::waitUntil(
+            [&] {
+                return std::ranges::none_of(fs::directory_iterator(dir.path() / "Music"),
+                                            [](const fs::directory_entry& entry) {
+                                                return entry.path().extension() == ".part";
+                                            });
+            },
+            10000);
+    }
+    // Plays Icecast's "/live" as the default station, every title a song of its own.
+    void play(const std::string& title = {}) {
+        ASSERT_TRUE(icecast.started());
+        ASSERT_TRUE(test::waitUntil([&] { return ask(icecast.url("/live")) == 200; }, 20000));
+        if (!title.empty()) {
+            ASSERT_EQ(ask(icecast.titleUpdate(title)), 200);
+        }
+        dir.write("DEFAULT",
+                  "\"RADIO\",\"Ice FM\",\"\",\"" + icecast.url("/live") + "\",\"NONE\"\r\n");
+        VlcMediaPlayer::Options options;
+        options.vlcArguments = {"--network-caching=300"};
+        window = makeWindowWithLibVlc(options);
+        window->playback().recorder().setLimits({0ms, 1000, {}});
+        window->load();
+        ASSERT_TRUE(test::waitUntil(
+            [&] {
+                return window->playback().canRecord() &&
+                       (title.empty() || window->media().nowPlaying() == title);
+            },
+            20000))
+            << window->media().status();
+    }
+    static TagLib::PropertyMap tagsOf(const fs::path& file) {
+        const TagLib::FileRef ref(file.c_str());
+        return ref.isNull() ? TagLib::PropertyMap() : ref.file()->properties();
+    }
+    static std::string tag(const TagLib::PropertyMap& tags, const char* key) {
+        return tags.contains(key) ? tags[key].toString().to8Bit(true) : std::string();
+    }
+
+    test::IcecastServer icecast{dir.path() / "icecast"};
+    std::unique_ptr<PlayerWindow> window;
 };
 
-TEST_F(IcecastRecordingTest, RecordsEachSongAsMp3WithoutItsMetadata) {
-    test::IcecastServer icecast(dir.path() / "icecast");
-    ASSERT_TRUE(icecast.started());
-    ASSERT_TRUE(test::waitUntil([&] { return ask(icecast.url("/")) != 0; }, 20000));
+TEST_F(IcecastRecordingTest, RecordsEachSongAsMp3WithoutItsMetadataTaggedForPlayers) {
     icecast.startSource();
-    ASSERT_TRUE(test::waitUntil([&] { return ask(icecast.url("/live")) == 200; }, 20000));
-    ASSERT_EQ(ask(icecast.titleUpdate("Artist - Icy Song")), 200);
-    dir.write("DEFAULT", "\"RADIO\",\"Ice FM\",\"\",\"" + icecast.url("/live") + "\",\"NONE\"\r\n");
-    VlcMediaPlayer::Options options;
-    options.vlcArguments = {"--network-caching=300"};
-    auto window = makeWindowWithLibVlc(options);
-    window->load();
-    ASSERT_TRUE(test::waitUntil(
-        [&] {
-            return window->playback().canRecord() &&
-                   window->media().nowPlaying() == "Artist - Icy Song";
-        },
-        20000))
-        << window->media().status();
+    ASSERT_NO_FATAL_FAILURE(play("Artist - Icy Song"));
     EXPECT_TRUE(test::waitUntil(
         [&] { return window->Label1->text() == QStringLiteral("Artist - Icy Song"); }, 5000));
 
     window->playback().setRecording(true);
     ASSERT_TRUE(window->playback().recording());
     ASSERT_EQ(ask(icecast.titleUpdate("Artist - Second Song")), 200);
-    ASSERT_TRUE(test::waitUntil([&] { return recordings().size() == 2; }, 20000));
+    ASSERT_TRUE(test::waitUntil([&] { return recordings().size() == 1; }, 20000));
     ASSERT_TRUE(test::waitUntil(
         [&] { return fs::file_size(window->playback().recorder().writing()) > 16000; }, 20000));
     window->playback().setRecording(false);
+    ASSERT_TRUE(settled());
 
     const auto files = recordings();
     ASSERT_EQ(files.size(), 2U);
@@ -235,10 +302,71 @@ TEST_F(IcecastRecordingTest, RecordsEachSongAsMp3WithoutItsMetadata) {
     EXPECT_EQ(files[1].filename(), "Ice FM - Artist - Second Song (partial).mp3");
     for (const fs::path& file : files) {
         const std::string bytes = *readWholeFile(file);
-        EXPECT_NE(bytes.find("\xff\xfb"), std::string::npos) << "MP3 frames in " << file;
+        EXPECT_TRUE(bytes.starts_with("ID3\x04")) << "an ID3v2.4 tag ahead of " << file;
         EXPECT_EQ(bytes.find("StreamTitle"), std::string::npos) << "metadata left in " << file;
+        EXPECT_EQ(test::probedCodec(file), "mp3");
+        EXPECT_TRUE(test::decodesCleanly(file)) << file;
     }
+    const TagLib::PropertyMap tags = tagsOf(files[1]);
+    EXPECT_EQ(tag(tags, "TITLE"), "Second Song");
+    EXPECT_EQ(tag(tags, "ARTIST"), "Artist");
+    EXPECT_EQ(tag(tags, "ALBUM"), "Ice FM");
+    EXPECT_EQ(tag(tags, "COMMENT"), icecast.url("/live"));
+    EXPECT_EQ(tag(tags, "DATE"), QDate::currentDate().toString(Qt::ISODate).toStdString());
 }
+
+class IcecastOggRecordingTest : public IcecastRecordingTest,
+                                public ::testing::WithParamInterface<const char*> {};
+
+TEST_P(IcecastOggRecordingTest, EveryFileBeginsWithItsHeadersAndNamesItsSongInItsComments) {
+    const QString codec = QString::fromLatin1(GetParam());
+    std::vector<fs::path> songs;
+    for (const int n : {1, 2, 3}) {
+        songs.push_back(dir.path() / ("song" + std::to_string(n) + ".ogg"));
+        ASSERT_TRUE(test::runFfmpeg(
+            {QStringLiteral("-f"), QStringLiteral("lavfi"), QStringLiteral("-i"),
+             QStringLiteral("sine=frequency=%1:sample_rate=48000:duration=%2")
+                 .arg(200 * n)
+                 .arg(n == 3 ? 60 : 4),
+             QStringLiteral("-c:a"), codec, QStringLiteral("-b:a"), QStringLiteral("64k"),
+             QStringLiteral("-metadata"), QStringLiteral("artist=Artist"),
+             QStringLiteral("-metadata"), QStringLiteral("title=Song %1").arg(n),
+             QString::fromStdString(songs.back().string())}));
+    }
+    icecast.startOggSource(songs);
+    ASSERT_NO_FATAL_FAILURE(play());
+    window->playback().setRecording(true);
+    ASSERT_TRUE(window->playback().recording());
+    // Song 1 or 2 is under way: the chains after it make at least a second file.
+    ASSERT_TRUE(test::waitUntil([&] { return recordings().size() >= 2; }, 30000));
+    window->playback().setRecording(false);
+    ASSERT_TRUE(settled());
+
+    const std::string extension = codec == QLatin1String("libopus") ? ".opus" : ".ogg";
+    const std::string kind = codec == QLatin1String("libopus") ? "opus" : "vorbis";
+    const auto files = recordings();
+    ASSERT_GE(files.size(), 2U);
+    for (const fs::path& file : files) {
+        const std::string name = file.filename().string();
+        EXPECT_EQ(file.extension(), extension);
+        EXPECT_EQ(test::probedCodec(file), kind) << name;
+        EXPECT_TRUE(test::decodesCleanly(file)) << name;
+        const TagLib::PropertyMap tags = tagsOf(file);
+        const std::string title = tag(tags, "TITLE");
+        EXPECT_TRUE(title.starts_with("Song ")) << name;
+        EXPECT_TRUE(name.starts_with("Ice FM - Artist - " + title)) << name;
+        EXPECT_EQ(tag(tags, "ARTIST"), "Artist");
+        EXPECT_EQ(tag(tags, "ALBUM"), "Ice FM");
+    }
+    EXPECT_EQ(files[0].filename().string().find(" (partial)") != std::string::npos, true)
+        << "recording began inside a song";
+}
+
+INSTANTIATE_TEST_SUITE_P(Codecs, IcecastOggRecordingTest,
+                         ::testing::Values("libvorbis", "libopus"),
+                         [](const auto& tested) {
+                             return std::string(tested.param).substr(3);
+                         });
 
 TEST(RecordingNameTest, NamesFromTheNetworkAreSafeAndShort) {
     EXPECT_EQ(safeFileName("../../etc/passwd", 200), "_.._etc_passwd");

@@ -25,4 +25,27 @@ bool makeOggNoise(const std::filesystem::path& path, double seconds, const QStri
          QString::fromStdString(path.string())});
 }
 
+std::string probedCodec(const std::filesystem::path& file) {
+    QProcess ffprobe;
+    ffprobe.start(QStringLiteral("/usr/bin/ffprobe"),
+                  {QStringLiteral("-v"), QStringLiteral("error"), QStringLiteral("-select_streams"),
+                   QStringLiteral("a:0"), QStringLiteral("-show_entries"),
+                   QStringLiteral("stream=codec_name"), QStringLiteral("-of"),
+                   QStringLiteral("csv=p=0"), QString::fromStdString(file.string())});
+    if (!ffprobe.waitForFinished(30000) || ffprobe.exitCode() != 0) {
+        return {};
+    }
+    return ffprobe.readAllStandardOutput().trimmed().toStdString();
+}
+
+bool decodesCleanly(const std::filesystem::path& file) {
+    QProcess ffmpeg;
+    ffmpeg.start(QStringLiteral("/usr/bin/ffmpeg"),
+                 {QStringLiteral("-nostdin"), QStringLiteral("-v"), QStringLiteral("error"),
+                  QStringLiteral("-i"), QString::fromStdString(file.string()),
+                  QStringLiteral("-f"), QStringLiteral("null"), QStringLiteral("-")});
+    return ffmpeg.waitForFinished(60000) && ffmpeg.exitCode() == 0 &&
+           ffmpeg.readAllStandardError().trimmed().isEmpty();
+}
+
 } // namespace lumo::test

@@ -2,6 +2,7 @@
 
 #include <QStringList>
 #include <filesystem>
+#include <string>
 
 namespace lumo::test {
 
@@ -13,5 +14,11 @@ bool runFfmpeg(const QStringList& arguments);
 // with an artist and a title.
 bool makeOggNoise(const std::filesystem::path& path, double seconds, const QString& artist,
                   const QString& title);
+
+// The codec of the first audio stream ffprobe finds in a file ("vorbis"); empty when it cannot
+// read the file.
+std::string probedCodec(const std::filesystem::path& file);
+// Whether ffmpeg decodes the whole file without a word of error.
+bool decodesCleanly(const std::filesystem::path& file);
 
 } // namespace lumo::test

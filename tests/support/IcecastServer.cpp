@@ -62,6 +62,19 @@ void IcecastServer::startSource(const QString& codec) {
     m_source.waitForStarted(10000);
 }
 
+void IcecastServer::startOggSource(const std::vector<std::filesystem::path>& songs) {
+    QStringList arguments{QStringLiteral(LUMO_OGG_SOURCE_SCRIPT), QString::number(m_port),
+                          QLatin1String(kSourcePassword), QStringLiteral("/live")};
+    for (const auto& song : songs) {
+        arguments << QString::fromStdString(song.string());
+    }
+    m_source.setProgram(QStringLiteral("python3"));
+    m_source.setArguments(arguments);
+    m_source.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    m_source.start();
+    m_source.waitForStarted(10000);
+}
+
 IcecastServer::~IcecastServer() {
     for (QProcess* process : {&m_source, &m_icecast}) {
         if (process->state() != QProcess::NotRunning) {

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <string>
+#include <vector>
 
 namespace lumo::test {
 
@@ -23,6 +24,9 @@ public:
     std::string titleUpdate(const std::string& title) const;
     // Starts ffmpeg sending the tone to the mount, as MP3 or as AAC in ADTS ("aac").
     void startSource(const QString& codec = QStringLiteral("mp3"));
+    // Sends Ogg files to "/live" one after another, over and over, as one chained stream in
+    // real time: each is a song with the title its comments name.
+    void startOggSource(const std::vector<std::filesystem::path>& songs);
 
 private:
     QProcess m_icecast;
