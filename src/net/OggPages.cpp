@@ -152,8 +152,7 @@ bool OggHead::take(const OggPage& page) {
     } else if (m_complete || m_broken || m_pages.empty()) {
         return false;
     }
-    if (m_packetsWanted == 0 && m_packets > 0 && page.serial() == m_serial &&
-        page.granule() > 0) {
+    if (m_packetsWanted == 0 && m_packets > 0 && page.serial() == m_serial && page.granule() > 0) {
         m_complete = true; // the first page that places audio: the head ended before it
         return false;
     }
@@ -197,7 +196,7 @@ void OggHead::packet(std::string packet) {
             m_codec = Codec::Opus;
             m_packetsWanted = 2;
         } else if (packet.size() >= 9 && startsWith(packet, "\x7f"
-                                                             "FLAC")) {
+                                                            "FLAC")) {
             m_codec = Codec::Flac;
             const std::size_t blocks = (std::size_t{byteAt(packet, 7)} << 8) | byteAt(packet, 8);
             m_packetsWanted = blocks == 0 ? 0 : 1 + blocks;
@@ -273,8 +272,8 @@ void OggHead::comments(std::string_view block) {
     }
     const std::string cleanTitle = cleanStationText(title);
     const std::string cleanArtist = cleanStationText(artist);
-    m_title = cleanTitle.empty() || cleanArtist.empty() ? cleanTitle
-                                                        : cleanArtist + " - " + cleanTitle;
+    m_title =
+        cleanTitle.empty() || cleanArtist.empty() ? cleanTitle : cleanArtist + " - " + cleanTitle;
 }
 
 void OggHeadKeeper::feed(std::string_view bytes) {

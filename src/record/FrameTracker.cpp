@@ -38,7 +38,9 @@ std::optional<FrameTracker::Header> FrameTracker::mp3Header(std::string_view h) 
     const int rate = kRates[rateIndex] >> (version == 3 ? 0 : version == 2 ? 1 : 2);
     const int padding = (at(h, 2) >> 1) & 1;
     const bool v1 = version == 3;
-    const int* table = v1 ? (layer == 3 ? kV1L1 : layer == 2 ? kV1L2 : kV1L3)
+    const int* table = v1 ? (layer == 3   ? kV1L1
+                             : layer == 2 ? kV1L2
+                                          : kV1L3)
                           : (layer == 3 ? kV2L1 : kV2L23);
     const long bitrate = table[bitrateIndex - 1] * 1000L;
     long length = 0;
@@ -64,8 +66,8 @@ std::optional<FrameTracker::Header> FrameTracker::adtsHeader(std::string_view h)
     if (rateIndex >= 13) {
         return std::nullopt;
     }
-    const std::size_t length = (std::size_t{at(h, 3)} & 3) << 11 | std::size_t{at(h, 4)} << 3 |
-                               std::size_t{at(h, 5)} >> 5;
+    const std::size_t length =
+        (std::size_t{at(h, 3)} & 3) << 11 | std::size_t{at(h, 4)} << 3 | std::size_t{at(h, 5)} >> 5;
     const std::size_t headerLength = (at(h, 1) & 1) != 0 ? 7 : 9;
     if (length < headerLength) {
         return std::nullopt;

@@ -113,10 +113,10 @@ QString Recorder::start(StreamTap& tap, const std::string& station, const std::s
         return tr("Not recording - the file could not be written");
     }
     m_cuts.begin(title, TitleCuts::Clock::now());
-    m_cutter = StreamCutter::make(
-        tap.extension(), head,
-        {[this](std::string_view bytes) { write(bytes); }, [this] { nextFile(); },
-         [this](const std::string& chain) { return chainTitle(chain); }});
+    m_cutter = StreamCutter::make(tap.extension(), head,
+                                  {[this](std::string_view bytes) { write(bytes); },
+                                   [this] { nextFile(); },
+                                   [this](const std::string& chain) { return chainTitle(chain); }});
     m_tap = &tap;
     connect(&tap, &StreamTap::audio, this, [this](const QByteArray& bytes) {
         m_cutter->pass(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
@@ -178,24 +178,24 @@ void Recorder::finish(bool whole) {
     const std::filesystem::path part = m_file.fileName().toStdString();
     const bool partial = m_titled && !(m_fromStart && whole);
     const std::string stem = m_stem + (partial ? kPartial : "");
-    const RecordingTags tags = RecordingTags::of(
-        m_titled ? m_title : std::string(), m_station, m_address,
-        QDate::currentDate().toString(Qt::ISODate).toStdString());
-    m_finishing.start([this, part, stem, tags, folder = m_folder, format = m_format,
-                       rest = "." + m_extension] {
-        std::error_code error;
-        if (std::filesystem::file_size(part, error) == 0 || error) {
-            std::filesystem::remove(part, error);
-            return;
-        }
-        writeRecordingTags(part, format, tags); // untagged, the file still plays
-        const std::filesystem::path final = unused(folder, stem, rest);
-        // When it cannot be renamed, the ".part" file stays as it is.
-        const QString path = QFile::rename(qtPath(part), qtPath(final)) ? qtPath(final)
-                                                                          : qtPath(part);
-        QMetaObject::invokeMethod(
-            this, [this, path] { emit fileFinished(path); }, Qt::QueuedConnection);
-    });
+    const RecordingTags tags =
+        RecordingTags::of(m_titled ? m_title : std::string(), m_station, m_address,
+                          QDate::currentDate().toString(Qt::ISODate).toStdString());
+    m_finishing.start(
+        [this, part, stem, tags, folder = m_folder, format = m_format, rest = "." + m_extension] {
+            std::error_code error;
+            if (std::filesystem::file_size(part, error) == 0 || error) {
+                std::filesystem::remove(part, error);
+                return;
+            }
+            writeRecordingTags(part, format, tags); // untagged, the file still plays
+            const std::filesystem::path final = unused(folder, stem, rest);
+            // When it cannot be renamed, the ".part" file stays as it is.
+            const QString path =
+                QFile::rename(qtPath(part), qtPath(final)) ? qtPath(final) : qtPath(part);
+            QMetaObject::invokeMethod(
+                this, [this, path] { emit fileFinished(path); }, Qt::QueuedConnection);
+        });
 }
 
 void Recorder::write(std::string_view bytes) {

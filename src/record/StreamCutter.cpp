@@ -148,8 +148,8 @@ private:
 
 } // namespace
 
-std::unique_ptr<StreamCutter> StreamCutter::make(const std::string& extension,
-                                                 const OggHead* head, Output out) {
+std::unique_ptr<StreamCutter> StreamCutter::make(const std::string& extension, const OggHead* head,
+                                                 Output out) {
     if (head != nullptr) {
         return std::make_unique<OggCutter>(*head, std::move(out));
     }

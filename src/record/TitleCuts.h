@@ -40,7 +40,7 @@ private:
     Limits m_limits;
     std::string m_current;
     Clock::time_point m_fileBegan;
-    std::deque<Clock::time_point> m_filesBegun; // within the last hour
+    std::deque<Clock::time_point> m_filesBegun;       // within the last hour
     std::map<std::string, Clock::time_point> m_heard; // title: when last named
 };
 

@@ -362,11 +362,8 @@ TEST_P(IcecastOggRecordingTest, EveryFileBeginsWithItsHeadersAndNamesItsSongInIt
         << "recording began inside a song";
 }
 
-INSTANTIATE_TEST_SUITE_P(Codecs, IcecastOggRecordingTest,
-                         ::testing::Values("libvorbis", "libopus"),
-                         [](const auto& tested) {
-                             return std::string(tested.param).substr(3);
-                         });
+INSTANTIATE_TEST_SUITE_P(Codecs, IcecastOggRecordingTest, ::testing::Values("libvorbis", "libopus"),
+                         [](const auto& tested) { return std::string(tested.param).substr(3); });
 
 TEST(RecordingNameTest, NamesFromTheNetworkAreSafeAndShort) {
     EXPECT_EQ(safeFileName("../../etc/passwd", 200), "_.._etc_passwd");

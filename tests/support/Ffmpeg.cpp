@@ -42,8 +42,8 @@ bool decodesCleanly(const std::filesystem::path& file) {
     QProcess ffmpeg;
     ffmpeg.start(QStringLiteral("/usr/bin/ffmpeg"),
                  {QStringLiteral("-nostdin"), QStringLiteral("-v"), QStringLiteral("error"),
-                  QStringLiteral("-i"), QString::fromStdString(file.string()),
-                  QStringLiteral("-f"), QStringLiteral("null"), QStringLiteral("-")});
+                  QStringLiteral("-i"), QString::fromStdString(file.string()), QStringLiteral("-f"),
+                  QStringLiteral("null"), QStringLiteral("-")});
     return ffmpeg.waitForFinished(60000) && ffmpeg.exitCode() == 0 &&
            ffmpeg.readAllStandardError().trimmed().isEmpty();
 }
