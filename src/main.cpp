@@ -8,6 +8,7 @@
 #include "platform/QtMessageBoxes.h"
 #include "platform/ScreenCursor.h"
 #include "playback/Playback.h"
+#include "record/Recorder.h"
 
 #include <QApplication>
 #include <QFile>
@@ -96,6 +97,7 @@ int main(int argc, char** argv) {
                  });
              },
          .desktopBus = true});
+    shell.allowFolder(window.playback().recorder().folder());
     QObject::connect(&instance, &lumo::SingleInstance::opened, &window,
                      [&window](const QString& address, const QString& name) {
                          if (!address.isEmpty()) {

@@ -10,12 +10,17 @@
 #include "platform/MessageBoxes.h"
 #include "platform/PlainText.h"
 #include "platform/SkinStyle.h"
+#include "platform/UrlOpener.h"
 #include "playback/Playback.h"
+#include "record/Recorder.h"
 
 #include <QActionGroup>
 #include <QContextMenuEvent>
 #include <QListWidget>
 #include <QMenu>
+#include <QUrl>
+#include <filesystem>
+#include <system_error>
 
 namespace lumo {
 
@@ -48,6 +53,7 @@ QMenu* PlayerWindow::openMenu(QPoint where) {
     auto* menu = new QMenu(this);
     menu->setAttribute(Qt::WA_DeleteOnClose);
     menu->setStyleSheet(QLatin1String(kSkinMenuStyle));
+    menu->setToolTipsVisible(true);
 
     SleepTimer& sleepTimer = m_playback->sleepTimer();
     QMenu* sleep = menu->addMenu(sleepTitle(sleepTimer));
@@ -82,7 +88,18 @@ QMenu* PlayerWindow::openMenu(QPoint where) {
     record->setCheckable(true);
     record->setChecked(m_playback->recording());
     record->setEnabled(m_playback->canRecord());
+    if (!record->isEnabled()) {
+        record->setToolTip(tr("Only a live audio stream can be recorded, not a clip, a video "
+                              "or a segmented (HLS) stream"));
+    }
     connect(record, &QAction::toggled, m_playback, &Playback::setRecording);
+    connect(menu->addAction(tr("Open Recordings Folder")), &QAction::triggered, this, [this] {
+        const std::filesystem::path& folder = m_playback->recorder().folder();
+        std::error_code error;
+        std::filesystem::create_directories(folder, error); // the file manager wants it there
+        m_services.shell.open(
+            QUrl::fromLocalFile(QString::fromStdString(folder.string())).toString().toStdString());
+    });
     QAction* notes = menu->addAction(QStringLiteral("Song Notifications"));
     notes->setCheckable(true);
     notes->setChecked(m_songTitles->notifications());

@@ -5,8 +5,14 @@
 
 namespace lumo {
 
+void DesktopUrlOpener::allowFolder(const std::filesystem::path& folder) {
+    m_folder = QUrl::fromLocalFile(QString::fromStdString(folder.lexically_normal().string()))
+                   .toString()
+                   .toStdString();
+}
+
 void DesktopUrlOpener::open(const std::string& address) {
-    if (!isNetworkAddress(address)) {
+    if (!isOpenableAddress(address, m_folder)) {
         return;
     }
     const QUrl url(QString::fromStdString(address).trimmed(), QUrl::TolerantMode);

@@ -30,4 +30,10 @@ bool isNetworkAddress(std::string_view address) {
     return !host.empty() && host.find(' ') == std::string_view::npos;
 }
 
+bool isOpenableAddress(std::string_view address, std::string_view folderAddress) {
+    return isNetworkAddress(address) ||
+           (!folderAddress.empty() && folderAddress.starts_with("file:///") &&
+            address == folderAddress);
+}
+
 } // namespace lumo

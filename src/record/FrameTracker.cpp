@@ -1,7 +1,7 @@
 #include "record/FrameTracker.h"
 
 #include <algorithm>
-#include <cstring>
+#include <string>
 
 namespace lumo {
 
@@ -76,8 +76,7 @@ std::optional<FrameTracker::Header> FrameTracker::adtsHeader(std::string_view h)
                               (std::uint32_t{at(h, 2)} & 0xfc)};
 }
 
-std::optional<FrameTracker::Header> FrameTracker::header() const {
-    const std::string_view h(m_header.data(), m_have);
+std::optional<FrameTracker::Header> FrameTracker::header(std::string_view h) const {
     auto found = m_format == Format::Mp3 ? mp3Header(h) : adtsHeader(h);
     if (found && m_signature && found->signature != *m_signature) {
         return std::nullopt;
@@ -86,53 +85,66 @@ std::optional<FrameTracker::Header> FrameTracker::header() const {
 }
 
 std::optional<std::int64_t> FrameTracker::pass(std::string_view bytes, std::int64_t from) {
+    m_held.append(bytes);
+    const std::int64_t end = m_heldStart + static_cast<std::int64_t>(m_held.size());
+    const auto needed = static_cast<std::int64_t>(headerBytes());
+    const auto headerAt = [&](std::int64_t at) {
+        return header(std::string_view(m_held).substr(static_cast<std::size_t>(at - m_heldStart),
+                                                      static_cast<std::size_t>(needed)));
+    };
     std::optional<std::int64_t> first;
-    const std::size_t needed = headerBytes();
-    while (!bytes.empty()) {
-        if (m_skip > 0) {
-            const auto n = static_cast<std::size_t>(
-                std::min<std::int64_t>(m_skip, static_cast<std::int64_t>(bytes.size())));
-            m_skip -= static_cast<std::int64_t>(n);
-            m_position += static_cast<std::int64_t>(n);
-            bytes.remove_prefix(n);
-            continue;
-        }
-        m_header[m_have++] = bytes.front();
-        bytes.remove_prefix(1);
-        ++m_position;
-        // A header must begin with 0xff: slide on until a byte that could begin one.
-        while (m_have > 0 && static_cast<std::uint8_t>(m_header[0]) != 0xff) {
-            std::memmove(m_header.data(), m_header.data() + 1, --m_have);
-        }
-        if (m_have < needed) {
-            continue;
-        }
-        if (const auto found = header()) {
-            const std::int64_t start = m_position - static_cast<std::int64_t>(needed);
-            // Only a header where the last frame ended is surely one: what a hunt finds may be
-            // audio that looks like a header, until the next frame is where it says.
-            if (m_run > 0 && !first && start >= from) {
-                first = start;
+    while (true) {
+        if (m_run > 0) {
+            if (m_next + needed > end) {
+                break;
             }
-            ++m_run;
+            if (const auto found = headerAt(m_next)) {
+                // The frame before is where it said: both are frames.
+                if (!first && m_run == 1 && m_last >= from) {
+                    first = m_last;
+                } else if (!first && m_next >= from) {
+                    first = m_next;
+                }
+                ++m_run;
+                m_last = m_next;
+                m_next += static_cast<std::int64_t>(found->length);
+                continue;
+            }
+            // Lost: what a hunt found was audio that looked like a header, or the station
+            // skipped. Hunt on from just after the last header.
+            if (m_run == 1) {
+                m_signature.reset();
+            }
+            m_scan = m_last + 1;
+            m_run = 0;
+        }
+        const std::size_t offset = static_cast<std::size_t>(m_scan - m_heldStart);
+        const std::size_t sync = m_held.find('\xff', offset);
+        if (sync == std::string::npos) {
+            m_scan = end;
+            break;
+        }
+        m_scan = m_heldStart + static_cast<std::int64_t>(sync);
+        if (m_scan + needed > end) {
+            break;
+        }
+        if (const auto found = headerAt(m_scan)) {
+            m_run = 1;
+            m_last = m_scan;
+            m_next = m_scan + static_cast<std::int64_t>(found->length);
             m_signature = found->signature;
-            m_hunted = 0;
-            m_skip = static_cast<std::int64_t>(found->length - needed);
-            m_have = 0;
             continue;
         }
-        if (m_run > 0 && m_run < 2) {
-            m_signature.reset(); // what the hunt found was not a frame
-        }
-        m_run = 0;
-        std::memmove(m_header.data(), m_header.data() + 1, --m_have); // hunt on
-        while (m_have > 0 && static_cast<std::uint8_t>(m_header[0]) != 0xff) {
-            std::memmove(m_header.data(), m_header.data() + 1, --m_have);
-        }
+        ++m_scan;
         if (++m_hunted > kLongestHunt) {
             m_signature.reset(); // the station changed its format: take any header
+            m_hunted = 0;
         }
     }
+    // Kept: from the last header while it is not yet sure, else from where the search goes on.
+    const std::int64_t keep = std::min(m_run == 1 ? m_last + 1 : m_run > 1 ? m_next : m_scan, end);
+    m_held.erase(0, static_cast<std::size_t>(keep - m_heldStart));
+    m_heldStart = keep;
     return first;
 }
 

@@ -1,16 +1,16 @@
 #pragma once
 
-#include <array>
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <string_view>
 
 namespace lumo {
 
 // Follows the frames of an MP3 or AAC (ADTS) stream as its bytes pass, so that a recording can
-// be cut where a frame begins. Once it has found a frame it expects the next where the frame
-// ends; when that is not one, it hunts for a header like the last (same version, layer or
-// profile, and sample rate).
+// be cut where a frame begins. A header counts once the next frame is where it says; when
+// the next is not there, the hunt goes on from just after the header, for one like the last
+// (same version, layer or profile, and sample rate). At most a frame's bytes are held.
 class FrameTracker {
 public:
     enum class Format { Mp3, Adts };
@@ -20,7 +20,7 @@ public:
     // them that begins at or after `from`, if there is one.
     std::optional<std::int64_t> pass(std::string_view bytes, std::int64_t from);
     // Bytes passed so far.
-    std::int64_t position() const { return m_position; }
+    std::int64_t position() const { return m_heldStart + static_cast<std::int64_t>(m_held.size()); }
 
     // The length of the frame whose header `header` begins (4 bytes for MP3, 7 for ADTS), and
     // what the next frame's header must share with it; nothing when it is not a header.
@@ -33,16 +33,17 @@ public:
 
 private:
     std::size_t headerBytes() const { return m_format == Format::Mp3 ? 4 : 7; }
-    std::optional<Header> header() const;
+    std::optional<Header> header(std::string_view h) const;
 
     Format m_format;
-    std::int64_t m_position = 0;
-    std::int64_t m_skip = 0; // bytes left of the frame under way
-    std::array<char, 7> m_header{};
-    std::size_t m_have = 0; // bytes of a possible header gathered
+    std::string m_held; // the bytes from m_heldStart on, not yet passed over
+    std::int64_t m_heldStart = 0;
+    std::int64_t m_scan = 0; // where the hunt for a header goes on
+    int m_run = 0;           // headers found one after another
+    std::int64_t m_last = 0; // the last header found
+    std::int64_t m_next = 0; // where the next header is due
     std::optional<std::uint32_t> m_signature;
     int m_hunted = 0;
-    int m_run = 0; // frames found one after another
 };
 
 } // namespace lumo

@@ -67,7 +67,7 @@ private:
 };
 
 // Cut at a page boundary: at the chain's start, or at the first page from where the cut was
-// asked that does not continue a packet of the page before (after a few such pages, at the
+// asked that does not continue a packet of the page before (after two such pages, at the
 // next page). Each file begins with its chain's header pages; the pages that follow them are
 // numbered on from the header pages, their granule positions as the stream gave them.
 class OggCutter final : public StreamCutter {
@@ -78,12 +78,16 @@ public:
         m_reader.feed(bytes, [this](OggPage&& page) { take(std::move(page)); });
     }
     void cutSoon() override {
-        m_cutAsked = true;
-        m_waited = 0;
+        if (!m_cutAsked) {
+            m_cutAsked = true;
+            m_waited = 0;
+        }
     }
 
 private:
-    static constexpr int kMostPagesWaited = 8;
+    // A page that continues a packet begins a file only after this many (its decoder drops
+    // the part packet).
+    static constexpr int kMostPagesWaited = 2;
 
     void take(OggPage&& page) {
         if (m_chain.take(page)) {

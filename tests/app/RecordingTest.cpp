@@ -14,7 +14,9 @@
 
 #include <QDate>
 #include <QLabel>
+#include <QMenu>
 #include <QString>
+#include <QUrl>
 #include <algorithm>
 #include <atomic>
 #include <gtest/gtest.h>
@@ -87,6 +89,17 @@ protected:
         song = n;
         return test::waitUntil([&] { return finishedFiles() > before; }, 15000);
     }
+    // An entry of the player's menu, opened for it (the window owns the menu).
+    QAction* menuAction(const char* text) {
+        QMenu* menu = window->openMenu(QPoint(10, 10));
+        for (QAction* action : menu->actions()) {
+            if (action->text() == QLatin1String(text)) {
+                return action;
+            }
+        }
+        ADD_FAILURE() << "no " << text;
+        return menu->addAction(QString());
+    }
     // The stream's audio byte at `offset` (metadata left out).
     char servedAt(std::size_t offset) const {
         return offset < header.size() ? header[offset] : data[(offset - header.size()) % kLoop];
@@ -120,6 +133,11 @@ TEST_F(RecordingTest, KeepsExactlyTheAudioServedSplitAtEachTitleOnTheOneConnecti
     window->playback().setRecording(false);
     EXPECT_FALSE(window->recordMark()->isVisible());
     EXPECT_EQ(window->Label1->text(), QStringLiteral("Recording stopped"));
+    menuAction("Open Recordings Folder")->trigger();
+    ASSERT_FALSE(shell.opened.empty());
+    EXPECT_EQ(
+        shell.opened.back(),
+        QUrl::fromLocalFile(QString::fromStdString(music().string())).toString().toStdString());
     ASSERT_TRUE(settled());
 
     const std::vector<std::string> files = names();
@@ -189,6 +207,9 @@ TEST_F(RecordingTest, StopsByItselfOnAFullDiskAndOnAnotherStationKeepingWhatItWr
         [&] { return fs::file_size(window->playback().recorder().writing()) > 0; }, 10000));
     window->media().setURL(server.url("/other"));
     EXPECT_FALSE(window->playback().recording());
+    const QAction* record = menuAction("Record");
+    EXPECT_FALSE(record->isEnabled());
+    EXPECT_TRUE(record->toolTip().startsWith(QStringLiteral("Only a live audio stream")));
     ASSERT_TRUE(settled());
     ASSERT_EQ(finishedFiles(), 2U) << ::testing::PrintToString(names());
     for (const std::string& name : names()) {

@@ -24,7 +24,7 @@ public slots:
     void handle(const QUrl& url) { seen << url.toString(); }
 };
 
-TEST(DesktopUrlOpener, OnlyNetworkAddressesReachTheDesktop) {
+TEST(DesktopUrlOpener, OnlyNetworkAddressesAndTheRecordingsFolderReachTheDesktop) {
     HandlerSpy spy;
     for (const char* scheme : {"http", "https", "mms", "rtsp", "file", "ftp", "javascript"}) {
         QDesktopServices::setUrlHandler(QString::fromLatin1(scheme), &spy, "handle");
@@ -37,11 +37,15 @@ TEST(DesktopUrlOpener, OnlyNetworkAddressesReachTheDesktop) {
     opener.open("javascript:alert(1)");
     opener.open("mms://media.example.org/live");
     opener.open("NONE");
+    opener.allowFolder("/home/ann/Music/Lumo");
+    opener.open("file:///home/ann/Music/Lumo");
+    opener.open("file:///home/ann/Music/Lumo/../../.bashrc");
     for (const char* scheme : {"http", "https", "mms", "rtsp", "file", "ftp", "javascript"}) {
         QDesktopServices::unsetUrlHandler(QString::fromLatin1(scheme));
     }
     EXPECT_EQ(spy.seen,
-              QStringList({"http://www.example.org/station", "mms://media.example.org/live"}));
+              QStringList({"http://www.example.org/station", "mms://media.example.org/live",
+                           "file:///home/ann/Music/Lumo"}));
 }
 
 struct ShownBox {

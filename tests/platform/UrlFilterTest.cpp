@@ -24,5 +24,18 @@ TEST(NetworkAddress, LocalPathsFilesAndOtherSchemesAreRefused) {
     }
 }
 
+TEST(NetworkAddress, TheRecordingsFolderIsTheOneLocalAddressOpened) {
+    const std::string folder = "file:///home/ann/Music/Lumo";
+    EXPECT_TRUE(isOpenableAddress(folder, folder));
+    EXPECT_TRUE(isOpenableAddress("https://example.org/", folder));
+    for (const char* address :
+         {"file:///home/ann/Music/Lumo/../../.bashrc", "file:///home/ann/Music/Lumo/x.mp3",
+          "file:///home/ann/Music", "file:///etc/passwd", "/home/ann/Music/Lumo"}) {
+        EXPECT_FALSE(isOpenableAddress(address, folder)) << address;
+    }
+    EXPECT_FALSE(isOpenableAddress("", "")) << "no folder allowed: nothing local";
+    EXPECT_FALSE(isOpenableAddress("/etc", "/etc")) << "only a file: address";
+}
+
 } // namespace
 } // namespace lumo
