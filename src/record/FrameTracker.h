@@ -19,6 +19,11 @@ public:
     // Passes the stream's next bytes. Returns the stream position of the first frame found in
     // them that begins at or after `from`, if there is one.
     std::optional<std::int64_t> pass(std::string_view bytes, std::int64_t from);
+    // The bytes of the last frame passed so far when it has not been passed whole (0 when the
+    // last byte passed ended a frame, or no frame is known).
+    std::int64_t unfinished() const {
+        return m_run > 1 && m_next > position() ? position() - m_last : 0;
+    }
     // Bytes passed so far.
     std::int64_t position() const { return m_heldStart + static_cast<std::int64_t>(m_held.size()); }
 

@@ -132,6 +132,11 @@ void Recorder::stop() {
         disconnect(m_tap, nullptr, this, nullptr);
     }
     m_tap = nullptr;
+    if (m_cutter && m_file.isOpen()) {
+        if (const qint64 tail = m_cutter->unfinishedTail(); tail > 0 && tail <= m_file.size()) {
+            m_file.resize(m_file.size() - tail); // the last frame came only in part
+        }
+    }
     finish(false);
     m_cutter.reset();
 }

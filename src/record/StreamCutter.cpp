@@ -55,6 +55,9 @@ public:
             m_cutFrom = m_tracker.position();
         }
     }
+    std::int64_t unfinishedTail() const override {
+        return m_cutFrom ? 0 : m_tracker.unfinished(); // what is held was never written
+    }
 
 private:
     static constexpr std::size_t kMostHeld = 256 * 1024;

@@ -28,6 +28,9 @@ public:
     virtual void pass(std::string_view bytes) = 0;
     // A new file is to begin at the first place from here where one can.
     virtual void cutSoon() = 0;
+    // The bytes at the end of what was written that are not a whole frame: the recording
+    // stops here, and its last file should end where a frame does.
+    virtual std::int64_t unfinishedTail() const { return 0; }
 
     // The cutter for a stream of this extension ("mp3", "aac"...); `head` is the head of the
     // stream's current chain when it is Ogg (null otherwise).

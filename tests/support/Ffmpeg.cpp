@@ -38,6 +38,27 @@ std::string probedCodec(const std::filesystem::path& file) {
     return ffprobe.readAllStandardOutput().trimmed().toStdString();
 }
 
+std::map<std::string, std::string> probedTags(const std::filesystem::path& file) {
+    QProcess ffprobe;
+    ffprobe.start(QStringLiteral("/usr/bin/ffprobe"),
+                  {QStringLiteral("-v"), QStringLiteral("error"), QStringLiteral("-show_entries"),
+                   QStringLiteral("format_tags"), QStringLiteral("-of"),
+                   QStringLiteral("default=noprint_wrappers=1"),
+                   QString::fromStdString(file.string())});
+    std::map<std::string, std::string> tags;
+    if (!ffprobe.waitForFinished(30000) || ffprobe.exitCode() != 0) {
+        return tags;
+    }
+    for (const QByteArray& line : ffprobe.readAllStandardOutput().split('\n')) {
+        const qsizetype equals = line.indexOf('=');
+        if (line.startsWith("TAG:") && equals > 4) {
+            tags[line.mid(4, equals - 4).toLower().toStdString()] =
+                line.mid(equals + 1).toStdString();
+        }
+    }
+    return tags;
+}
+
 bool decodesCleanly(const std::filesystem::path& file) {
     QProcess ffmpeg;
     ffmpeg.start(QStringLiteral("/usr/bin/ffmpeg"),

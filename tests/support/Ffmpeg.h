@@ -2,6 +2,7 @@
 
 #include <QStringList>
 #include <filesystem>
+#include <map>
 #include <string>
 
 namespace lumo::test {
@@ -18,6 +19,8 @@ bool makeOggNoise(const std::filesystem::path& path, double seconds, const QStri
 // The codec of the first audio stream ffprobe finds in a file ("vorbis"); empty when it cannot
 // read the file.
 std::string probedCodec(const std::filesystem::path& file);
+// The tags ffprobe reads from a file's container: "title", "artist"... by name, lower case.
+std::map<std::string, std::string> probedTags(const std::filesystem::path& file);
 // Whether ffmpeg decodes the whole file without a word of error.
 bool decodesCleanly(const std::filesystem::path& file);
 
