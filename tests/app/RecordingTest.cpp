@@ -348,11 +348,21 @@ TEST_P(IcecastIcyRecordingTest, RecordsEachSongWithoutItsMetadataTaggedForPlayer
 INSTANTIATE_TEST_SUITE_P(Codecs, IcecastIcyRecordingTest, ::testing::Values("mp3", "aac"),
                          [](const auto& tested) { return std::string(tested.param); });
 
+// An Ogg codec: ffmpeg's encoder, the recording's extension, the codec ffprobe names.
+struct OggCodec {
+    const char* encoder;
+    const char* extension;
+    const char* probed;
+};
+void PrintTo(const OggCodec& codec, std::ostream* out) {
+    *out << codec.probed;
+}
+
 class IcecastOggRecordingTest : public IcecastRecordingTest,
-                                public ::testing::WithParamInterface<const char*> {};
+                                public ::testing::WithParamInterface<OggCodec> {};
 
 TEST_P(IcecastOggRecordingTest, EveryFileBeginsWithItsHeadersAndNamesItsSongInItsComments) {
-    const QString codec = QString::fromLatin1(GetParam());
+    const OggCodec& codec = GetParam();
     std::vector<fs::path> songs;
     for (const int n : {1, 2, 3}) {
         songs.push_back(dir.path() / ("song" + std::to_string(n) + ".ogg"));
@@ -361,8 +371,8 @@ TEST_P(IcecastOggRecordingTest, EveryFileBeginsWithItsHeadersAndNamesItsSongInIt
              QStringLiteral("sine=frequency=%1:sample_rate=48000:duration=%2")
                  .arg(200 * n)
                  .arg(n == 3 ? 60 : 4),
-             QStringLiteral("-c:a"), codec, QStringLiteral("-b:a"), QStringLiteral("64k"),
-             QStringLiteral("-metadata"), QStringLiteral("artist=Artist"),
+             QStringLiteral("-c:a"), QString::fromLatin1(codec.encoder), QStringLiteral("-b:a"),
+             QStringLiteral("64k"), QStringLiteral("-metadata"), QStringLiteral("artist=Artist"),
              QStringLiteral("-metadata"), QStringLiteral("title=Song %1").arg(n),
              QString::fromStdString(songs.back().string())}));
     }
@@ -375,14 +385,12 @@ TEST_P(IcecastOggRecordingTest, EveryFileBeginsWithItsHeadersAndNamesItsSongInIt
     window->playback().setRecording(false);
     ASSERT_TRUE(settled());
 
-    const std::string extension = codec == QLatin1String("libopus") ? ".opus" : ".ogg";
-    const std::string kind = codec == QLatin1String("libopus") ? "opus" : "vorbis";
     const auto files = recordings();
     ASSERT_GE(files.size(), 2U);
     for (const fs::path& file : files) {
         const std::string name = file.filename().string();
-        EXPECT_EQ(file.extension(), extension);
-        EXPECT_EQ(test::probedCodec(file), kind) << name;
+        EXPECT_EQ(file.extension(), codec.extension);
+        EXPECT_EQ(test::probedCodec(file), codec.probed) << name;
         EXPECT_TRUE(test::decodesCleanly(file)) << name;
         const TagLib::PropertyMap tags = tagsOf(file);
         const std::string title = tag(tags, "TITLE");
@@ -395,8 +403,11 @@ TEST_P(IcecastOggRecordingTest, EveryFileBeginsWithItsHeadersAndNamesItsSongInIt
         << "recording began inside a song";
 }
 
-INSTANTIATE_TEST_SUITE_P(Codecs, IcecastOggRecordingTest, ::testing::Values("libvorbis", "libopus"),
-                         [](const auto& tested) { return std::string(tested.param).substr(3); });
+INSTANTIATE_TEST_SUITE_P(Codecs, IcecastOggRecordingTest,
+                         ::testing::Values(OggCodec{"libvorbis", ".ogg", "vorbis"},
+                                           OggCodec{"libopus", ".opus", "opus"},
+                                           OggCodec{"flac", ".oga", "flac"}),
+                         [](const auto& tested) { return std::string(tested.param.probed); });
 
 TEST(RecordingNameTest, NamesFromTheNetworkAreSafeAndShort) {
     EXPECT_EQ(safeFileName("../../etc/passwd", 200), "_.._etc_passwd");
