@@ -31,7 +31,10 @@ std::filesystem::path unused(const std::filesystem::path& folder, const std::str
         if (!std::filesystem::exists(std::filesystem::symlink_status(path, error))) {
             break;
         }
-        path = folder / (stem + " (" + std::to_string(n) + ")" + rest);
+        std::string name = stem;
+        name += " (" + std::to_string(n) + ")";
+        name += rest;
+        path = folder / name;
     }
     return path;
 }
@@ -80,7 +83,7 @@ std::filesystem::path Recorder::writing() const {
 }
 
 QString Recorder::shownFolder() const {
-    const QString folder = QDir::cleanPath(qtPath(m_folder));
+    QString folder = QDir::cleanPath(qtPath(m_folder));
     const QString home = QDir::homePath();
     if (folder.startsWith(home + QLatin1Char('/'))) {
         return QStringLiteral("~") + folder.mid(home.size());
