@@ -8,7 +8,9 @@
 #include <QJsonObject>
 #include <QSet>
 #include <algorithm>
+#include <functional>
 #include <map>
+#include <tuple>
 #include <vector>
 
 namespace lumo {
@@ -20,10 +22,23 @@ const std::vector<std::pair<QString, QString>>& genreMap() {
     static const std::vector<std::pair<QString, QString>> map = {
         {"news", "News and Talk"},
         {"talk", "News and Talk"},
+        {"information", "News and Talk"},
+        {"info", "News and Talk"},
+        {"nachrichten", "News and Talk"},
+        {"noticias", "News and Talk"},
+        {"actualites", "News and Talk"},
+        {"notizie", "News and Talk"},
         {"sport", "Sports"},
+        {"sports", "Sports"},
+        {"deportes", "Sports"},
+        {"futbol", "Sports"},
+        {"football", "Sports"},
         {"jazz", "Jazz"},
         {"blues", "Blues"},
         {"classical", "Classical"},
+        {"klassik", "Classical"},
+        {"clasica", "Classical"},
+        {"classique", "Classical"},
         {"opera", "Classical"},
         {"baroque", "Classical"},
         {"ambient", "Ambient"},
@@ -34,6 +49,7 @@ const std::vector<std::pair<QString, QString>>& genreMap() {
         {"techno", "Electronic"},
         {"trance", "Electronic"},
         {"electronic", "Electronic"},
+        {"electro", "Electronic"},
         {"dance", "Dance"},
         {"edm", "Dance"},
         {"hip hop", "Hip Hop"},
@@ -72,6 +88,22 @@ const std::vector<std::pair<QString, QString>>& genreMap() {
         {"pop", "Pop"},
         {"hits", "Pop"},
         {"top 40", "Pop"},
+        {"top40", "Pop"},
+        {"charts", "Pop"},
+        {"adult contemporary", "Pop"},
+        {"variete", "Pop"},
+        {"variete francaise", "Pop"},
+        {"chanson", "Pop"},
+        {"love songs", "Pop"},
+        {"j-pop", "Pop"},
+        {"jpop", "Pop"},
+        {"k-pop", "Pop"},
+        {"kpop", "Pop"},
+        {"anime", "Pop"},
+        {"bollywood", "World"},
+        {"filmi", "World"},
+        {"hindi", "World"},
+        {"volksmusik", "Schlager"},
         {"community", "Community"},
         {"college", "Community"},
         {"public radio", "Public Radio"},
@@ -85,7 +117,20 @@ struct Station {
     QString page;
     QString stream;
     long votes = 0;
+    StationInfo info;
 };
+
+// Accents off, case folded: "Variété" is "variete".
+QString plainWord(const QString& text) {
+    const QString decomposed = text.normalized(QString::NormalizationForm_KD);
+    QString out;
+    for (const QChar c : decomposed) {
+        if (c.category() != QChar::Mark_NonSpacing) {
+            out += c;
+        }
+    }
+    return out.toCaseFolded().trimmed();
+}
 
 // Plain one-line text: control characters (line breaks among them) become spaces.
 QString oneLine(const QString& text) {
@@ -102,11 +147,25 @@ bool network(const QString& address) {
     return isNetworkAddress(address.toStdString());
 }
 
+// A field of the answer as one line of at most `longest` characters.
+std::string field(const QJsonObject& entry, const char* key, int longest = 200) {
+    return oneLine(entry.value(QLatin1String(key)).toString()).left(longest).toStdString();
+}
+
+// An address a picture may be fetched from: http or https.
+std::string pictureAddress(const QJsonObject& entry) {
+    const QString address = entry.value(QStringLiteral("favicon")).toString().trimmed();
+    const bool web = address.startsWith(QLatin1String("https://"), Qt::CaseInsensitive) ||
+                     address.startsWith(QLatin1String("http://"), Qt::CaseInsensitive);
+    return web && network(address) && address.size() <= 1000 ? address.toStdString()
+                                                             : std::string();
+}
+
 } // namespace
 
 QString genreForTags(const QString& tags) {
     for (const QString& raw : tags.split(QLatin1Char(','), Qt::SkipEmptyParts)) {
-        const QString tag = raw.trimmed().toLower();
+        const QString tag = plainWord(raw);
         for (const auto& [word, genre] : genreMap()) {
             if (tag == word || tag.startsWith(word + QLatin1Char(' ')) ||
                 tag.endsWith(QLatin1Char(' ') + word)) {
@@ -117,8 +176,8 @@ QString genreForTags(const QString& tags) {
     return QStringLiteral("Other");
 }
 
-std::optional<std::string> stationListFromExport(const QByteArray& json,
-                                                 const ExportOptions& options) {
+std::optional<DirectoryCatalogue> catalogueFromExport(const QByteArray& json,
+                                                      const ExportOptions& options) {
     const QJsonDocument document = QJsonDocument::fromJson(json);
     if (!document.isArray()) {
         return std::nullopt;
@@ -146,17 +205,42 @@ std::optional<std::string> stationListFromExport(const QByteArray& json,
             continue;
         }
         const QString page = entry.value(QStringLiteral("homepage")).toString().trimmed();
-        stations.push_back({genreForTags(entry.value(QStringLiteral("tags")).toString()), name,
-                            network(page) ? page : QStringLiteral("NONE"), stream, votes});
+        const QString tags = entry.value(QStringLiteral("tags")).toString();
+        const long bitrate = entry.value(QStringLiteral("bitrate")).toInteger();
+        StationInfo info{stream.toStdString(),
+                         field(entry, "stationuuid", 64),
+                         oneLine(country).left(8).toStdString(),
+                         field(entry, "country"),
+                         field(entry, "language"),
+                         field(entry, "tags", 500),
+                         field(entry, "codec", 32),
+                         bitrate > 0 && bitrate < 100000 ? std::to_string(bitrate) : "",
+                         pictureAddress(entry),
+                         network(page) ? page.toStdString() : ""};
+        stations.push_back({genreForTags(tags), name, network(page) ? page : QStringLiteral("NONE"),
+                            stream, votes, std::move(info)});
     }
-    // Best first within each genre; the best keeps a shared name as it stands.
-    std::ranges::stable_sort(stations, [](const Station& a, const Station& b) {
-        return std::tie(a.genre, b.votes, a.name) < std::tie(b.genre, a.votes, b.name);
-    });
+    // A genre of a few stations is no help in the genre box: they join "Other".
     std::map<QString, int> perGenre;
+    for (const Station& station : stations) {
+        ++perGenre[station.genre];
+    }
+    const QString other = QStringLiteral("Other");
+    for (Station& station : stations) {
+        if (perGenre[station.genre] < options.fewestPerGenre) {
+            station.genre = other;
+        }
+    }
+    // Best first within each genre, "Other" last; the best keeps a shared name as it stands.
+    std::ranges::stable_sort(stations, [&other](const Station& a, const Station& b) {
+        return std::make_tuple(a.genre == other, std::cref(a.genre), b.votes, std::cref(a.name)) <
+               std::make_tuple(b.genre == other, std::cref(b.genre), a.votes, std::cref(b.name));
+    });
+    perGenre.clear();
     QSet<QString> names;
     FieldWriter out;
-    for (const Station& station : stations) {
+    DirectoryCatalogue catalogue;
+    for (Station& station : stations) {
         if (options.maxPerGenre > 0 && ++perGenre[station.genre] > options.maxPerGenre) {
             continue;
         }
@@ -175,8 +259,16 @@ std::optional<std::string> stationListFromExport(const QByteArray& json,
             .text(station.stream.toStdString())
             .text("NONE")
             .endRecord();
+        catalogue.info.push_back(std::move(station.info));
     }
-    return out.bytes();
+    catalogue.list = out.bytes();
+    return catalogue;
+}
+
+std::optional<std::string> stationListFromExport(const QByteArray& json,
+                                                 const ExportOptions& options) {
+    auto catalogue = catalogueFromExport(json, options);
+    return catalogue ? std::optional(std::move(catalogue->list)) : std::nullopt;
 }
 
 QStringList directoryServersFrom(const QByteArray& json) {

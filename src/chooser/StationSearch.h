@@ -1,25 +1,38 @@
 #pragma once
 
+#include "catalogue/StationInfo.h"
+
 #include <QString>
 #include <cstddef>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 namespace lumo {
 
-// Finds stations by name as a listener types: case and accents ignored ("cafe" finds "Café
-// Müller"), the words in any order. A name that starts with the text comes before one that
-// only holds its words; otherwise the catalogue's order stands. The names are folded once,
-// when they are given, so that each keystroke only compares.
+// Finds stations as a listener types: by name, and by what the directory says of them
+// (country, language, tags); case and accents ignored ("cafe" finds "Café Müller"), the words
+// in any order ("france jazz" finds the French jazz stations). Names that start with the text
+// come first, then names that hold its words, then stations whose name, country, language
+// and tags together hold them; otherwise the catalogue's order stands. The text is folded
+// once, when the stations are given, so that each keystroke only compares.
 class StationSearch {
 public:
+    // A station of the list: its name and its stream (the key to what is known of it).
+    struct Entry {
+        std::string name;
+        std::string stream;
+    };
     // The stations to search, folded: made once, on any thread.
     struct Index {
         std::vector<std::string> names;
         std::vector<QString> folded;
+        std::vector<QString> about; // the folded country, languages and tags, or empty
+        std::unordered_map<std::string, QString> tips; // by name
     };
     // The index of `names`, in catalogue order (a name listed twice is kept once).
     static Index index(const std::vector<std::string>& names);
+    static Index index(const std::vector<Entry>& stations, const StationInfoIndex& info);
 
     void setStations(const std::vector<std::string>& names) { setIndex(index(names)); }
     void setIndex(Index index) { m_index = std::move(index); }
@@ -27,10 +40,15 @@ public:
 
     // At most `limit` names that match `text`, best first.
     std::vector<std::string> find(const QString& text, std::size_t limit) const;
+    // What the list's tooltip says of a station: country, language, codec and bit rate (empty
+    // when nothing is known).
+    QString tip(const std::string& name) const;
 
     // Text as it is compared: case folded, accents and other marks taken off, runs of
     // blanks made one.
     static QString folded(const QString& text);
+    // The tooltip for what is known of a station.
+    static QString tipFor(const StationInfo& info);
 
 private:
     Index m_index;

@@ -1,12 +1,15 @@
 #include "chooser/Stations.h"
 
 #include "catalogue/Favourites.h"
+#include "catalogue/FieldReader.h"
 #include "catalogue/FileIO.h"
 #include "catalogue/MyStations.h"
+#include "catalogue/StationInfo.h"
 #include "catalogue/StationRecord.h"
 #include "chooser/ChooserHost.h"
 #include "chooser/StationEditor.h"
 #include "media/MediaPlayer.h"
+#include "platform/AppFolder.h"
 #include "platform/Artwork.h"
 #include "platform/ClickLabel.h"
 #include "platform/MessageBoxes.h"
@@ -167,8 +170,19 @@ void Stations::indexStations() {
                                           own = m_host.fileIO().ownStationsFile(),
                                           kind = m_state.CurrentStation.kind] {
         const auto text = readCatalogue(file, own);
+        std::vector<StationSearch::Entry> stations;
+        if (text) {
+            FieldReader reader(*text);
+            while (const auto record = readStationRecord(reader)) {
+                if (record->kind == kind && record->complete()) {
+                    stations.push_back({record->name, record->streamUrl});
+                }
+            }
+        }
+        // What the directory said of its stations, when the list came from it.
+        const auto info = readWholeFile(file.parent_path() / kStationInfoFile);
         auto index = std::make_shared<StationSearch::Index>(
-            StationSearch::index(text ? stationNamesOf(*text, kind) : std::vector<std::string>{}));
+            StationSearch::index(stations, info ? readStationInfo(*info) : StationInfoIndex{}));
         QMetaObject::invokeMethod(
             QCoreApplication::instance(),
             [self, round, index] {
@@ -177,6 +191,9 @@ void Stations::indexStations() {
                 }
                 self->m_search.setIndex(std::move(*index));
                 self->m_indexed = round;
+                for (int row = 0; row < self->List1->count(); ++row) {
+                    self->showTip(*self->List1->item(row));
+                }
                 if (!self->Search->text().trimmed().isEmpty()) {
                     self->searchChanged(self->Search->text());
                 }
@@ -502,7 +519,18 @@ void Stations::clearStations() {
 }
 
 void Stations::addStation(const std::string& name) {
-    List1->addItem(displayText(name));
+    auto* item = new QListWidgetItem(displayText(name), List1);
+    showTip(*item);
+}
+
+// What the directory says of the station, as plain text (a tooltip would take markup for
+// rich text).
+void Stations::showTip(QListWidgetItem& item) const {
+    const QString tip = m_search.tip(item.text().toStdString());
+    item.setToolTip(
+        tip.isEmpty()
+            ? QString()
+            : QStringLiteral("<p style='white-space:pre'>%1</p>").arg(tip.toHtmlEscaped()));
 }
 
 } // namespace lumo

@@ -14,6 +14,7 @@ class QLabel;
 class QKeyEvent;
 class QLineEdit;
 class QListWidget;
+class QListWidgetItem;
 class QMenu;
 
 namespace lumo {
@@ -48,6 +49,7 @@ public:
     void setGenreText(const std::string& text) override;
     void clearStations() override;
     void addStation(const std::string& name) override;
+    void showTip(QListWidgetItem& item) const;
     void showChooser() override { show(); }
 
     // Handlers, as the controls run them.

@@ -3,6 +3,7 @@
 #include "catalogue/DirectoryExport.h"
 #include "catalogue/FieldReader.h"
 #include "catalogue/FieldWriter.h"
+#include "catalogue/StationInfo.h"
 #include "catalogue/StationRecord.h"
 #include "platform/AppFolder.h"
 
@@ -14,15 +15,25 @@ namespace lumo {
 
 namespace {
 
-// The directory's list, the current list's television records after it; nothing when the
-// directory's answer holds no station.
-std::optional<std::string> mergedList(const QByteArray& answer,
-                                      const std::filesystem::path& current) {
-    const auto radio = stationListFromExport(answer, {});
-    if (!radio) {
+// What replaces the station list and its side file.
+struct Replacement {
+    std::string list;
+    std::string info;
+};
+
+// The directory's list, the current list's television records after it, and what the
+// directory says of its stations; nothing when the directory's answer holds no station.
+std::optional<Replacement> mergedList(const QByteArray& answer,
+                                      const std::filesystem::path& current,
+                                      const std::string& server) {
+    ExportOptions options;
+    options.fewestPerGenre = kFewestPerGenre;
+    const auto catalogue = catalogueFromExport(answer, options);
+    if (!catalogue) {
         return std::nullopt;
     }
-    FieldReader check(*radio);
+    const std::string& radio = catalogue->list;
+    FieldReader check(radio);
     if (!readStationRecord(check)) {
         return std::nullopt;
     }
@@ -41,7 +52,7 @@ std::optional<std::string> mergedList(const QByteArray& answer,
             }
         }
     }
-    return *radio + television.bytes();
+    return Replacement{radio + television.bytes(), stationInfoText(server, catalogue->info)};
 }
 
 } // namespace
@@ -117,10 +128,11 @@ Task DirectoryUpdate::run() {
         while (!server.empty() && server.back() == '/') {
             server.pop_back();
         }
-        const std::string address = server +
-                                    "/json/stations/search?hidebroken=true&order=votes"
-                                    "&reverse=true&limit=" +
-                                    std::to_string(m_settings.limit);
+        std::string address = server + "/json/stations/search?hidebroken=true&order=votes"
+                                       "&reverse=true";
+        if (m_settings.limit > 0) {
+            address += "&limit=" + std::to_string(m_settings.limit);
+        }
         const HttpReadResult answer = co_await step<HttpReadResult>([&](auto done) {
             return httpRead(m_engine, address,
                             readOptions(m_settings.totalMilliseconds, m_settings.maxBytes), done);
@@ -131,12 +143,16 @@ Task DirectoryUpdate::run() {
         }
         // Tens of megabytes of JSON are converted off the window's thread; a cancelled update
         // never replaces the list.
-        const auto list = co_await step<std::optional<std::string>>([&](auto done) {
-            return offThread([done, list = m_list, body = QByteArray::fromStdString(answer.body)] {
-                return [done, merged = mergedList(body, list)] { done(merged); };
-            });
+        const auto files = co_await step<std::optional<Replacement>>([&](auto done) {
+            return offThread(
+                [done, list = m_list, server, body = QByteArray::fromStdString(answer.body)] {
+                    return [done, merged = mergedList(body, list, server)] { done(merged); };
+                });
         });
-        if (list && replaceFileAtomically(m_list, *list)) {
+        // The side file first: keyed by stream, it does no harm beside the older list should
+        // the list fail to be written.
+        if (files && replaceFileAtomically(m_list.parent_path() / kStationInfoFile, files->info) &&
+            replaceFileAtomically(m_list, files->list)) {
             finish(Outcome::Complete);
             co_return;
         }

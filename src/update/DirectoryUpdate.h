@@ -21,8 +21,9 @@ struct DirectorySettings {
     // Base addresses of the directory's servers; empty: found through `discovery`.
     std::vector<std::string> servers;
     std::string discovery = "https://all.api.radio-browser.info/json/servers";
-    int limit = 5000;                        // stations asked for, best voted first
-    std::size_t maxBytes = 64 * 1024 * 1024; // the largest answer taken
+    int limit = 0; // stations asked for, best voted first; 0: every working station
+    // The largest answer taken: the whole directory is some 40 to 60 MB of JSON.
+    std::size_t maxBytes = 160 * 1024 * 1024;
     long connectMilliseconds = 10000;
     long totalMilliseconds = 120000;
 
@@ -34,9 +35,10 @@ struct DirectorySettings {
 // asked in turn for their working stations until one answers with a list that holds
 // stations; that list, converted as lumo-catalogue converts it and with the television
 // records of the current list kept (the directory lists radio only), replaces the station
-// list whole. A server that fails, answers past the cap or with nothing usable passes the
-// turn to the next. The conversion runs off the window's thread. Cancel (or the object's end)
-// closes the connection under way; nothing more happens.
+// list whole, and what the directory says of each station (country, language, tags, codec,
+// logo...) replaces the side file STATIONINFO beside it. A server that fails, answers past the cap
+// or with nothing usable passes the turn to the next. The conversion runs off the window's thread.
+// Cancel (or the object's end) closes the connection under way; nothing more happens.
 class DirectoryUpdate : public QObject {
     Q_OBJECT
 public:

@@ -1,6 +1,7 @@
 #include "update/StationListUpdate.h"
 
 #include "catalogue/FieldReader.h"
+#include "catalogue/StationInfo.h"
 #include "catalogue/StationRecord.h"
 #include "platform/MessageBoxes.h"
 #include "update/DirectoryUpdate.h"
@@ -122,6 +123,10 @@ Step<bool> StationListUpdate::DownloadStationList() {
             if (ok) {
                 std::filesystem::rename(fetched, list, ec);
                 ok = !ec;
+            }
+            if (ok) {
+                // What the directory said belongs to its own list, not to this one.
+                std::filesystem::remove(list.parent_path() / kStationInfoFile, ec);
             }
             std::filesystem::remove(fetched, ec);
             done(ok);

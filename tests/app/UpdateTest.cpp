@@ -5,6 +5,7 @@
 #include "PlayerWindowFixture.h"
 #include "app/UpdateProgressWindow.h"
 #include "catalogue/Favourites.h"
+#include "catalogue/StationInfo.h"
 #include "platform/ClickLabel.h"
 #include "update/Ftp.h"
 
@@ -95,9 +96,11 @@ protected:
 
 TEST_F(UpdateTest, ASuccessfulUpdateReplacesTheListAndShowsTodaysDate) {
     site.write("downloads/LUMO/Lumo.csv", kNewList);
+    dir.write("STATIONINFO", "\"SERVER\",\"https://directory\"\r\n");
     update();
     EXPECT_EQ(shownTexts(), std::vector<std::string>{"Station Update Complete"});
     EXPECT_EQ(dir.read("Lumo.csv"), kNewList);
+    EXPECT_FALSE(std::filesystem::exists(dir.path() / "STATIONINFO")) << "the directory's, gone";
     EXPECT_EQ(window->Label4->text().toStdString(), todayUtc());
     EXPECT_EQ(state.updateStatus, "True");
     EXPECT_TRUE(window->isVisible());
@@ -225,7 +228,6 @@ protected:
     void useServers(std::vector<std::string> servers, std::size_t maxBytes = 1024 * 1024) {
         DirectorySettings settings;
         settings.servers = std::move(servers);
-        settings.limit = 50;
         settings.maxBytes = maxBytes;
         window->updater().setDirectory(settings);
     }
@@ -234,7 +236,7 @@ protected:
     static constexpr const char* kTelevision =
         "\"TV\",\"News\",\"Old TV\",\"http://p\",\"http://tv\",\"NONE\"\r\n";
     static constexpr const char* kSearch =
-        "/json/stations/search?hidebroken=true&order=votes&reverse=true&limit=50";
+        "/json/stations/search?hidebroken=true&order=votes&reverse=true";
     static constexpr const char* kAnswer =
         R"([{"name":"Smooth One","url_resolved":"http://127.0.0.1:9/one","homepage":"http://one/",
              "tags":"smooth jazz","votes":9,"lastcheckok":1},
@@ -253,10 +255,16 @@ TEST_F(DirectoryUpdateTest, ServersAreAskedInTurnAndOnlyAWholeListReplacesTheOld
     update();
     EXPECT_EQ(shownTexts(), std::vector<std::string>{"Station Update Complete"});
     const std::string list = dir.read("Lumo.csv");
-    EXPECT_EQ(list, "\"RADIO\",\"Jazz\",\"Smooth One\",\"http://one/\",\"http://127.0.0.1:9/one\","
-                    "\"NONE\"\r\n\"RADIO\",\"Rock\",\"Rock Two\",\"NONE\","
+    // Genres of a station each are no genres: "Other", best voted first.
+    EXPECT_EQ(list, "\"RADIO\",\"Other\",\"Smooth One\",\"http://one/\",\"http://127.0.0.1:9/one\","
+                    "\"NONE\"\r\n\"RADIO\",\"Other\",\"Rock Two\",\"NONE\","
                     "\"https://127.0.0.1:9/two\",\"NONE\"\r\n" +
                         std::string(kTelevision));
+    const StationInfoIndex info = readStationInfo(dir.read("STATIONINFO"));
+    EXPECT_EQ(info.server, base(good));
+    ASSERT_EQ(info.byStream.size(), 2U);
+    ASSERT_NE(info.find("http://127.0.0.1:9/one"), nullptr);
+    EXPECT_EQ(info.find("http://127.0.0.1:9/one")->tags, "smooth jazz");
     // The new list has no "Old FM": the favourite stays, with its own record.
     EXPECT_EQ(window->favourites().all(), std::vector<Station>{old});
     EXPECT_EQ(Favourites(dir.path() / "FAVOURITES").all(), std::vector<Station>{old});
