@@ -6,7 +6,9 @@
 #include "platform/AppFolder.h"
 
 #include <QProcess>
+#include <algorithm>
 #include <gtest/gtest.h>
+#include <map>
 
 namespace lumo {
 namespace {
@@ -76,9 +78,41 @@ TEST_F(CatalogueToolTest, KeepsLiveNetworkStationsSortedByGenreThenVotesWithUniq
     EXPECT_EQ(genreForTags("Heavy Metal, rock"), "Metal");
     EXPECT_EQ(genreForTags("smooth jazz"), "Jazz");
     EXPECT_EQ(genreForTags(""), "Other");
+    // Stations a listener knows, by the tags the directory gives them.
+    EXPECT_EQ(genreForTags("pop,hits,bayern,ard"), "Pop");
+    EXPECT_EQ(genreForTags("ch\u00e9rie,love songs,vari\u00e9t\u00e9 fran\u00e7aise"), "Pop");
+    EXPECT_EQ(genreForTags("noticias,public radio,spanish"), "News and Talk");
+    EXPECT_EQ(genreForTags("deportes,noticias,talk"), "Sports");
+    EXPECT_EQ(genreForTags("J-Pop,anime,japanese"), "Pop");
+    EXPECT_EQ(genreForTags("bollywood,hindi,india"), "World");
 
     EXPECT_FALSE(stationListFromExport("{\"name\": 1}", {}).has_value());
     EXPECT_EQ(stationListFromExport("[]", {}), "");
+}
+
+TEST_F(CatalogueToolTest, SmallGenresFoldIntoOtherWhichComesLast) {
+    ExportOptions options;
+    options.fewestPerGenre = 3;
+    const auto catalogue = catalogueFromExport(sample, options);
+    ASSERT_TRUE(catalogue.has_value());
+    const auto stations = records(catalogue->list);
+    std::map<std::string, int> perGenre;
+    for (const auto& s : stations) {
+        ++perGenre[s.genre];
+    }
+    for (const auto& [genre, count] : perGenre) {
+        EXPECT_TRUE(genre == "Other" || count >= 3) << genre;
+    }
+    EXPECT_EQ(stations.back().genre, "Other");
+    const auto firstOther = std::ranges::find(stations, "Other", &StationRecord::genre);
+    EXPECT_TRUE(std::all_of(firstOther, stations.end(),
+                            [](const StationRecord& s) { return s.genre == "Other"; }));
+    ASSERT_EQ(catalogue->info.size(), stations.size());
+    const auto one = std::ranges::find(stations, "Jazz Radio One", &StationRecord::name);
+    ASSERT_NE(one, stations.end());
+    const auto jazz = std::ranges::find(catalogue->info, one->streamUrl, &StationInfo::stream);
+    ASSERT_NE(jazz, catalogue->info.end());
+    EXPECT_EQ(jazz->tags, "jazz,smooth jazz");
 }
 
 TEST_F(CatalogueToolTest, TheCommandShapesTheListWithItsOptions) {
