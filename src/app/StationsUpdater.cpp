@@ -65,6 +65,12 @@ void StationsUpdater::updateProgressFigures(std::int32_t current, std::int32_t t
     }
 }
 
+void StationsUpdater::updateProgressConverting() {
+    if (m_progress) {
+        m_progress->showConverting();
+    }
+}
+
 // Its own Cancel may be what ended the update: it goes once the event loop is back.
 void StationsUpdater::hideUpdateProgress() {
     if (m_progress) {

@@ -60,6 +60,7 @@ public:
     void showPlayerWindow() override { m_window.show(); }
     void showUpdateProgress() override;
     void updateProgressFigures(std::int32_t current, std::int32_t total) override;
+    void updateProgressConverting() override;
     void hideUpdateProgress() override;
     void setBusyCursor(bool busy) override;
     void refreshStationListDate() override { m_window.refreshStationListDate(); }

@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 #include <QLabel>
+#include <QLocale>
 #include <QPushButton>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -39,9 +40,17 @@ UpdateProgressWindow::UpdateProgressWindow(const QRect& place)
 }
 
 void UpdateProgressWindow::showProgress(std::int32_t current, std::int32_t total) {
-    const auto percent =
-        total > 0 ? std::clamp<std::int64_t>(std::int64_t{current} * 100 / total, 0, 100) : 0;
+    if (total <= 0) {
+        m_label->setText(
+            tr("Updating stations... %1 MB").arg(QLocale().toString(current / 1e6, 'f', 1)));
+        return;
+    }
+    const auto percent = std::clamp<std::int64_t>(std::int64_t{current} * 100 / total, 0, 100);
     m_label->setText(QStringLiteral("Updating stations... %1 %").arg(percent));
+}
+
+void UpdateProgressWindow::showConverting() {
+    m_label->setText(tr("Converting stations..."));
 }
 
 QString UpdateProgressWindow::text() const {

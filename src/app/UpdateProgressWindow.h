@@ -16,8 +16,11 @@ public:
     // Shown centred over `place`, where the player window was.
     explicit UpdateProgressWindow(const QRect& place);
 
-    // A transfer event: "Updating stations... 45 %".
+    // A transfer event: "Updating stations... 45 %", or the bytes received when the length
+    // is not known ("Updating stations... 12.4 MB").
     void showProgress(std::int32_t current, std::int32_t total);
+    // "Converting stations...".
+    void showConverting();
     QString text() const;
     QPushButton* cancelButton() const { return m_cancel; }
 

@@ -3,6 +3,7 @@
 #include "net/NetEngine.h"
 #include "net/UserAgent.h"
 
+#include <QTimer>
 #include <algorithm>
 
 namespace lumo {
@@ -28,6 +29,13 @@ public:
         }
         curl_easy_setopt(e, CURLOPT_WRITEFUNCTION, &HttpReadRequest::collect);
         curl_easy_setopt(e, CURLOPT_WRITEDATA, this);
+        m_tellProgress.setSingleShot(true);
+        QObject::connect(&m_tellProgress, &QTimer::timeout, [this] {
+            curl_off_t length = -1;
+            curl_easy_getinfo(m_transfer.handle(), CURLINFO_CONTENT_LENGTH_DOWNLOAD_T, &length);
+            m_options.progress(static_cast<std::int64_t>(m_result.body.size()),
+                               static_cast<std::int64_t>(length));
+        });
         m_transfer.start([this](CURLcode code) { finish(code); });
     }
 
@@ -38,6 +46,9 @@ private:
         const size_t n = size * count;
         const size_t room = self->m_options.maxBytes - self->m_result.body.size();
         self->m_result.body.append(data, std::min(n, room));
+        if (self->m_options.progress && !self->m_tellProgress.isActive()) {
+            self->m_tellProgress.start(kProgressEveryMs); // told once the event loop runs
+        }
         if (n >= room) {
             self->m_result.capped =
                 n > room || self->m_options.atCap == HttpReadOptions::AtCap::Stop;
@@ -53,7 +64,10 @@ private:
         done(std::move(m_result)); // may drop this request: nothing of it is touched after
     }
 
+    static constexpr int kProgressEveryMs = 100;
+
     Transfer m_transfer;
+    QTimer m_tellProgress; // goes with the request: nothing is told once it is dropped
     HttpReadOptions m_options;
     std::function<void(HttpReadResult)> m_done;
     HttpReadResult m_result;

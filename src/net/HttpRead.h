@@ -3,6 +3,7 @@
 #include "platform/Pending.h"
 
 #include <cstddef>
+#include <cstdint>
 #include <curl/curl.h>
 #include <functional>
 #include <string>
@@ -21,6 +22,9 @@ struct HttpReadOptions {
     std::size_t maxBytes = 8 * 1024 * 1024;
     // A body that reaches the cap: the request fails, or it ends there with what it has.
     enum class AtCap { Fail, Stop } atCap = AtCap::Fail;
+    // Told from the event loop as the body arrives (not for every piece): the bytes so far,
+    // and the length the server gave (-1 when it gave none).
+    std::function<void(std::int64_t received, std::int64_t length)> progress{};
 };
 
 struct HttpReadResult {

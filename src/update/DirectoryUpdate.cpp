@@ -19,6 +19,7 @@ namespace {
 struct Replacement {
     std::string list;
     std::string info;
+    std::size_t stations = 0;
 };
 
 // The directory's list, the current list's television records after it, and what the
@@ -52,7 +53,8 @@ std::optional<Replacement> mergedList(const QByteArray& answer,
             }
         }
     }
-    return Replacement{radio + television.bytes(), stationInfoText(server, catalogue->info)};
+    return Replacement{radio + television.bytes(), stationInfoText(server, catalogue->info),
+                       catalogue->info.size()};
 }
 
 } // namespace
@@ -134,8 +136,12 @@ Task DirectoryUpdate::run() {
             address += "&limit=" + std::to_string(m_settings.limit);
         }
         const HttpReadResult answer = co_await step<HttpReadResult>([&](auto done) {
-            return httpRead(m_engine, address,
-                            readOptions(m_settings.totalMilliseconds, m_settings.maxBytes), done);
+            HttpReadOptions options =
+                readOptions(m_settings.totalMilliseconds, m_settings.maxBytes);
+            options.progress = [this](std::int64_t bytes, std::int64_t length) {
+                emit received(bytes, length);
+            };
+            return httpRead(m_engine, address, options, done);
         });
         anyAnswered = anyAnswered || answer.status > 0; // reached, whatever it said
         if (!answer.complete()) {
@@ -143,6 +149,7 @@ Task DirectoryUpdate::run() {
         }
         // Tens of megabytes of JSON are converted off the window's thread; a cancelled update
         // never replaces the list.
+        emit converting();
         const auto files = co_await step<std::optional<Replacement>>([&](auto done) {
             return offThread(
                 [done, list = m_list, server, body = QByteArray::fromStdString(answer.body)] {
@@ -153,6 +160,7 @@ Task DirectoryUpdate::run() {
         // the list fail to be written.
         if (files && replaceFileAtomically(m_list.parent_path() / kStationInfoFile, files->info) &&
             replaceFileAtomically(m_list, files->list)) {
+            m_stations = files->stations;
             finish(Outcome::Complete);
             co_return;
         }

@@ -58,6 +58,14 @@ public:
     bool running() const { return static_cast<bool>(m_done); }
     // For the next start.
     void setSettings(DirectorySettings settings) { m_settings = std::move(settings); }
+    // The stations the last complete update brought.
+    std::size_t stationCount() const { return m_stations; }
+
+signals:
+    // The answer arrives: bytes so far, of `length` (-1 when the server gave none).
+    void received(qint64 bytes, qint64 length);
+    // The answer is being made into the station list.
+    void converting();
 
 private:
     Task run();
@@ -71,6 +79,7 @@ private:
     std::filesystem::path m_list;
     DirectorySettings m_settings;
     std::function<void(Outcome)> m_done;
+    std::size_t m_stations = 0;
     Task m_run;
 };
 

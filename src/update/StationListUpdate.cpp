@@ -8,7 +8,10 @@
 #include "update/Ftp.h"
 #include "update/UpdateHost.h"
 
+#include <QLocale>
+#include <QScopeGuard>
 #include <filesystem>
+#include <limits>
 
 namespace lumo {
 
@@ -135,15 +138,34 @@ Step<bool> StationListUpdate::DownloadStationList() {
 }
 
 Task StationListUpdate::fromDirectory() {
+    const QMetaObject::Connection received = QObject::connect(
+        m_directory.get(), &DirectoryUpdate::received, [this](qint64 bytes, qint64 length) {
+            const bool known = length > 0 && length <= std::numeric_limits<std::int32_t>::max();
+            m_host.updateProgressFigures(static_cast<std::int32_t>(std::min<qint64>(
+                                             bytes, std::numeric_limits<std::int32_t>::max())),
+                                         known ? static_cast<std::int32_t>(length) : 0);
+        });
+    const QMetaObject::Connection converting =
+        QObject::connect(m_directory.get(), &DirectoryUpdate::converting,
+                         [this] { m_host.updateProgressConverting(); });
+    const auto disconnect = qScopeGuard([&] {
+        QObject::disconnect(received);
+        QObject::disconnect(converting);
+    });
     const auto outcome = co_await step<DirectoryUpdate::Outcome>([this](auto done) {
         m_directory->start(done);
         return whenDropped([this] { m_directory->cancel(); });
     });
     EndUpdateSession();
     switch (outcome) {
-    case DirectoryUpdate::Outcome::Complete:
-        co_await report("Station Update Complete", false);
+    case DirectoryUpdate::Outcome::Complete: {
+        // What came, on a line of its own below the described message.
+        const auto count = static_cast<qint64>(m_directory->stationCount());
+        const QString what = count == 1 ? QObject::tr("1 station")
+                                        : QObject::tr("%1 stations").arg(QLocale().toString(count));
+        co_await report("Station Update Complete\n" + what.toStdString(), false);
         break;
+    }
     case DirectoryUpdate::Outcome::NoServer:
         co_await report(" Failed to Connect Update Website", true);
         break;
@@ -162,8 +184,8 @@ void StationListUpdate::EndUpdateSession() {
     m_host.showPlayerWindow();
 }
 
-Step<bool> StationListUpdate::report(const char* text, bool failure) {
-    return step<bool>([this, text, failure](auto done) {
+Step<bool> StationListUpdate::report(std::string text, bool failure) {
+    return step<bool>([this, text = std::move(text), failure](auto done) {
         m_host.hidePlayerWindow();
         m_host.messages().show(text, failure ? MessageBoxes::Icon::Stop : MessageBoxes::Icon::None,
                                [this, done] {

@@ -45,7 +45,7 @@ private:
     Step<bool> DownloadStationList();
     void EndUpdateSession();
     // Says `text`, with the player window hidden behind the box, until it is closed.
-    Step<bool> report(const char* text, bool failure);
+    Step<bool> report(std::string text, bool failure);
     void end();
 
     ProgramState& m_state;

@@ -253,7 +253,7 @@ TEST_F(DirectoryUpdateTest, ServersAreAskedInTurnAndOnlyAWholeListReplacesTheOld
     const Station old{"RADIO", "Old FM", "http://p", "http://s", "NONE"};
     ASSERT_TRUE(window->favourites().add(old));
     update();
-    EXPECT_EQ(shownTexts(), std::vector<std::string>{"Station Update Complete"});
+    EXPECT_EQ(shownTexts(), std::vector<std::string>{"Station Update Complete\n2 stations"});
     const std::string list = dir.read("Lumo.csv");
     // Genres of a station each are no genres: "Other", best voted first.
     EXPECT_EQ(list, "\"RADIO\",\"Other\",\"Smooth One\",\"http://one/\",\"http://127.0.0.1:9/one\","
@@ -286,6 +286,23 @@ TEST_F(DirectoryUpdateTest, ServersAreAskedInTurnAndOnlyAWholeListReplacesTheOld
     update();
     EXPECT_EQ(shownTexts(), std::vector<std::string>{" Failed to Connect Update Website"});
     EXPECT_EQ(dir.read("Lumo.csv"), list);
+}
+
+TEST_F(DirectoryUpdateTest, TheProgressWindowSaysHowMuchHasArrived) {
+    // An answer without a length, that goes on: the bytes are counted.
+    good.serve(kSearch, {"application/json", "[" + std::string(4096, ' '), false, 400000, 1});
+    useServers({base(good)});
+    std::vector<QString> seen;
+    static const QRegularExpression bytes(QStringLiteral("^Updating stations\\.\\.\\. \\d+\\.\\d MB$"));
+    updateWatching([&](UpdateProgressWindow& progress) {
+        seen.push_back(progress.text());
+        if (bytes.match(seen.back()).hasMatch() && seen.back() != seen.front()) {
+            progress.cancelButton()->click();
+        }
+    });
+    ASSERT_FALSE(seen.empty());
+    EXPECT_TRUE(bytes.match(seen.back()).hasMatch()) << seen.back().toStdString();
+    EXPECT_EQ(dir.read("Lumo.csv"), std::string(kOldList) + kTelevision);
 }
 
 TEST_F(DirectoryUpdateTest, CancelClosesTheConnectionAndKeepsTheList) {
