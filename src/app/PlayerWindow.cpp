@@ -2,6 +2,7 @@
 
 #include "app/AdvertRotation.h"
 #include "app/BannerStandIn.h"
+#include "app/DirectoryPlays.h"
 #include "app/LiveFeed.h"
 #include "app/OwnStationActions.h"
 #include "app/SongTitles.h"
@@ -9,6 +10,7 @@
 #include "app/Twips.h"
 #include "catalogue/Favourites.h"
 #include "catalogue/MyStations.h"
+#include "catalogue/StationInfo.h"
 #include "chooser/Stations.h"
 #include "media/MediaPlayer.h"
 #include "media/VideoWidget.h"
@@ -95,6 +97,15 @@ PlayerWindow::PlayerWindow(ProgramState& state, const AppFolder& folder,
          m_services.clock, m_services.recordings, m_services.freeSpace},
         this);
     buildRecordMark();
+    m_directoryPlays = new DirectoryPlays(
+        m_services.network, m_folder.resolve(std::string("\\") + kStationInfoFile),
+        [this](const std::string& stream) {
+            const auto own = m_myStations->ofKind(m_state.CurrentStation.kind);
+            return std::ranges::any_of(
+                own, [&](const StationRecord& station) { return station.streamUrl == stream; });
+        },
+        this);
+    connect(m_playback, &Playback::startedPlaying, m_directoryPlays, &DirectoryPlays::playing);
     m_updater = new StationsUpdater(m_state, m_folder, m_services.network,
                                     {*this, m_services.messages, [this] { showPlayerWindow(); },
                                      [this] { hide(); }, [this] { getMOD(); },

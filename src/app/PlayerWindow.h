@@ -45,6 +45,7 @@ class UpdateProgressWindow;
 class UrlOpener;
 class VideoWidget;
 class SongTitles;
+class DirectoryPlays;
 class Favourites;
 class MyStations;
 class OpenAddressDialog;
@@ -283,6 +284,7 @@ private:
     QRegion m_outline; // cut from the skin; what lies outside it is not the window's
     std::vector<ClickLabel*> m_keyboardOrder; // the controls, as Tab reaches them
     SongTitles* m_songTitles = nullptr;
+    DirectoryPlays* m_directoryPlays = nullptr;
     QLabel* m_recordMark = nullptr;
     void buildRecordMark();
     std::unique_ptr<Favourites> m_favourites;

@@ -63,6 +63,7 @@ void Playback::play() {
 }
 
 void Playback::stop() {
+    m_playing.clear();
     m_keeper->cancel();
     m_tryOnceMore.stop();
     m_media.stop();
@@ -189,6 +190,10 @@ Playback::Tick Playback::statusTick() {
         m_state.streamReached = kStreamReached;
         if (state == PlayState::Playing) {
             m_keeper->streamPlaying();
+            if (std::string address = m_media.URL(); address != m_playing) {
+                m_playing = address;
+                emit startedPlaying(m_playing);
+            }
         }
     } else if (state == PlayState::Ready) {
         if (auto line = atReady()) {

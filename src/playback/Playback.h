@@ -102,6 +102,8 @@ signals:
     void sleepTimerChanged();
     // A station was given from outside and starts playing.
     void stationOpened();
+    // What plays began to play: once per address, and again after a stop.
+    void startedPlaying(const std::string& address);
 
 private:
     // SleepTimerHost
@@ -124,6 +126,7 @@ private:
     QString m_note; // shown on the status line for a few ticks
     int m_noteTicks = 0;
     bool m_released = false;
+    std::string m_playing; // the address last told as playing
 };
 
 } // namespace lumo

@@ -5,6 +5,7 @@
 #include "PlayerWindowFixture.h"
 #include "app/UpdateProgressWindow.h"
 #include "catalogue/Favourites.h"
+#include "catalogue/MyStations.h"
 #include "catalogue/StationInfo.h"
 #include "platform/ClickLabel.h"
 #include "update/Ftp.h"
@@ -239,10 +240,11 @@ protected:
         "/json/stations/search?hidebroken=true&order=votes&reverse=true";
     static constexpr const char* kAnswer =
         R"([{"name":"Smooth One","url_resolved":"http://127.0.0.1:9/one","homepage":"http://one/",
-             "tags":"smooth jazz","votes":9,"lastcheckok":1},
+             "tags":"smooth jazz","votes":9,"lastcheckok":1,
+             "stationuuid":"9617a958-0601-11e8-ae97-52543be04c81"},
             {"name":"Local File","url":"file:///etc/passwd","lastcheckok":1},
             {"name":"Rock Two","url":"https://127.0.0.1:9/two","tags":"rock","votes":3,
-             "lastcheckok":1}])";
+             "lastcheckok":1,"stationuuid":"11111111-2222-3333-4444-555555555555"}])";
     test::LoopbackHttpServer good, broken, waiting;
 };
 
@@ -265,6 +267,26 @@ TEST_F(DirectoryUpdateTest, ServersAreAskedInTurnAndOnlyAWholeListReplacesTheOld
     ASSERT_EQ(info.byStream.size(), 2U);
     ASSERT_NE(info.find("http://127.0.0.1:9/one"), nullptr);
     EXPECT_EQ(info.find("http://127.0.0.1:9/one")->tags, "smooth jazz");
+
+    // Playing one of its stations is told to the server that gave the list, once; a station of
+    // the listener's own is not.
+    const std::string count = "/json/url/9617a958-0601-11e8-ae97-52543be04c81";
+    good.serve(count, {"application/json", "{\"ok\":true}"});
+    const auto play = [&](const std::string& address) {
+        media->setURL(address);
+        media->state = PlayState::Playing;
+        window->Timer1->tick();
+        window->Timer1->tick();
+    };
+    play("http://127.0.0.1:9/one");
+    EXPECT_TRUE(test::waitUntil([&] { return good.requestCount(count) == 1; }, 5000));
+    play("http://127.0.0.1:9/two-unknown");
+    ASSERT_TRUE(window->myStations().add(
+        {"RADIO", "Mine", "Mine", "NONE", "https://127.0.0.1:9/two", "NONE"}));
+    play("https://127.0.0.1:9/two");
+    QTest::qWait(300);
+    EXPECT_EQ(good.requestCount(count), 1);
+    EXPECT_EQ(good.requestCount("/json/url/11111111-2222-3333-4444-555555555555"), 0);
     // The new list has no "Old FM": the favourite stays, with its own record.
     EXPECT_EQ(window->favourites().all(), std::vector<Station>{old});
     EXPECT_EQ(Favourites(dir.path() / "FAVOURITES").all(), std::vector<Station>{old});
@@ -293,7 +315,8 @@ TEST_F(DirectoryUpdateTest, TheProgressWindowSaysHowMuchHasArrived) {
     good.serve(kSearch, {"application/json", "[" + std::string(4096, ' '), false, 400000, 1});
     useServers({base(good)});
     std::vector<QString> seen;
-    static const QRegularExpression bytes(QStringLiteral("^Updating stations\\.\\.\\. \\d+\\.\\d MB$"));
+    static const QRegularExpression bytes(
+        QStringLiteral("^Updating stations\\.\\.\\. \\d+\\.\\d MB$"));
     updateWatching([&](UpdateProgressWindow& progress) {
         seen.push_back(progress.text());
         if (bytes.match(seen.back()).hasMatch() && seen.back() != seen.front()) {
