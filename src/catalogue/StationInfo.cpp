@@ -48,7 +48,8 @@ StationInfoIndex readStationInfo(std::string_view text) {
             if (!next) {
                 return index;
             }
-            field = std::move(*next);
+            // As the file is written: a double quote cannot stand inside a field.
+            field = FieldWriter::asWritten(*next);
         }
         if (f[0] == "SERVER" && index.server.empty()) {
             index.server = f[1];
