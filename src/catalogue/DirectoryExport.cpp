@@ -183,7 +183,7 @@ std::optional<DirectoryCatalogue> catalogueFromExport(const QByteArray& json,
         return std::nullopt;
     }
     std::vector<Station> stations;
-    for (const QJsonValue& value : document.array()) {
+    for (const auto& value : document.array()) {
         const QJsonObject entry = value.toObject();
         if (entry.value(QStringLiteral("lastcheckok")).toInt() != 1) {
             continue;
@@ -273,7 +273,7 @@ std::optional<std::string> stationListFromExport(const QByteArray& json,
 
 QStringList directoryServersFrom(const QByteArray& json) {
     QStringList servers;
-    for (const QJsonValue& value : QJsonDocument::fromJson(json).array()) {
+    for (const auto& value : QJsonDocument::fromJson(json).array()) {
         const QString name = value.toObject().value(QStringLiteral("name")).toString().toLower();
         const bool hostName = !name.isEmpty() && name.size() <= 253 &&
                               !name.startsWith(QLatin1Char('.')) &&

@@ -7,6 +7,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <utility>
 
 namespace lumo {
 
@@ -39,7 +40,7 @@ std::optional<std::string> httpAddressFor(const std::string& url);
 class CurlHttpTransfer final : public HttpTransfer {
 public:
     explicit CurlHttpTransfer(NetEngine& engine, HttpLimits limits = {})
-        : m_engine(engine), m_limits(limits) {}
+        : m_engine(engine), m_limits(std::move(limits)) {}
 
     PendingPtr OpenURL(const std::string& url, Done done) override;
 

@@ -39,33 +39,35 @@ protected:
         QByteArray::fromStdString(*readWholeFile(LUMO_TOOLS_TEST_DIR "/sample-stations.json"));
 };
 
+// "Радио Москва"
+constexpr const char* kMoscow =
+    "\xD0\xA0\xD0\xB0\xD0\xB4\xD0\xB8\xD0\xBE \xD0\x9C\xD0\xBE\xD1\x81\xD0\xBA\xD0\xB2\xD0\xB0";
+
 TEST_F(CatalogueToolTest, KeepsLiveNetworkStationsSortedByGenreThenVotesWithUniqueNames) {
     const auto list = stationListFromExport(sample, {});
     ASSERT_TRUE(list.has_value());
     const auto stations = records(*list);
-    EXPECT_EQ(names(stations),
-              (Names{"Spaced Name Two Lines",
-                     "Bad Homepage",
-                     "Low Votes",
-                     "Caf\xC3\xA9 M\xC3\xBCller \xE2\x98\x95",
-                     "Techno Bunker",
-                     "HLS Station",
-                     "Jazz Radio One",
-                     "Smooth Jazz Two",
-                     "Metal Forge",
-                     "News, Sport & Weather",
-                     "Say 'Hello', Radio",
-                     "MMS Oldie",
-                     "Pop Hits",
-                     "Pop Hits (2)",
-                     "pop hits (3)",
-                     "Only URL",
-                     "\xD0\xA0\xD0\xB0\xD0\xB4\xD0\xB8\xD0\xBE \xD0\x9C\xD0\xBE\xD1\x81\xD0\xBA"
-                     "\xD0\xB2\xD0\xB0",
-                     "Classic Rock FM",
-                     "Rock Antenne",
-                     "Mystery Station",
-                     "No Tags"}));
+    EXPECT_EQ(names(stations), (Names{"Spaced Name Two Lines",
+                                      "Bad Homepage",
+                                      "Low Votes",
+                                      "Caf\xC3\xA9 M\xC3\xBCller \xE2\x98\x95",
+                                      "Techno Bunker",
+                                      "HLS Station",
+                                      "Jazz Radio One",
+                                      "Smooth Jazz Two",
+                                      "Metal Forge",
+                                      "News, Sport & Weather",
+                                      "Say 'Hello', Radio",
+                                      "MMS Oldie",
+                                      "Pop Hits",
+                                      "Pop Hits (2)",
+                                      "pop hits (3)",
+                                      "Only URL",
+                                      kMoscow,
+                                      "Classic Rock FM",
+                                      "Rock Antenne",
+                                      "Mystery Station",
+                                      "No Tags"}));
     for (const auto& s : stations) {
         EXPECT_EQ(s.kind, "RADIO");
         EXPECT_EQ(s.liveFeedUrl, "NONE");
