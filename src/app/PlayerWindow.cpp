@@ -6,6 +6,7 @@
 #include "app/LiveFeed.h"
 #include "app/OwnStationActions.h"
 #include "app/SongTitles.h"
+#include "app/StationLogo.h"
 #include "app/StationsUpdater.h"
 #include "app/Twips.h"
 #include "catalogue/Favourites.h"
@@ -123,6 +124,29 @@ PlayerWindow::PlayerWindow(ProgramState& state, const AppFolder& folder,
     connectChooser();
     connectLiveFeed();
     connectAdverts();
+    connectLogo();
+}
+
+// The station's logo lies in the picture area, under the live feed's frame.
+void PlayerWindow::connectLogo() {
+    m_logoView = new QLabel(this);
+    m_logoView->setGeometry(MD->geometry());
+    m_logoView->setAlignment(Qt::AlignCenter);
+    m_logoView->setStyleSheet(QStringLiteral("background: black;"));
+    m_logoView->setAccessibleName(tr("Station logo"));
+    m_logoView->hide();
+    m_logoView->stackUnder(Image35);
+    m_logo = std::make_unique<StationLogo>(m_services.network, *m_decoder,
+                                           m_folder.resolve(std::string("\\") + kStationInfoFile),
+                                           StationLogo::cacheFolder(m_folder.path()), *m_logoView);
+    connect(m_playback, &Playback::startedPlaying, this, [this](const std::string& address) {
+        m_logo->playing(address, m_state.CurrentStation.kind != "TV");
+    });
+    connect(m_playback, &Playback::transportPressed, this, [this](Transport button) {
+        if (button == Transport::Stop) {
+            m_logo->clear();
+        }
+    });
 }
 
 void PlayerWindow::connectLiveFeed() {

@@ -45,6 +45,7 @@ class UpdateProgressWindow;
 class UrlOpener;
 class VideoWidget;
 class SongTitles;
+class StationLogo;
 class DirectoryPlays;
 class Favourites;
 class MyStations;
@@ -141,6 +142,7 @@ public:
     // The titles heard, their window and the song notifications.
     SongTitles& songTitles() { return *m_songTitles; }
     QLabel* recordMark() const { return m_recordMark; }
+    QLabel* logoView() const { return m_logoView; }
 
     // The advert banner while it is loaded; the About or help window while one is open.
     ADVERT1* banner() const;
@@ -263,6 +265,7 @@ private:
     // chooser, live feed and adverts
     void connectChooser();
     void connectLiveFeed();
+    void connectLogo();
     void connectAdverts();
     void defaultStationPressed();
     void defaultStationReleased();
@@ -298,6 +301,8 @@ private:
     std::unique_ptr<PictureDecoder> m_decoder; // goes after the live feed and the adverts
     std::unique_ptr<LiveFeed> m_liveFeed;
     std::unique_ptr<AdvertRotation> m_adverts;
+    QLabel* m_logoView = nullptr;
+    std::unique_ptr<StationLogo> m_logo; // goes before the decoder
     Mpris* m_mpris = nullptr;
     bool m_ending = false; // the program is ending: nothing new starts
     std::string m_startAddress;

@@ -8,6 +8,7 @@
 #include "app/StationsUpdater.h"
 
 #include "app/BannerStandIn.h"
+#include "app/StationLogo.h"
 #include "app/Twips.h"
 #include "chooser/Stations.h"
 #include "desktop/FileModified.h"
@@ -71,7 +72,11 @@ void PlayerWindow::load() {
     if (m_services.desktopBus && m_mpris == nullptr) {
         m_mprisView = std::make_unique<PlaybackMpris>(
             *m_playback, PlaybackMpris::Window{[this] { raiseWindow(); }, [this] { shutdown(); },
-                                               [this] { return liveFeedPicture(); }});
+                                               [this] {
+                                                   std::string cover = liveFeedPicture();
+                                                   return cover.empty() ? m_logo->file().string()
+                                                                        : cover;
+                                               }});
         m_mpris = new Mpris(*m_mprisView, this);
         m_songTitles->announceOnDesktop();
     }

@@ -34,10 +34,12 @@ struct StationInfoIndex {
     std::string server; // the directory server that answered, or empty
     std::unordered_map<std::string, StationInfo> byStream;
 
-    const StationInfo* find(const std::string& stream) const {
+    // What is known of the station of `stream`, or null (never of an index that is going).
+    const StationInfo* find(const std::string& stream) const& {
         const auto it = byStream.find(stream);
         return it == byStream.end() ? nullptr : &it->second;
     }
+    const StationInfo* find(const std::string& stream) const&& = delete;
 };
 
 // The records of a STATIONINFO text. Records of another kind are passed over; a record cut

@@ -2,6 +2,7 @@
 #include "EventWait.h"
 #include "FtpTestServer.h"
 #include "LoopbackHttpServer.h"
+#include "Pictures.h"
 #include "PlayerWindowFixture.h"
 #include "app/UpdateProgressWindow.h"
 #include "catalogue/Favourites.h"
@@ -11,6 +12,7 @@
 #include "update/Ftp.h"
 
 #include <QApplication>
+#include <QLabel>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTest>
@@ -308,6 +310,51 @@ TEST_F(DirectoryUpdateTest, ServersAreAskedInTurnAndOnlyAWholeListReplacesTheOld
     update();
     EXPECT_EQ(shownTexts(), std::vector<std::string>{" Failed to Connect Update Website"});
     EXPECT_EQ(dir.read("Lumo.csv"), list);
+}
+
+TEST_F(DirectoryUpdateTest, TheStationsLogoShowsInThePictureAreaAndAHostileOneIsNotShown) {
+    good.serve("/logo.jpg", {"image/jpeg", test::jpegOf(Qt::red, 300, 300)});
+    good.serve("/page.png", {"text/html", "<html><body>not a picture</body></html>"});
+    good.serve("/huge.png", {"image/png", test::plainPng(20000, 20000)});
+    std::string answer = "[";
+    for (const char* logo : {"logo.jpg", "page.png", "huge.png"}) {
+        answer += std::string(answer.size() > 1 ? "," : "") + R"({"name":")" + logo +
+                  R"(","url":"http://127.0.0.1:9/)" + logo + R"(","lastcheckok":1,"favicon":")" +
+                  good.url("/") + logo + "\"}";
+    }
+    good.serve(kSearch, {"application/json", answer + "]"});
+    useServers({base(good)});
+    update();
+    QLabel* logo = window->logoView();
+    const auto play = [&](const std::string& address) {
+        state.CurrentStation.kind = "RADIO";
+        media->setURL(address);
+        media->state = PlayState::Playing;
+        window->Timer1->tick();
+        window->Timer1->tick();
+    };
+    play("http://127.0.0.1:9/logo.jpg");
+    ASSERT_TRUE(test::waitUntil([&] { return !logo->isHidden(); }, 5000))
+        << good.requestCount("/logo.jpg") << " " << dir.read("STATIONINFO");
+    const QImage shown = logo->pixmap().toImage();
+    ASSERT_FALSE(shown.isNull());
+    EXPECT_LE(shown.width(), logo->width()) << "decoded at the size shown";
+    EXPECT_EQ(QColor(shown.pixel(shown.width() / 2, shown.height() / 2)).red() > 200, true);
+    EXPECT_TRUE(std::filesystem::exists(dir.path() / "logos")) << "kept in the cache";
+    for (const char* hostile : {"page.png", "huge.png"}) {
+        play(std::string("http://127.0.0.1:9/") + hostile);
+        EXPECT_TRUE(logo->isHidden());
+        ASSERT_TRUE(test::waitUntil(
+            [&] { return good.requestCount(std::string("/") + hostile) == 1; }, 5000));
+        QTest::qWait(500); // the decode has its time
+        EXPECT_TRUE(logo->isHidden()) << hostile;
+    }
+    // Again: from the cache, without asking.
+    play("http://127.0.0.1:9/logo.jpg");
+    ASSERT_TRUE(test::waitUntil([&] { return !logo->isHidden(); }, 5000));
+    EXPECT_EQ(good.requestCount("/logo.jpg"), 1);
+    window->playback().stop();
+    EXPECT_TRUE(logo->isHidden());
 }
 
 TEST_F(DirectoryUpdateTest, TheProgressWindowSaysHowMuchHasArrived) {
