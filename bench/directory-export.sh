@@ -33,3 +33,8 @@ for run in 1 2 3 4 5; do
 done
 median=$(printf '%s\n' "${times[@]}" | sort -n | sed -n 3p)
 echo "lumo-catalogue: median of 5 runs ${median} ms, $(wc -l < "$work/Lumo.csv") stations written"
+peak=$(/usr/bin/python3 -c 'import resource, subprocess, sys
+subprocess.run(sys.argv[1:], check=True)
+print(resource.getrusage(resource.RUSAGE_CHILDREN).ru_maxrss // 1024)' \
+    "$LUMO_BUILD/tools/catalogue/lumo-catalogue" "$work/stations.json" "$work/Lumo.csv")
+echo "lumo-catalogue: peak memory ${peak} MiB (the player converts the same way, off its window's thread)"

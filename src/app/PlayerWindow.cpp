@@ -132,6 +132,7 @@ void PlayerWindow::connectLogo() {
     m_logoView = new QLabel(this);
     m_logoView->setGeometry(MD->geometry());
     m_logoView->setAlignment(Qt::AlignCenter);
+    m_logoView->setTextFormat(Qt::PlainText);
     m_logoView->setStyleSheet(QStringLiteral("background: black;"));
     m_logoView->setAccessibleName(tr("Station logo"));
     m_logoView->hide();
