@@ -104,8 +104,8 @@ int main(int argc, char** argv) {
     for (int i = 0; i < stations; ++i) {
         const std::string stream = "http://s" + std::to_string(i) + ".example/live";
         entries.push_back({"Station " + std::to_string(i), stream});
-        info.byStream[stream] = {stream, "id", "FR", countries[i % 5], "french", tags[i % 7 % 5],
-                                 "MP3", "128", "", ""};
+        info.byStream[stream] = {
+            stream, "id", "FR", countries[i % 5], "french", tags[i % 7 % 5], "MP3", "128", "", ""};
     }
     const double described = lumo::bench::medianMs(3, [&] {
         search.setIndex(lumo::StationSearch::index(entries, info));
@@ -114,8 +114,8 @@ int main(int argc, char** argv) {
     double slowestAbout = 0;
     const QString about = QStringLiteral("france jazz");
     for (qsizetype n = 1; n <= about.size(); ++n) {
-        slowestAbout = std::max(
-            slowestAbout, lumo::bench::medianMs(7, [&] { return keystroke(about.left(n)); }));
+        slowestAbout = std::max(slowestAbout,
+                                lumo::bench::medianMs(7, [&] { return keystroke(about.left(n)); }));
     }
     const double noneAbout =
         lumo::bench::medianMs(7, [&] { return keystroke(QStringLiteral("zzz")); });
