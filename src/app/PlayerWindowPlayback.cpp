@@ -4,6 +4,7 @@
 #include "app/OwnStationActions.h"
 #include "app/PlayerWindow.h"
 #include "app/SongTitles.h"
+#include "app/StationLogo.h"
 #include "app/Twips.h"
 #include "chooser/Stations.h"
 #include "media/MediaPlayer.h"
@@ -117,7 +118,7 @@ void PlayerWindow::statusTick() {
     if (isVisible() && m_state.stayOnTopMode == kStayOnTopOn) {
         ONTOP::SetOnTop(*this, ONTOP::kTrue);
     }
-    m_songTitles->heard(m_media->nowPlaying(), m_state.shownStationName);
+    m_songTitles->heard(m_media->nowPlaying(), m_state.shownStationName, m_logo->file());
     const Playback::Tick tick = m_playback->statusTick();
     if (tick.statusLine) {
         Label1->setText(*tick.statusLine);

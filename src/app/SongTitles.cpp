@@ -33,12 +33,14 @@ void SongTitles::announceOnDesktop() {
     }
 }
 
-void SongTitles::heard(const std::string& title, const std::string& station) {
+void SongTitles::heard(const std::string& title, const std::string& station,
+                       const std::filesystem::path& icon) {
     if (!m_history->heard(title, station, std::chrono::system_clock::now())) {
         return;
     }
     if (m_notifier != nullptr && !m_player.isActiveWindow() && notifications()) {
-        m_notifier->notify(displayText(title), displayText(station));
+        m_notifier->notify(displayText(title), displayText(station),
+                           QString::fromStdString(icon.string()));
     }
     if (m_window && m_window->isVisible() &&
         m_window->list()->count() != static_cast<int>(m_history->titles().size())) {

@@ -28,7 +28,9 @@ public:
     // Notifications go through the desktop's notification service on the session bus.
     void announceOnDesktop();
     // What plays now (each status tick): a new title is kept, listed and announced.
-    void heard(const std::string& title, const std::string& station);
+    // `icon`: the station's logo file, or empty.
+    void heard(const std::string& title, const std::string& station,
+               const std::filesystem::path& icon = {});
 
     bool notifications() const;
     void setNotifications(bool on);

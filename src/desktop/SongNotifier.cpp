@@ -5,6 +5,7 @@
 #include <QDBusMessage>
 #include <QDBusPendingCallWatcher>
 #include <QDBusPendingReply>
+#include <QUrl>
 #include <QVariantMap>
 
 namespace lumo {
@@ -18,11 +19,12 @@ constexpr int kCallMilliseconds = 5000;
 SongNotifier::SongNotifier(QDBusConnection bus, QObject* parent)
     : QObject(parent), m_bus(std::move(bus)) {}
 
-void SongNotifier::notify(const QString& title, const QString& station) {
+void SongNotifier::notify(const QString& title, const QString& station, const QString& icon) {
     if (!m_bus.isConnected()) {
         return;
     }
-    Song song{cleanStationText(title, kLongest), cleanStationText(station, kLongest)};
+    Song song{cleanStationText(title, kLongest), cleanStationText(station, kLongest),
+              icon.isEmpty() ? QStringLiteral(LUMO_APP_ID) : QUrl::fromLocalFile(icon).toString()};
     if (m_sending) {
         m_next = std::move(song); // goes once the one on its way has its number
         return;
@@ -40,7 +42,7 @@ void SongNotifier::send(const Song& song) {
         {QStringLiteral("category"), QStringLiteral("x-lumo.song")},
     };
     // The body may be read as markup by the service; the summary never is.
-    call << QStringLiteral("Lumoplay") << m_id << QStringLiteral(LUMO_APP_ID) << song.title
+    call << QStringLiteral("Lumoplay") << m_id << song.icon << song.title
          << song.station.toHtmlEscaped() << QStringList{} << hints << qint32{-1};
     m_sending = true;
     auto* watcher = new QDBusPendingCallWatcher(m_bus.asyncCall(call, kCallMilliseconds), this);

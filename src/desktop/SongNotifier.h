@@ -21,7 +21,8 @@ public:
 
     explicit SongNotifier(QDBusConnection bus, QObject* parent = nullptr);
 
-    void notify(const QString& title, const QString& station);
+    // `icon`: a picture file of the station's (its logo), or empty for the program's icon.
+    void notify(const QString& title, const QString& station, const QString& icon = {});
     // The service's number for the last notification shown (0 before one).
     quint32 shownId() const { return m_id; }
 
@@ -29,6 +30,7 @@ private:
     struct Song {
         QString title;
         QString station;
+        QString icon;
     };
     void send(const Song& song);
 
