@@ -14,6 +14,7 @@
 #include "catalogue/StationInfo.h"
 #include "chooser/Stations.h"
 #include "media/MediaPlayer.h"
+#include "media/StreamTap.h"
 #include "media/VideoWidget.h"
 #include "net/StationProbe.h"
 #include "platform/Artwork.h"
@@ -141,7 +142,9 @@ void PlayerWindow::connectLogo() {
                                            m_folder.resolve(std::string("\\") + kStationInfoFile),
                                            StationLogo::cacheFolder(m_folder.path()), *m_logoView);
     connect(m_playback, &Playback::startedPlaying, this, [this](const std::string& address) {
-        m_logo->playing(address, m_state.CurrentStation.kind != "TV");
+        const StreamTap* tap = m_media->streamTap();
+        m_logo->playing(address, m_state.CurrentStation.kind != "TV",
+                        tap != nullptr ? tap->logo() : std::string());
     });
     connect(m_playback, &Playback::transportPressed, this, [this](Transport button) {
         if (button == Transport::Stop) {

@@ -72,10 +72,10 @@ fs::path StationLogo::cacheFolder(const fs::path& appFolder) {
     return appFolder / "logos";
 }
 
-void StationLogo::playing(const std::string& stream, bool audio) {
+void StationLogo::playing(const std::string& stream, bool audio, const std::string& named) {
     clear();
     if (audio) {
-        m_task = show(stream);
+        m_task = show(stream, named);
     }
 }
 
@@ -86,13 +86,14 @@ void StationLogo::clear() {
     m_picture.hide();
 }
 
-Task StationLogo::show(std::string stream) {
+Task StationLogo::show(std::string stream, std::string named) {
     const Found found = co_await step<Found>([&](auto done) {
-        return offThread([done, stream, info = m_info, cache = m_cache] {
-            Found result;
+        return offThread([done, stream, named, info = m_info, cache = m_cache] {
+            Found result{named, std::nullopt};
             if (const auto text = readWholeFile(info)) {
                 const StationInfoIndex known = readStationInfo(*text);
-                if (const StationInfo* station = known.find(stream)) {
+                if (const StationInfo* station = known.find(stream);
+                    station != nullptr && !station->logo.empty()) {
                     result.address = station->logo;
                 }
             }

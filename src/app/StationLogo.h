@@ -30,8 +30,9 @@ public:
     StationLogo(NetEngine& engine, PictureDecoder& decoder, std::filesystem::path stationInfo,
                 std::filesystem::path cache, QLabel& picture, QObject* parent = nullptr);
 
-    // A station began to play; `audio`: it shows no pictures of its own.
-    void playing(const std::string& stream, bool audio);
+    // A station began to play; `audio`: it shows no pictures of its own. `named`: the logo
+    // the stream itself names (icy-logo), taken when the directory names none.
+    void playing(const std::string& stream, bool audio, const std::string& named = {});
     // Nothing plays: the logo goes.
     void clear();
     // The cached logo of the station playing (empty without one), for the desktop's cover.
@@ -42,7 +43,7 @@ public:
     static std::filesystem::path cacheFolder(const std::filesystem::path& appFolder);
 
 private:
-    Task show(std::string stream);
+    Task show(std::string stream, std::string named);
 
     NetEngine& m_engine;
     PictureDecoder& m_decoder;

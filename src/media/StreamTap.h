@@ -49,6 +49,8 @@ public:
     bool namesTitles() const { return m_answer.interval() > 0; }
     // The station's name for itself, cleaned (empty when it gives none).
     const std::string& stationName() const { return m_answer.name(); }
+    // The logo the station names in its answer (an http or https address), or empty.
+    const std::string& logo() const { return m_answer.logo(); }
     // The title named last, as UTF-8 (empty before one).
     const std::string& title() const { return m_title; }
     // The header pages of the chain under way, kept from the stream's start, when the stream

@@ -4,6 +4,7 @@
 #include "net/AsciiText.h"
 #include "net/IcyDemux.h"
 #include "net/StationText.h"
+#include "platform/UrlOpener.h"
 
 #include <algorithm>
 #include <array>
@@ -79,6 +80,11 @@ void StreamAnswer::addField(std::string_view name, std::string_view value) {
         m_interval = named && *named <= IcyDemux::kLongestInterval ? named : std::nullopt;
     } else if (name == "icy-name") {
         m_name = cleanStationText(utf8OrLatin1(value));
+    } else if (name == "icy-logo") {
+        const std::string address(value);
+        const std::string scheme = asciiLowered(address.substr(0, 8));
+        const bool web = scheme.starts_with("http://") || scheme.starts_with("https://");
+        m_logo = web && address.size() <= 1000 && isNetworkAddress(address) ? address : "";
     } else if (name == "icy-br") {
         m_bytesPerSecond = plausibleRate(leadingNumber(value));
     } else if (name == "ice-audio-info" && m_bytesPerSecond == 0) {

@@ -34,6 +34,8 @@ public:
     const std::string& extension() const { return m_extension; }
     // The station's own name ("icy-name"), cleaned; empty when it gives none.
     const std::string& name() const { return m_name; }
+    // The logo the station names (icy-logo): an http or https address, or empty.
+    const std::string& logo() const { return m_logo; }
     // The bit rate it names ("icy-br", "ice-audio-info"), in bytes a second; 0 when unknown.
     std::size_t bytesPerSecond() const { return m_bytesPerSecond; }
 
@@ -53,6 +55,7 @@ private:
     // Named and readable; nothing when it named one that cannot be used.
     std::optional<std::size_t> m_interval = 0;
     std::string m_name;
+    std::string m_logo;
     std::size_t m_bytesPerSecond = 0;
 };
 

@@ -4,6 +4,7 @@
 #include "net/IcyDemux.h"
 #include "net/StationText.h"
 #include "net/StreamAnswer.h"
+#include "platform/UrlOpener.h"
 
 #include <QString>
 #include <string>
@@ -55,6 +56,7 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, std::size_t siz
         check(!answer.extension().empty(), "only an audio type is read");
     }
     check(answer.interval() <= IcyDemux::kLongestInterval, "the interval is bounded");
+    check(answer.logo().empty() || isNetworkAddress(answer.logo()), "a logo is an address");
     check(answer.bytesPerSecond() <= 2000 * 125, "the rate is one a station may have");
     checkClean(answer.name());
     return 0;

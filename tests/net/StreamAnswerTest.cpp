@@ -27,6 +27,12 @@ TEST(StreamAnswerTest, ShoutcastAndIcecastAnswersAreReadWithWhatTheyName) {
     EXPECT_EQ(shoutcast.name(), "Caf\xc3\xa9 [1mFM");
     EXPECT_EQ(shoutcast.bytesPerSecond(), 16000U);
     EXPECT_EQ(shoutcast.extension(), "mp3");
+    EXPECT_EQ(answerOf({"HTTP/1.0 200 OK", "icy-logo: https://radio.example/logo.png"}).logo(),
+              "https://radio.example/logo.png");
+    for (const char* logo : {"file:///etc/passwd", "javascript:alert(1)", "ftp://x/logo.png"}) {
+        EXPECT_EQ(answerOf({"HTTP/1.0 200 OK", std::string("icy-logo: ") + logo}).logo(), "")
+            << logo;
+    }
 
     // Only the last answer counts: the redirect's length is not the stream's.
     const auto icecast =
