@@ -2,10 +2,10 @@
 // chooser's genre and station lists and loading the last station, against one plain read; and
 // finding by name: reading the names into the search once, and each keystroke (the search and
 // the list of matches filled) as "station 4999" is typed, and a text that matches nothing.
+#include "CountingChooser.h"
 #include "Fakes.h"
 #include "Median.h"
 #include "TempFolder.h"
-#include "catalogue/ChooserView.h"
 #include "catalogue/FileIO.h"
 #include "chooser/StationSearch.h"
 
@@ -17,22 +17,6 @@
 #include <cstdio>
 #include <functional>
 #include <vector>
-
-namespace {
-
-class CountingChooser : public lumo::ChooserView {
-public:
-    void addGenre(const std::string&) override { ++genres; }
-    std::string genreText() const override { return text; }
-    void setGenreText(const std::string& t) override { text = t; }
-    void clearStations() override { stations = 0; }
-    void addStation(const std::string&) override { ++stations; }
-    void showChooser() override {}
-    int genres = 0, stations = 0;
-    std::string text;
-};
-
-} // namespace
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -55,14 +39,14 @@ int main(int argc, char** argv) {
     lumo::test::RecordingMessageBoxes messages;
     lumo::test::RecordingWindowLink window;
     lumo::FILEIO io(state, folder, player, shell, messages, window);
-    CountingChooser chooser;
+    lumo::bench::CountingChooser chooser;
 
     const double read = lumo::bench::medianMs(
         7, [&] { return lumo::readWholeFile(dir.path() / "Lumo.csv").has_value(); });
     const double lists = lumo::bench::medianMs(7, [&] {
         state.CurrentStation.kind = "RADIO";
         state.preselectGenre.clear();
-        chooser = CountingChooser{};
+        chooser = lumo::bench::CountingChooser{};
         io.FillGenreList(chooser);
         return true;
     });

@@ -7,6 +7,7 @@
 #include "app/OwnStationActions.h"
 #include "app/SongTitles.h"
 #include "app/StationLogo.h"
+#include "logos/LogoSource.h"
 #include "app/StationsUpdater.h"
 #include "app/Twips.h"
 #include "catalogue/Favourites.h"
@@ -138,9 +139,10 @@ void PlayerWindow::connectLogo() {
     m_logoView->setAccessibleName(tr("Station logo"));
     m_logoView->hide();
     m_logoView->stackUnder(Image35);
-    m_logo = std::make_unique<StationLogo>(m_services.network, *m_decoder,
-                                           m_folder.resolve(std::string("\\") + kStationInfoFile),
-                                           StationLogo::cacheFolder(m_folder.path()), *m_logoView);
+    m_logoSource = std::make_unique<LogoSource>(m_services.network, *m_decoder,
+                                                LogoSource::cacheFolder(m_folder.path()));
+    m_logo = std::make_unique<StationLogo>(
+        *m_logoSource, m_folder.resolve(std::string("\\") + kStationInfoFile), *m_logoView);
     connect(m_playback, &Playback::startedPlaying, this, [this](const std::string& address) {
         const StreamTap* tap = m_media->streamTap();
         m_logo->playing(address, m_state.CurrentStation.kind != "TV",

@@ -46,6 +46,7 @@ class UrlOpener;
 class VideoWidget;
 class SongTitles;
 class StationLogo;
+class LogoSource;
 class DirectoryPlays;
 class Favourites;
 class MyStations;
@@ -124,6 +125,7 @@ public:
     MessageBoxes& messages() override { return m_services.messages; }
     Favourites& favourites() override { return *m_favourites; }
     MyStations& myStations() override { return *m_myStations; }
+    LogoSource& logos() override { return *m_logoSource; }
     void ownStationChanged(const StationRecord& station, const std::string& kind,
                            const std::string& name) override;
 
@@ -302,7 +304,8 @@ private:
     std::unique_ptr<LiveFeed> m_liveFeed;
     std::unique_ptr<AdvertRotation> m_adverts;
     QLabel* m_logoView = nullptr;
-    std::unique_ptr<StationLogo> m_logo; // goes before the decoder
+    std::unique_ptr<LogoSource> m_logoSource; // goes before the decoder
+    std::unique_ptr<StationLogo> m_logo;
     Mpris* m_mpris = nullptr;
     bool m_ending = false; // the program is ending: nothing new starts
     std::string m_startAddress;

@@ -1,6 +1,7 @@
 #include "catalogue/DirectoryExport.h"
 
 #include "catalogue/FieldWriter.h"
+#include "catalogue/FoldedText.h"
 #include "platform/UrlOpener.h"
 
 #include <QJsonArray>
@@ -120,18 +121,6 @@ struct Station {
     StationInfo info;
 };
 
-// Accents off, case folded: "Variété" is "variete".
-QString plainWord(const QString& text) {
-    const QString decomposed = text.normalized(QString::NormalizationForm_KD);
-    QString out;
-    for (const QChar c : decomposed) {
-        if (c.category() != QChar::Mark_NonSpacing) {
-            out += c;
-        }
-    }
-    return out.toCaseFolded().trimmed();
-}
-
 // Plain one-line text: control characters (line breaks among them) become spaces.
 QString oneLine(const QString& text) {
     QString out = text;
@@ -165,7 +154,7 @@ std::string pictureAddress(const QJsonObject& entry) {
 
 QString genreForTags(const QString& tags) {
     for (const QString& raw : tags.split(QLatin1Char(','), Qt::SkipEmptyParts)) {
-        const QString tag = plainWord(raw);
+        const QString tag = foldedText(raw);
         for (const auto& [word, genre] : genreMap()) {
             if (tag == word || tag.startsWith(word + QLatin1Char(' ')) ||
                 tag.endsWith(QLatin1Char(' ') + word)) {

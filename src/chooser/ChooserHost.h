@@ -9,6 +9,7 @@ namespace lumo {
 struct StationRecord;
 
 class FILEIO;
+class LogoSource;
 class Favourites;
 class MediaPlayer;
 class MessageBoxes;
@@ -38,6 +39,8 @@ public:
     virtual MessageBoxes& messages() = 0;
     virtual Favourites& favourites() = 0;
     virtual MyStations& myStations() = 0;
+    // Station logos, for the list's rows.
+    virtual LogoSource& logos() = 0;
     // The listener's own station `station` was kept in place of the one of `kind` named `name`.
     virtual void ownStationChanged(const StationRecord& station, const std::string& kind,
                                    const std::string& name) = 0;

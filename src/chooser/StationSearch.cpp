@@ -1,25 +1,12 @@
 #include "chooser/StationSearch.h"
 
+#include "catalogue/FoldedText.h"
+
 #include <QCoreApplication>
 #include <QStringList>
 #include <unordered_set>
 
 namespace lumo {
-
-QString StationSearch::folded(const QString& text) {
-    const QString decomposed = text.normalized(QString::NormalizationForm_KD);
-    QString out;
-    out.reserve(decomposed.size());
-    for (const QChar c : decomposed) {
-        const auto category = c.category();
-        if (category == QChar::Mark_NonSpacing || category == QChar::Mark_SpacingCombining ||
-            category == QChar::Mark_Enclosing) {
-            continue;
-        }
-        out += c;
-    }
-    return out.toCaseFolded().simplified();
-}
 
 StationSearch::Index StationSearch::index(const std::vector<std::string>& names) {
     std::vector<Entry> stations;
@@ -39,7 +26,7 @@ StationSearch::Index StationSearch::index(const std::vector<Entry>& stations,
             continue;
         }
         index.names.push_back(name);
-        const QString foldedName = folded(QString::fromStdString(name));
+        const QString foldedName = foldedText(QString::fromStdString(name));
         index.folded.push_back(foldedName);
         const StationInfo* known = stream.empty() ? nullptr : info.find(stream);
         if (known == nullptr) {
@@ -50,9 +37,12 @@ StationSearch::Index StationSearch::index(const std::vector<Entry>& stations,
         QString about = QString::fromStdString(known->country + " " + known->countryCode + " " +
                                                known->languages + " " + known->tags);
         about.replace(QLatin1Char(','), QLatin1Char(' '));
-        index.about.push_back(foldedName + QLatin1Char(' ') + folded(about));
+        index.about.push_back(foldedName + QLatin1Char(' ') + foldedText(about));
         if (QString tip = tipFor(*known); !tip.isEmpty()) {
             index.tips.emplace(name, std::move(tip));
+        }
+        if (!known->logo.empty()) {
+            index.logos.emplace(name, known->logo);
         }
     }
     return index;
@@ -77,8 +67,13 @@ QString StationSearch::tip(const std::string& name) const {
     return it == m_index.tips.end() ? QString() : it->second;
 }
 
+std::string StationSearch::logo(const std::string& name) const {
+    const auto it = m_index.logos.find(name);
+    return it == m_index.logos.end() ? std::string() : it->second;
+}
+
 std::vector<std::string> StationSearch::find(const QString& text, std::size_t limit) const {
-    const QString query = folded(text);
+    const QString query = foldedText(text);
     const QStringList words = query.split(QLatin1Char(' '), Qt::SkipEmptyParts);
     if (words.isEmpty()) {
         return {};

@@ -28,7 +28,8 @@ public:
         std::vector<std::string> names;
         std::vector<QString> folded;
         std::vector<QString> about; // the folded country, languages and tags, or empty
-        std::unordered_map<std::string, QString> tips; // by name
+        std::unordered_map<std::string, QString> tips;      // by name
+        std::unordered_map<std::string, std::string> logos; // addresses, by name
     };
     // The index of `names`, in catalogue order (a name listed twice is kept once).
     static Index index(const std::vector<std::string>& names);
@@ -43,10 +44,10 @@ public:
     // What the list's tooltip says of a station: country, language, codec and bit rate (empty
     // when nothing is known).
     QString tip(const std::string& name) const;
+    // The address of a station's logo (empty without one), and whether any station has one.
+    std::string logo(const std::string& name) const;
+    bool hasLogos() const { return !m_index.logos.empty(); }
 
-    // Text as it is compared: case folded, accents and other marks taken off, runs of
-    // blanks made one.
-    static QString folded(const QString& text);
     // The tooltip for what is known of a station.
     static QString tipFor(const StationInfo& info);
 

@@ -7,6 +7,7 @@
 #include "catalogue/StationInfo.h"
 #include "catalogue/StationRecord.h"
 #include "chooser/ChooserHost.h"
+#include "chooser/RowLogos.h"
 #include "chooser/StationEditor.h"
 #include "media/MediaPlayer.h"
 #include "platform/AppFolder.h"
@@ -59,6 +60,9 @@ Stations::Stations(ProgramState& state, const AppFolder& folder, ChooserHost& ho
     setFixedSize(twips(0, 0, 3465, 6675).size());
     setStyleSheet(QLatin1String(kStyle)); // Arial: Liberation Sans where Arial is missing
     buildControls();
+    m_rowLogos = new RowLogos(*List1, host.logos(), [this](const QString& name) {
+        return m_search.logo(name.toStdString());
+    });
 }
 
 Stations::~Stations() = default;
@@ -191,6 +195,8 @@ void Stations::indexStations() {
                 }
                 self->m_search.setIndex(std::move(*index));
                 self->m_indexed = round;
+                self->m_rowLogos->setActive(self->m_search.hasLogos());
+                self->m_rowLogos->rowsChanged();
                 for (int row = 0; row < self->List1->count(); ++row) {
                     self->showTip(*self->List1->item(row));
                 }
@@ -516,11 +522,14 @@ void Stations::setGenreText(const std::string& text) {
 
 void Stations::clearStations() {
     List1->clear();
+    m_rowLogos->rowsChanged();
 }
 
 void Stations::addStation(const std::string& name) {
     auto* item = new QListWidgetItem(displayText(name), List1);
     showTip(*item);
+    m_rowLogos->placeholder(*item);
+    m_rowLogos->rowsChanged();
 }
 
 // What the directory says of the station, as plain text (a tooltip would take markup for

@@ -21,6 +21,7 @@ namespace lumo {
 
 class ChooserHost;
 class ClickLabel;
+class RowLogos;
 class StationEditor;
 struct StationRecord;
 
@@ -104,6 +105,7 @@ private:
     ChooserHost& m_host;
     bool m_ending = false;
     StationSearch m_search;
+    RowLogos* m_rowLogos = nullptr; // the list's
     std::uint64_t m_indexRound = 0; // the index asked for last
     std::uint64_t m_indexed = 0;    // the index in m_search
 };

@@ -65,7 +65,8 @@ bool allowedFormat(const QByteArray& format) {
 }
 
 std::optional<QImage> decodeGuarded(const QByteArray& bytes, QSize size,
-                                    const PictureLimits& limits, const Stop* stop) {
+                                    const PictureLimits& limits, const Stop* stop,
+                                    PictureDecoder::Fit fit) {
     const int scans =
         jpegScanCount(std::string_view(bytes.constData(), bytes.size()), limits.maxScans);
     if (scans > limits.maxScans) {
@@ -83,6 +84,9 @@ std::optional<QImage> decodeGuarded(const QByteArray& bytes, QSize size,
         return std::nullopt;
     }
     if (size.isValid() && !size.isEmpty()) {
+        if (fit == PictureDecoder::Fit::Within && stored.isValid() && !stored.isEmpty()) {
+            size = stored.scaled(size, Qt::KeepAspectRatio).expandedTo(QSize(1, 1));
+        }
         reader.setScaledSize(size);
     }
     QImage image;
@@ -144,11 +148,11 @@ PictureDecoder::~PictureDecoder() {
 }
 
 PendingPtr PictureDecoder::decode(QByteArray bytes, QSize size, Done done,
-                                  std::filesystem::path keepAs) {
+                                  std::filesystem::path keepAs, Fit fit) {
     const std::uint64_t id = ++m_lastId;
     auto waiting = std::make_unique<Decode>(*this, id, std::move(done), m_limits.maxMilliseconds);
     m_pool.start([this, id, bytes = std::move(bytes), size, limits = m_limits,
-                  stop = waiting->stop(), keepAs = std::move(keepAs)] {
+                  stop = waiting->stop(), keepAs = std::move(keepAs), fit] {
         std::optional<QImage> image;
         // Writing a file made durable waits on the disk: here, not on the window's thread.
         const bool kept =
@@ -156,7 +160,7 @@ PendingPtr PictureDecoder::decode(QByteArray bytes, QSize size, Done done,
             (!stop->requested &&
              replaceFileAtomically(keepAs, std::string_view(bytes.constData(), bytes.size())));
         if (kept && !stop->requested) {
-            image = decodeGuarded(bytes, size, limits, stop.get());
+            image = decodeGuarded(bytes, size, limits, stop.get(), fit);
         }
         // This object outlives its workers (its destructor waits for them).
         QMetaObject::invokeMethod(
@@ -173,8 +177,8 @@ void PictureDecoder::arrived(std::uint64_t id, std::optional<QImage> image) {
 }
 
 std::optional<QImage> PictureDecoder::decodeNow(const QByteArray& bytes, QSize size,
-                                                const PictureLimits& limits) {
-    return decodeGuarded(bytes, size, limits, nullptr);
+                                                const PictureLimits& limits, Fit fit) {
+    return decodeGuarded(bytes, size, limits, nullptr, fit);
 }
 
 } // namespace lumo

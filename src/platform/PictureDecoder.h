@@ -32,6 +32,9 @@ class PictureDecoder : public QObject {
     Q_OBJECT
 public:
     using Done = std::function<void(std::optional<QImage>)>;
+    // How a picture meets the size asked: filled to it, or as large as fits in it, its shape
+    // kept.
+    enum class Fit { Fill, Within };
 
     explicit PictureDecoder(PictureLimits limits = {}, QObject* parent = nullptr);
     // Stops the decodes under way and lets their workers end (each at its next read).
@@ -42,11 +45,11 @@ public:
     // the worker first writes the bytes to that file as they are (replacing it whole, or
     // leaving it as it was); a write that fails is a picture that did not come.
     [[nodiscard]] PendingPtr decode(QByteArray bytes, QSize size, Done done,
-                                    std::filesystem::path keepAs = {});
+                                    std::filesystem::path keepAs = {}, Fit fit = Fit::Fill);
 
     // The same work on the calling thread, for tests and tools.
     static std::optional<QImage> decodeNow(const QByteArray& bytes, QSize size,
-                                           const PictureLimits& limits);
+                                           const PictureLimits& limits, Fit fit = Fit::Fill);
 
 private:
     class Decode;
