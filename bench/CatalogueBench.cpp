@@ -2,8 +2,7 @@
 // chooser's genre and station lists and loading the last station, against one plain read; and
 // finding by name: reading the names into the search once, and each keystroke (the search and
 // the list of matches filled) as "station 4999" is typed, and a text that matches nothing.
-#include "CountingChooser.h"
-#include "Fakes.h"
+#include "CatalogueRig.h"
 #include "Median.h"
 #include "TempFolder.h"
 #include "catalogue/FileIO.h"
@@ -32,14 +31,10 @@ int main(int argc, char** argv) {
                "\",\"http://stream.example.org/" + std::to_string(i) + ".mp3\",\"NONE\"\r\n";
     }
     dir.write("Lumo.csv", csv);
-    const lumo::AppFolder folder(dir.path());
-    lumo::ProgramState state;
-    lumo::test::FakeMediaPlayer player;
-    lumo::test::RecordingUrlOpener shell;
-    lumo::test::RecordingMessageBoxes messages;
-    lumo::test::RecordingWindowLink window;
-    lumo::FILEIO io(state, folder, player, shell, messages, window);
-    lumo::bench::CountingChooser chooser;
+    lumo::bench::CatalogueRig rig(dir.path());
+    lumo::ProgramState& state = rig.state;
+    lumo::FILEIO& io = rig.io;
+    lumo::bench::CountingChooser& chooser = rig.chooser;
 
     const double read = lumo::bench::medianMs(
         7, [&] { return lumo::readWholeFile(dir.path() / "Lumo.csv").has_value(); });
@@ -107,7 +102,7 @@ int main(int argc, char** argv) {
     std::printf("plain read of the file:            %8.2f ms\n", read);
     std::printf("FillGenreList + FillStationList:   %8.2f ms (%d genres, %d stations listed)\n",
                 lists, chooser.genres, chooser.stations);
-    std::printf("LoadChosenStation (last station):  %8.2f ms (%s)\n", load, player.url.c_str());
+    std::printf("LoadChosenStation (last station):  %8.2f ms (%s)\n", load, rig.player.url.c_str());
     std::printf("search: names read and folded:     %8.2f ms (%zu radio stations; off the window's "
                 "thread)\n",
                 index, search.size());

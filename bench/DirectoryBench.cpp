@@ -2,8 +2,7 @@
 // conversion into the station list and STATIONINFO as the player does it off its window's
 // thread, its peak memory, and then the chooser on the result: its first fill, the search's
 // index, and the slowest keystroke typing a country and a tag.
-#include "CountingChooser.h"
-#include "Fakes.h"
+#include "CatalogueRig.h"
 #include "Median.h"
 #include "TempFolder.h"
 #include "catalogue/DirectoryExport.h"
@@ -49,14 +48,10 @@ int main(int argc, char** argv) {
     lumo::test::TempFolder dir;
     dir.write("Lumo.csv", made->list);
     dir.write(lumo::kStationInfoFile, infoText);
-    const lumo::AppFolder folder(dir.path());
-    lumo::ProgramState state;
-    lumo::test::FakeMediaPlayer player;
-    lumo::test::RecordingUrlOpener shell;
-    lumo::test::RecordingMessageBoxes messages;
-    lumo::test::RecordingWindowLink window;
-    lumo::FILEIO io(state, folder, player, shell, messages, window);
-    lumo::bench::CountingChooser chooser;
+    lumo::bench::CatalogueRig rig(dir.path());
+    lumo::ProgramState& state = rig.state;
+    lumo::FILEIO& io = rig.io;
+    lumo::bench::CountingChooser& chooser = rig.chooser;
     const double fill = lumo::bench::medianMs(7, [&] {
         state.CurrentStation.kind = "RADIO";
         state.preselectGenre.clear();

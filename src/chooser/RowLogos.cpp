@@ -68,7 +68,8 @@ void RowLogos::refresh() {
         }
     }
     std::erase_if(m_fetches, [&](const auto& fetch) { return !wanted.contains(fetch.first); });
-    for (auto& [item, address] : shown) {
+    for (auto& [item, shownAddress] : shown) {
+        const std::string& address = shownAddress;
         if (const auto kept = m_logos.find(address); kept != m_logos.end()) {
             item->setIcon(QIcon(kept->second));
             continue;
@@ -79,15 +80,16 @@ void RowLogos::refresh() {
         }
         const qreal ratio = m_list.devicePixelRatioF();
         const int side = static_cast<int>(kSide * ratio);
-        m_fetches.emplace(address, m_source.fetch(address, QSize(side, side),
-                                                  [this, address, ratio](LogoSource::Logo logo) {
-                                                      QPixmap pixmap;
-                                                      if (logo.image) {
-                                                          pixmap = QPixmap::fromImage(*logo.image);
-                                                          pixmap.setDevicePixelRatio(ratio);
-                                                      }
-                                                      arrived(address, pixmap);
-                                                  }));
+        m_fetches.emplace(address,
+                          m_source.fetch(address, QSize(side, side),
+                                         [this, address = address, ratio](LogoSource::Logo logo) {
+                                             QPixmap pixmap;
+                                             if (logo.image) {
+                                                 pixmap = QPixmap::fromImage(*logo.image);
+                                                 pixmap.setDevicePixelRatio(ratio);
+                                             }
+                                             arrived(address, pixmap);
+                                         }));
     }
 }
 

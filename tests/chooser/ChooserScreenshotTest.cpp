@@ -94,7 +94,8 @@ TEST_F(ChooserScreenshotTest, LogosShowInThePictureAreaAndBesideTheRowsInView) {
     for (int i = 0; i < kStations; ++i) {
         const std::string name = "Jazz " + std::to_string(1000 + i);
         const std::string stream = "http://127.0.0.1:9/" + std::to_string(i);
-        list += "\"RADIO\",\"Jazz\",\"" + name + "\",\"NONE\",\"" + stream + "\",\"NONE\"\r\n";
+        list.append("\"RADIO\",\"Jazz\",\"").append(name).append("\",\"NONE\",\"");
+        list.append(stream).append("\",\"NONE\"\r\n");
         const std::string logo = "/logo" + std::to_string(i) + ".jpg";
         if (i > 0) {
             logos.serve(logo, {"image/jpeg", test::jpegOf(Qt::green, 32, 32)});
