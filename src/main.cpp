@@ -74,10 +74,12 @@ int main(int argc, char** argv) {
          .messages = messages,
          .cursor = cursor,
          .network = network,
-         .makeMediaPlayer = [&network,
-                             &vlc](lumo::VideoWidget* video) -> std::unique_ptr<lumo::MediaPlayer> {
+         .makeMediaPlayer = [&network, &vlc, &folder](
+                                lumo::VideoWidget* video) -> std::unique_ptr<lumo::MediaPlayer> {
              lumo::VlcMediaPlayer::Options options;
              options.early = std::move(vlc);
+             // A live stream is kept while it plays, to pause it and move back in it.
+             options.timeshift.folder = lumo::AppFolder::cacheFor(folder.path());
              return std::make_unique<lumo::VlcMediaPlayer>(video, network, std::move(options));
          },
          .createDesktopShortcut =

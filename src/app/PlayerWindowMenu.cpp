@@ -20,6 +20,7 @@
 #include <QMenu>
 #include <QUrl>
 #include <filesystem>
+#include <functional>
 #include <system_error>
 
 namespace lumo {
@@ -83,6 +84,17 @@ QMenu* PlayerWindow::openMenu(QPoint where) {
         }
     });
     m_ownStations->addMenuItems(*menu);
+    menu->addSeparator();
+    // Moving in what a live stream has kept while it played.
+    const bool canMove = m_playback->canMove();
+    const auto move = [&](const QString& text, const std::function<void()>& step) {
+        QAction* action = menu->addAction(text);
+        action->setEnabled(canMove);
+        connect(action, &QAction::triggered, this, step);
+    };
+    move(tr("Back 30 Seconds"), [this] { m_playback->moveBy(-Playback::kStepSeconds); });
+    move(tr("Forward 30 Seconds"), [this] { m_playback->moveBy(Playback::kStepSeconds); });
+    move(tr("Back to Live"), [this] { m_playback->moveToLive(); });
     menu->addSeparator();
     QAction* record = menu->addAction(QStringLiteral("Record"));
     record->setCheckable(true);

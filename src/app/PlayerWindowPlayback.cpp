@@ -63,7 +63,8 @@ void PlayerWindow::showPressed(Transport button) {
 }
 
 // The keyboard, while the player window is the active window: Space plays or pauses, S stops,
-// Up and Down step the volume, F toggles full screen, M minimises. (Escape leaves full screen
+// Up and Down step the volume, Left and Right move 30 seconds back or forward in a live stream
+// kept while it plays, F toggles full screen, M minimises. (Escape leaves full screen
 // from anywhere, as the video does itself.)
 void PlayerWindow::keyPressEvent(QKeyEvent* event) {
     if (event->matches(QKeySequence::Paste)) {
@@ -85,6 +86,12 @@ void PlayerWindow::keyPressEvent(QKeyEvent* event) {
         break;
     case Qt::Key_Up:
         m_playback->UPVOL();
+        break;
+    case Qt::Key_Left:
+        m_playback->moveBy(-Playback::kStepSeconds);
+        break;
+    case Qt::Key_Right:
+        m_playback->moveBy(Playback::kStepSeconds);
         break;
     case Qt::Key_Down:
         m_playback->DOWNVOL();

@@ -23,6 +23,11 @@ public:
     // A clip's length and how far into it the player is, in seconds; 0 for a live stream.
     virtual double mprisLength() const = 0;
     virtual double mprisPosition() const = 0;
+    // A live stream kept to move in: the place heard within what is kept (mprisPosition), a
+    // move by seconds, and to a place within it.
+    virtual bool mprisCanSeek() const { return false; }
+    virtual void mprisSeek(double /*seconds*/) {}
+    virtual void mprisSetPosition(double /*seconds*/) {}
     // Plays an http(s) address as the current station; false when it is refused.
     virtual bool mprisOpenUri(const std::string& address) = 0;
     virtual void mprisRaise() = 0;

@@ -16,13 +16,19 @@ const QString kRoot = QStringLiteral("org.mpris.MediaPlayer2");
 const QString kPlayer = QStringLiteral("org.mpris.MediaPlayer2.Player");
 const QString kProperties = QStringLiteral("org.freedesktop.DBus.Properties");
 
-// Calls that a station has nothing to do for: no next, no previous, no place to seek to.
+// Calls that a station has nothing to do for: no next, no previous; and no place to seek to
+// unless what it played is kept.
 bool ignored(const QString& member, const QString& signature) {
     if (member == QLatin1String("Next") || member == QLatin1String("Previous")) {
         return signature.isEmpty();
     }
     return (member == QLatin1String("Seek") && signature == QLatin1String("x")) ||
            (member == QLatin1String("SetPosition") && signature == QLatin1String("ox"));
+}
+
+// MPRIS gives places in microseconds.
+double secondsOf(const QVariant& microseconds) {
+    return static_cast<double>(microseconds.toLongLong()) / 1e6;
 }
 
 QDBusMessage invalid(const QDBusMessage& message, const QString& why) {
@@ -120,7 +126,7 @@ QVariantMap MprisObject::properties(const QString& interface) const {
                 {QStringLiteral("CanGoPrevious"), false},
                 {QStringLiteral("CanPlay"), true},
                 {QStringLiteral("CanPause"), true},
-                {QStringLiteral("CanSeek"), false},
+                {QStringLiteral("CanSeek"), m_mpris.host().mprisCanSeek()},
                 {QStringLiteral("CanControl"), true}};
     }
     return {};
@@ -224,6 +230,12 @@ QDBusMessage MprisObject::call(const QDBusMessage& message) {
         m_mpris.playPause();
     } else if (player && member == QLatin1String("Stop") && signature.isEmpty()) {
         host.mprisStop();
+    } else if (player && host.mprisCanSeek() && member == QLatin1String("Seek") &&
+               signature == QLatin1String("x")) {
+        host.mprisSeek(secondsOf(message.arguments().at(0)));
+    } else if (player && host.mprisCanSeek() && member == QLatin1String("SetPosition") &&
+               signature == QLatin1String("ox")) {
+        host.mprisSetPosition(secondsOf(message.arguments().at(1)));
     } else if (player && ignored(member, signature)) {
         // nothing happens
     } else if (player && member == QLatin1String("OpenUri") && signature == QLatin1String("s")) {

@@ -7,7 +7,6 @@
 
 #include <QByteArray>
 #include <QCryptographicHash>
-#include <QStandardPaths>
 #include <algorithm>
 #include <system_error>
 #include <utility>
@@ -114,14 +113,7 @@ PendingPtr LogoSource::fetch(const std::string& address, QSize size, Done done) 
 }
 
 fs::path LogoSource::cacheFolder(const fs::path& appFolder) {
-    const fs::path data =
-        QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation).toStdString();
-    if (!data.empty() && appFolder.lexically_normal() == (data / "lumo").lexically_normal()) {
-        return fs::path(QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation)
-                            .toStdString()) /
-               "lumo" / "logos";
-    }
-    return appFolder / "logos";
+    return AppFolder::cacheFor(appFolder) / "logos";
 }
 
 } // namespace lumo

@@ -53,6 +53,15 @@ public:
     // kept), else nothing.
     virtual StreamTap* streamTap() const { return nullptr; }
 
+    // Moving in a live stream kept on the disk while it plays (pausing keeps listening):
+    // whether it can be done now, how far behind live what is heard lies and how much is kept
+    // (in seconds), and the moves: by seconds (back is negative), and back to live.
+    virtual bool canMove() const { return false; }
+    virtual double behindLive() const { return 0.0; }
+    virtual double keptSeconds() const { return 0.0; }
+    virtual void moveBy(double /*seconds*/) {}
+    virtual void moveToLive() {}
+
     // Click and double-click on the video rectangle.
     void onClick(std::function<void()> handler) { m_click = std::move(handler); }
     void onDoubleClick(std::function<void()> handler) { m_doubleClick = std::move(handler); }

@@ -6,7 +6,34 @@
 
 namespace lumo {
 
-StreamFeed::StreamFeed() = default;
+StreamFeed::StreamFeed(TimeshiftLimits limits)
+    : m_store(std::make_unique<TimeshiftStore>(std::move(limits))) {
+    m_store->setProgress([this] { stored(); });
+}
+
+StreamFeed::~StreamFeed() {
+    m_store.reset(); // its worker stops before the rest goes
+}
+
+std::size_t StreamFeed::level() const {
+    const std::uint64_t end = m_store->end();
+    return end > m_readAt ? static_cast<std::size_t>(end - m_readAt) : 0;
+}
+
+void StreamFeed::stored() {
+    std::function<void()> more;
+    {
+        std::lock_guard lock(m_mutex);
+        if (m_holding && m_store->onDisk() &&
+            m_store->waiting() < TimeshiftStore::kMostWaiting / 2) {
+            m_holding = false;
+            more = m_more;
+        }
+    }
+    if (more) {
+        more(); // posts only
+    }
+}
 
 std::int64_t StreamFeed::nowMs() const {
     return std::chrono::duration_cast<std::chrono::milliseconds>(
@@ -20,15 +47,18 @@ void StreamFeed::add(std::string_view bytes) {
         if (m_ended) {
             return;
         }
-        bytes = bytes.substr(0, kRoom - std::min(kRoom, m_bytes.size()));
-        m_bytes.insert(m_bytes.end(), bytes.begin(), bytes.end());
+        if (!m_store->onDisk()) {
+            bytes = bytes.substr(0, kRoom - std::min(kRoom, level()));
+        }
+        m_store->append(bytes);
     }
     m_arrived.notify_all();
 }
 
 bool StreamFeed::wantsMore() {
     std::lock_guard lock(m_mutex);
-    if (m_bytes.size() >= kRoom / 2) {
+    if (m_store->onDisk() ? m_store->waiting() >= TimeshiftStore::kMostWaiting
+                          : level() >= kRoom / 2) {
         m_holding = true;
     }
     return !m_holding;
@@ -55,14 +85,40 @@ void StreamFeed::end() {
 
 ssize_t StreamFeed::read(unsigned char* into, std::size_t size) {
     std::unique_lock lock(m_mutex);
-    m_arrived.wait(lock, [this] {
-        return m_reserve.mayTake(m_bytes.size(), m_ended, nowMs()) && (!m_bytes.empty() || m_ended);
-    });
-    const std::size_t n = std::min(size, m_bytes.size());
-    std::copy_n(m_bytes.begin(), n, into);
-    m_bytes.erase(m_bytes.begin(), m_bytes.begin() + static_cast<std::ptrdiff_t>(n));
+    std::size_t n = 0;
+    while (true) {
+        m_arrived.wait(lock, [this] {
+            const std::size_t waiting = level();
+            return m_interrupted ||
+                   (m_reserve.mayTake(waiting, m_ended, nowMs()) && (waiting > 0 || m_ended));
+        });
+        if (m_interrupted || level() == 0) {
+            return 0; // the end, or a stop
+        }
+        m_readAt = std::max(m_readAt, m_store->start(rate()));
+        // The disk is read without the feed's lock: the network side never waits for it.
+        const std::uint64_t at = m_readAt;
+        lock.unlock();
+        const long got = m_store->read(at, into, size);
+        lock.lock();
+        if (got > 0 && m_readAt == at) {
+            n = static_cast<std::size_t>(got);
+            m_readAt += n;
+            break;
+        }
+        if (got < 0) {
+            const std::uint64_t first = m_store->start(rate());
+            if (first <= at) {
+                return 0; // the disk failed under what libVLC was to hear: the stream ends
+            }
+            m_readAt = std::max(m_readAt, first); // overwritten meanwhile
+        }
+    }
+    if (!m_store->onDisk()) {
+        m_store->release(m_readAt);
+    }
     m_reserve.took(n, nowMs());
-    if (m_holding && m_bytes.size() < kRoom / 4) {
+    if (m_holding && !m_store->onDisk() && level() < kRoom / 4) {
         m_holding = false;
         if (m_more) {
             m_more(); // posts only; the lock keeps whoever set it from going meanwhile
@@ -73,7 +129,7 @@ ssize_t StreamFeed::read(unsigned char* into, std::size_t size) {
 
 std::size_t StreamFeed::buffered() const {
     std::lock_guard lock(m_mutex);
-    return m_bytes.size();
+    return level();
 }
 
 bool StreamFeed::holding() const {
@@ -83,7 +139,7 @@ bool StreamFeed::holding() const {
 
 void StreamFeed::underran() {
     std::lock_guard lock(m_mutex);
-    if (m_bytes.empty() && !m_ended) {
+    if (level() == 0 && !m_ended) {
         m_reserve.underran();
     }
 }
@@ -96,6 +152,58 @@ bool StreamFeed::rebuffering() const {
 StreamReserve StreamFeed::reserve() const {
     std::lock_guard lock(m_mutex);
     return m_reserve;
+}
+
+void StreamFeed::markTitle(const std::string& title) {
+    m_store->markTitle(title);
+}
+
+bool StreamFeed::keepsHistory() const {
+    return m_store->onDisk();
+}
+
+std::uint64_t StreamFeed::readAt() const {
+    std::lock_guard lock(m_mutex);
+    return m_readAt;
+}
+
+std::uint64_t StreamFeed::liveEnd() const {
+    return m_store->end();
+}
+
+std::size_t StreamFeed::bytesPerSecond() const {
+    std::lock_guard lock(m_mutex);
+    return rate();
+}
+
+std::size_t StreamFeed::rate() const {
+    if (m_reserve.rateNamed()) {
+        return m_reserve.rate();
+    }
+    const std::size_t arriving = m_store->arrivalRate();
+    return arriving > 0 ? arriving : m_reserve.rate();
+}
+
+std::uint64_t StreamFeed::firstKept() const {
+    std::lock_guard lock(m_mutex);
+    return m_store->start(rate());
+}
+
+void StreamFeed::interrupt() {
+    {
+        std::lock_guard lock(m_mutex);
+        m_interrupted = true;
+    }
+    m_arrived.notify_all();
+}
+
+void StreamFeed::moveTo(std::uint64_t place) {
+    {
+        std::lock_guard lock(m_mutex);
+        m_interrupted = false;
+        m_readAt = std::clamp(place, m_store->start(rate()), m_store->end());
+    }
+    m_arrived.notify_all();
 }
 
 int StreamFeed::open(void* opaque, void** data, std::uint64_t* size) {

@@ -1,12 +1,13 @@
 #pragma once
 
 #include "media/StreamReserve.h"
+#include "media/TimeshiftStore.h"
 
 #include <condition_variable>
 #include <cstddef>
 #include <cstdint>
-#include <deque>
 #include <functional>
+#include <memory>
 #include <mutex>
 #include <string_view>
 #include <sys/types.h>
@@ -18,13 +19,19 @@ namespace lumo {
 // are some or the stream has ended. A reserve is kept back (see StreamReserve): libVLC gets
 // nothing until it has filled, and after an underrun until it has filled again. Shared
 // by both sides; either may go first.
+//
+// The bytes are kept in a TimeshiftStore by their place in the stream. With a ring file on the
+// disk, what has been heard stays there (up to the limits) and the network side never holds
+// off for a listener who has paused: libVLC's place may lie behind the live end, and may be
+// moved back and forth within what is kept while libVLC is not reading.
 class StreamFeed {
 public:
-    // The most bytes kept; the network side holds off at half of it (see wantsMore), which
-    // only a stream sent faster than it plays reaches.
+    // Without a ring file, the most bytes kept; the network side holds off at half of it (see
+    // wantsMore), which only a stream sent faster than it plays reaches.
     static constexpr std::size_t kRoom = 1 << 20;
 
-    StreamFeed();
+    explicit StreamFeed(TimeshiftLimits limits = {});
+    ~StreamFeed();
 
     // Adds bytes (past kRoom they are dropped: the network side holds off before).
     void add(std::string_view bytes);
@@ -50,6 +57,25 @@ public:
     // What the reserve looks like now.
     StreamReserve reserve() const;
 
+    // The stream's title changed at the live end.
+    void markTitle(const std::string& title);
+    // Whether what has been heard is kept (a ring file on the disk).
+    bool keepsHistory() const;
+    // libVLC's place: the next byte it reads. The live end, and the first byte still kept.
+    std::uint64_t readAt() const;
+    std::uint64_t liveEnd() const;
+    std::uint64_t firstKept() const;
+    // The stream's rate for places in time (bytes a second): the station's word, else as it
+    // arrives, else the reserve's guess.
+    std::size_t bytesPerSecond() const;
+    // libVLC's read under way, and those after it, end at once (as at the stream's end), so
+    // that its stop can finish; until moveTo.
+    void interrupt();
+    // Moves libVLC's place within what is kept (only while libVLC does not read), clamped, and
+    // lets it read again.
+    void moveTo(std::uint64_t place);
+    const TimeshiftStore& store() const { return *m_store; }
+
     // libVLC's callbacks for a media read from a feed (the opaque pointer is the feed).
     static int open(void* opaque, void** data, std::uint64_t* size);
     static ssize_t read(void* opaque, unsigned char* into, std::size_t size);
@@ -60,14 +86,19 @@ public:
 
 private:
     std::int64_t nowMs() const;
+    std::size_t level() const; // under the lock: bytes from libVLC's place to the live end
+    void stored();             // the store wrote to the disk, or gave it up
+    std::size_t rate() const;  // under the lock: bytesPerSecond
 
     mutable std::mutex m_mutex;
     std::condition_variable m_arrived;
-    std::deque<unsigned char> m_bytes;
     StreamReserve m_reserve;
     std::function<void()> m_more;
+    std::uint64_t m_readAt = 0;
     bool m_holding = false; // the network side holds off until `more`
     bool m_ended = false;
+    bool m_interrupted = false;
+    std::unique_ptr<TimeshiftStore> m_store; // goes first: its worker tells this feed
 };
 
 } // namespace lumo

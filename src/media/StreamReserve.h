@@ -27,6 +27,7 @@ public:
     // The station's own word on its rate (bytes a second); 0 keeps the guess.
     void setRate(std::size_t bytesPerSecond);
     std::size_t rate() const { return m_rate; }
+    bool rateNamed() const { return m_rateNamed; }
 
     // libVLC asks for bytes with `level` waiting: may it have them? At the end it may.
     bool mayTake(std::size_t level, bool ended, std::int64_t nowMs);

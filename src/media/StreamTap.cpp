@@ -25,9 +25,10 @@ constexpr long kReadBytes = 64 * 1024;
 } // namespace
 
 StreamTap::StreamTap(NetEngine& engine, const std::string& address,
-                     std::function<void(Verdict)> decided, QObject* parent)
-    : QObject(parent), m_transfer(engine), m_feed(std::make_shared<StreamFeed>()),
-      m_decided(std::move(decided)) {
+                     std::function<void(Verdict)> decided, TimeshiftLimits timeshift,
+                     QObject* parent)
+    : QObject(parent), m_transfer(engine),
+      m_feed(std::make_shared<StreamFeed>(std::move(timeshift))), m_decided(std::move(decided)) {
     m_headerClock.setSingleShot(true);
     m_headerClock.setInterval(kHeaderMilliseconds);
     connect(&m_headerClock, &QTimer::timeout, this, &StreamTap::headersTooSlow);
@@ -150,6 +151,7 @@ size_t StreamTap::onBody(char* data, size_t size, size_t count, void* self) {
         [tap](const std::string& title) {
             if (title != tap->m_title) {
                 tap->m_title = title;
+                tap->m_feed->markTitle(title);
                 emit tap->titleChanged(QString::fromStdString(title));
             }
         });

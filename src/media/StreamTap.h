@@ -1,5 +1,6 @@
 #pragma once
 
+#include "media/TimeshiftStore.h"
 #include "net/IcyDemux.h"
 #include "net/NetEngine.h"
 #include "net/OggPages.h"
@@ -35,8 +36,9 @@ public:
 
     // `decided` comes later, from the event loop: Read once the stream's first bytes arrived
     // and it is one to read this way; otherwise its connection is closed.
+    // What is read is kept within `timeshift` (see StreamFeed).
     StreamTap(NetEngine& engine, const std::string& address, std::function<void(Verdict)> decided,
-              QObject* parent = nullptr);
+              TimeshiftLimits timeshift = {}, QObject* parent = nullptr);
     // Closes the connection and ends the feed; listeners hear `closing` first.
     ~StreamTap() override;
 

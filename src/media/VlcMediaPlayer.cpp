@@ -128,6 +128,11 @@ void VlcMediaPlayer::checkForStall() {
 // other containers carry. A title that is only the media's own name (from its address or a
 // playlist entry) is not one.
 std::string VlcMediaPlayer::streamTitle() const {
+    if (m_tap && m_tap->feed()->keepsHistory()) {
+        if (std::string heard = m_tap->feed()->store().titleAt(heardPlace()); !heard.empty()) {
+            return heard; // what is heard, which may lie behind what arrives
+        }
+    }
     if (m_tap && !m_tap->title().empty()) {
         return m_tap->title(); // cleaned as it came
     }
@@ -209,6 +214,7 @@ void VlcMediaPlayer::stop() {
         return;
     }
     haltPlayback();
+    m_shifted = false;
     m_candidates.clear();
     enter(PlayState::Stopped);
     m_status = "Stopped";
@@ -216,6 +222,13 @@ void VlcMediaPlayer::stop() {
 
 void VlcMediaPlayer::pause() {
     if (!m_player || m_state != PlayState::Playing) {
+        return;
+    }
+    // A stream kept on the disk goes on arriving while the sound holds still.
+    if (m_tap && m_tap->feed()->keepsHistory() &&
+        libvlc_media_player_can_pause(m_player.get()) != 0) {
+        m_shifted = true;
+        libvlc_media_player_set_pause(m_player.get(), 1);
         return;
     }
     if (m_media.seekable && libvlc_media_player_can_pause(m_player.get()) != 0) {
@@ -257,6 +270,13 @@ void VlcMediaPlayer::applyAudioSettings() {
 std::string VlcMediaPlayer::status() const {
     if (m_state == PlayState::Playing && m_tap && m_tap->feed()->rebuffering()) {
         return "Buffering...";
+    }
+    if (m_state == PlayState::Playing && m_shifted && canMove()) {
+        const auto behind = static_cast<long long>(behindLive());
+        if (behind > 0) {
+            return m_status + " - " + std::to_string(behind / 60) + ":" +
+                   (behind % 60 < 10 ? "0" : "") + std::to_string(behind % 60) + " behind live";
+        }
     }
     if (m_media.videoElsewhere && m_state == PlayState::Playing) {
         return m_status + " - video in its own window";

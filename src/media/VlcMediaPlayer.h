@@ -46,6 +46,9 @@ public:
         // libVLC's instance, already under way (its own arguments stand, not vlcArguments);
         // without it the player makes its own.
         std::shared_ptr<VlcCoreStart> early;
+        // What of a live stream the program reads is kept to pause and move in (no folder:
+        // nothing, and pause lets go of the stream).
+        TimeshiftLimits timeshift;
     };
 
     // How much of a network stream libVLC reads ahead and keeps, and how much it asks for at a
@@ -80,6 +83,11 @@ public:
     void setStretchToFit(bool on) override;
     bool stretchToFit() const override { return m_stretch; }
     StreamTap* streamTap() const override { return m_tap.get(); }
+    bool canMove() const override;
+    double behindLive() const override;
+    double keptSeconds() const override;
+    void moveBy(double seconds) override;
+    void moveToLive() override;
 
 private:
     // What one media (an address, a playlist entry, a reconnection) has shown of itself;
@@ -123,8 +131,14 @@ private:
     void openMedia(VlcMedia media);
     void tapAnswered(StreamTap::Verdict verdict, VlcMedia source);
     void startMedia(VlcMedia media);
-    // The same, keeping `keep` (the tap the media reads from) through the halt of what played.
-    void startMedia(VlcMedia media, StreamTap* keep);
+    // The same, keeping `keep` (the tap the media reads from) through the halt of what played,
+    // libVLC reading it from `place`.
+    void startMedia(VlcMedia media, StreamTap* keep, std::uint64_t place = 0);
+    VlcMedia fedMedia(const StreamTap& tap);
+    // Kept live streams (VlcTimeshift.cpp): the place in the stream heard now, and libVLC
+    // started over at another.
+    std::uint64_t heardPlace() const;
+    void restartAt(std::uint64_t place);
     void haltPlayback();
     void openFailed(const std::string& why);
 
@@ -174,6 +188,8 @@ private:
     std::unique_ptr<StreamTap> m_opening; // a stream's first answer, awaited
     std::unique_ptr<StreamTap> m_tap;     // the stream being played, read by the program
     VlcMedia m_tapSource;                 // its address, to open it again on play
+    std::uint64_t m_startPlace = 0;       // where in the tap's stream libVLC began reading
+    bool m_shifted = false;               // paused or moved: what is heard lies behind live
 };
 
 } // namespace lumo

@@ -82,6 +82,7 @@ void VlcMediaPlayer::setURL(const std::string& address) {
 void VlcMediaPlayer::openMedia(VlcMedia media) {
     const std::string address = mediaAddress(media.get());
     m_tapSource.reset();
+    m_shifted = false;
     if (!StreamTap::worthTrying(address)) {
         startMedia(std::move(media));
         return;
@@ -92,10 +93,10 @@ void VlcMediaPlayer::openMedia(VlcMedia media) {
     m_status = "Connecting...";
     m_watchdog.start(m_options.openTimeoutMilliseconds);
     auto source = std::make_shared<VlcMedia>(std::move(media));
-    m_opening =
-        std::make_unique<StreamTap>(m_network, address, [this, source](StreamTap::Verdict verdict) {
-            tapAnswered(verdict, std::move(*source));
-        });
+    m_opening = std::make_unique<StreamTap>(
+        m_network, address,
+        [this, source](StreamTap::Verdict verdict) { tapAnswered(verdict, std::move(*source)); },
+        m_options.timeshift);
 }
 
 // The stream's first answer: read it ourselves, hand it to libVLC as it is, or give up.
@@ -110,17 +111,10 @@ void VlcMediaPlayer::tapAnswered(StreamTap::Verdict verdict, VlcMedia source) {
         }
         return;
     }
-    VlcMedia fed(libvlc_media_new_callbacks(m_instance.get(), &StreamFeed::open, &StreamFeed::read,
-                                            &StreamFeed::seek, &StreamFeed::close,
-                                            tap->feed().get()));
+    VlcMedia fed = fedMedia(*tap);
     if (!fed) {
         startMedia(std::move(source));
         return;
-    }
-    // Told what the stream is, libVLC opens the one demuxer it needs instead of trying every
-    // one it has.
-    if (const char* demux = demuxFor(tap->extension())) {
-        libvlc_media_add_option(fed.get(), demux);
     }
     connect(tap.get(), &StreamTap::titleChanged, this, [this] { takeTitle(); });
     // The feed must outlive libVLC's reading: the tap goes only after the player stops.
@@ -130,14 +124,34 @@ void VlcMediaPlayer::tapAnswered(StreamTap::Verdict verdict, VlcMedia source) {
     m_tapSource = std::move(source);
 }
 
+// libVLC's media for what the tap reads.
+VlcMedia VlcMediaPlayer::fedMedia(const StreamTap& tap) {
+    VlcMedia fed(libvlc_media_new_callbacks(m_instance.get(), &StreamFeed::open, &StreamFeed::read,
+                                            &StreamFeed::seek, &StreamFeed::close,
+                                            tap.feed().get()));
+    // Told what the stream is, libVLC opens the one demuxer it needs instead of trying every
+    // one it has.
+    if (const char* demux = demuxFor(tap.extension()); fed && demux != nullptr) {
+        libvlc_media_add_option(fed.get(), demux);
+    }
+    return fed;
+}
+
 void VlcMediaPlayer::startMedia(VlcMedia media) {
     startMedia(std::move(media), nullptr);
 }
 
-void VlcMediaPlayer::startMedia(VlcMedia media, StreamTap* keep) {
+void VlcMediaPlayer::startMedia(VlcMedia media, StreamTap* keep, std::uint64_t place) {
     std::unique_ptr<StreamTap> kept = keep != nullptr ? std::move(m_tap) : nullptr;
+    if (kept) {
+        kept->feed()->interrupt(); // libVLC may be reading it: the stop must not wait for bytes
+    }
     haltPlayback();
     m_tap = std::move(kept);
+    if (m_tap) {
+        m_tap->feed()->moveTo(place);
+        m_startPlace = m_tap->feed()->readAt();
+    }
     detachMediaEvents();
     m_current = std::move(media);
     m_media = {};

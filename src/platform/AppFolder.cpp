@@ -1,5 +1,7 @@
 #include "platform/AppFolder.h"
 
+#include <QStandardPaths>
+
 #include <algorithm>
 #include <cctype>
 #include <cstdio>
@@ -163,6 +165,18 @@ bool FileReplacement::commit() {
         ::unlink(m_temp.c_str());
     }
     return ok;
+}
+
+std::filesystem::path AppFolder::cacheFor(const std::filesystem::path& folder) {
+    const std::filesystem::path data =
+        QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation).toStdString();
+    if (!data.empty() && folder.lexically_normal() == (data / "lumo").lexically_normal()) {
+        return std::filesystem::path(
+                   QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation)
+                       .toStdString()) /
+               "lumo";
+    }
+    return folder;
 }
 
 } // namespace lumo

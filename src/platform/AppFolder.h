@@ -31,6 +31,9 @@ public:
     installedStarterList(const std::filesystem::path& executableFolder);
 
     const std::filesystem::path& path() const { return m_folder; }
+    // Where what can be made again is kept (logos, the live stream's ring): the user's cache
+    // ($XDG_CACHE_HOME/lumo) for an installed program, this folder otherwise.
+    static std::filesystem::path cacheFor(const std::filesystem::path& folder);
 
     // Resolves a backslash-separated name inside the folder. Each component that already
     // exists under another case is taken as it is on disk; the rest are used as given.

@@ -83,6 +83,18 @@ void Playback::playOrPause() {
     }
 }
 
+bool Playback::canMove() const {
+    return m_media.canMove();
+}
+
+void Playback::moveBy(double seconds) {
+    m_media.moveBy(seconds);
+}
+
+void Playback::moveToLive() {
+    m_media.moveToLive();
+}
+
 bool Playback::openAddress(const std::string& address, const std::string& name) {
     if (!isNetworkAddress(address) || m_released) {
         return false;

@@ -51,6 +51,11 @@ public:
     void pause();
     void stop();
     void playOrPause();
+    // A live stream kept on the disk: back or forward by seconds within it, and back to live.
+    static constexpr double kStepSeconds = 30.0;
+    bool canMove() const;
+    void moveBy(double seconds);
+    void moveToLive();
     // A station given from outside (the command line, a later start, the desktop bus, an
     // address opened or dropped): played at once, named `name` or else by its address, through
     // the one allow-list. False when refused, or once released.

@@ -3,6 +3,8 @@
 #include "media/MediaPlayer.h"
 #include "playback/Playback.h"
 
+#include <algorithm>
+
 namespace lumo {
 
 PlaybackMpris::PlaybackMpris(Playback& playback, Window window)
@@ -46,7 +48,22 @@ double PlaybackMpris::mprisLength() const {
 
 double PlaybackMpris::mprisPosition() const {
     const MediaPlayer& media = m_playback.media();
+    if (media.canMove()) {
+        return std::max(0.0, media.keptSeconds() - media.behindLive());
+    }
     return media.duration() > 0 ? media.position() : 0.0;
+}
+
+bool PlaybackMpris::mprisCanSeek() const {
+    return m_playback.media().canMove();
+}
+
+void PlaybackMpris::mprisSeek(double seconds) {
+    m_playback.moveBy(seconds);
+}
+
+void PlaybackMpris::mprisSetPosition(double seconds) {
+    m_playback.moveBy(seconds - mprisPosition());
 }
 
 bool PlaybackMpris::mprisOpenUri(const std::string& address) {

@@ -30,6 +30,9 @@ public:
     std::string mprisArtUrl() const override { return m_window.artUrl(); }
     double mprisLength() const override;
     double mprisPosition() const override;
+    bool mprisCanSeek() const override;
+    void mprisSeek(double seconds) override;
+    void mprisSetPosition(double seconds) override;
     bool mprisOpenUri(const std::string& address) override;
     void mprisRaise() override { m_window.raise(); }
     void mprisQuit() override { m_window.quit(); }
