@@ -2,7 +2,9 @@
 
 #include "media/PlayState.h"
 
+#include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 
 namespace lumo {
@@ -57,6 +59,8 @@ public:
     // whether it can be done now, how far behind live what is heard lies and how much is kept
     // (in seconds), and the moves: by seconds (back is negative), and back to live.
     virtual bool canMove() const { return false; }
+    // The place in the tap's stream heard now, when it is kept.
+    virtual std::optional<std::uint64_t> heardPlace() const { return std::nullopt; }
     virtual double behindLive() const { return 0.0; }
     virtual double keptSeconds() const { return 0.0; }
     virtual void moveBy(double /*seconds*/) {}

@@ -110,7 +110,7 @@ std::uint64_t TimeshiftStore::ringStart() const {
     return m_durable > m_limits.maxBytes ? m_durable - m_limits.maxBytes : 0;
 }
 
-long TimeshiftStore::read(std::uint64_t at, unsigned char* into, std::size_t size) {
+long TimeshiftStore::read(std::uint64_t at, unsigned char* into, std::size_t size) const {
     std::unique_lock lock(m_mutex);
     if (at < ringStart()) {
         return -1;

@@ -53,7 +53,7 @@ public:
 
     // Copies up to `size` bytes from `at` (on the reader's thread: it may wait on the disk).
     // -1 when `at` is no longer kept (overwritten meanwhile); 0 when nothing is there yet.
-    long read(std::uint64_t at, unsigned char* into, std::size_t size);
+    long read(std::uint64_t at, unsigned char* into, std::size_t size) const;
     // Memory only: the bytes before `at` are no longer wanted.
     void release(std::uint64_t at);
 

@@ -129,7 +129,7 @@ void VlcMediaPlayer::checkForStall() {
 // playlist entry) is not one.
 std::string VlcMediaPlayer::streamTitle() const {
     if (m_tap && m_tap->feed()->keepsHistory()) {
-        if (std::string heard = m_tap->feed()->store().titleAt(heardPlace()); !heard.empty()) {
+        if (std::string heard = m_tap->feed()->store().titleAt(placeHeard()); !heard.empty()) {
             return heard; // what is heard, which may lie behind what arrives
         }
     }

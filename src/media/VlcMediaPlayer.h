@@ -13,6 +13,7 @@
 #include <cstdint>
 #include <deque>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 #include <vlc/vlc.h>
@@ -84,6 +85,7 @@ public:
     bool stretchToFit() const override { return m_stretch; }
     StreamTap* streamTap() const override { return m_tap.get(); }
     bool canMove() const override;
+    std::optional<std::uint64_t> heardPlace() const override;
     double behindLive() const override;
     double keptSeconds() const override;
     void moveBy(double seconds) override;
@@ -137,7 +139,7 @@ private:
     VlcMedia fedMedia(const StreamTap& tap);
     // Kept live streams (VlcTimeshift.cpp): the place in the stream heard now, and libVLC
     // started over at another.
-    std::uint64_t heardPlace() const;
+    std::uint64_t placeHeard() const;
     void restartAt(std::uint64_t place);
     void haltPlayback();
     void openFailed(const std::string& why);

@@ -22,7 +22,7 @@ bool VlcMediaPlayer::canMove() const {
            (m_state == PlayState::Playing || m_state == PlayState::Paused);
 }
 
-std::uint64_t VlcMediaPlayer::heardPlace() const {
+std::uint64_t VlcMediaPlayer::placeHeard() const {
     const StreamFeed& feed = *m_tap->feed();
     const libvlc_time_t at = m_player ? libvlc_media_player_get_time(m_player.get()) : 0;
     const std::uint64_t played =
@@ -30,12 +30,19 @@ std::uint64_t VlcMediaPlayer::heardPlace() const {
     return std::clamp(m_startPlace + played, feed.firstKept(), feed.readAt());
 }
 
+std::optional<std::uint64_t> VlcMediaPlayer::heardPlace() const {
+    if (!canMove()) {
+        return std::nullopt;
+    }
+    return placeHeard();
+}
+
 double VlcMediaPlayer::behindLive() const {
     if (!canMove()) {
         return 0.0;
     }
     const StreamFeed& feed = *m_tap->feed();
-    return secondsOf(feed.liveEnd() - heardPlace(), feed.bytesPerSecond());
+    return secondsOf(feed.liveEnd() - placeHeard(), feed.bytesPerSecond());
 }
 
 double VlcMediaPlayer::keptSeconds() const {
@@ -52,7 +59,7 @@ void VlcMediaPlayer::moveBy(double seconds) {
     }
     const StreamFeed& feed = *m_tap->feed();
     const auto rate = static_cast<double>(feed.bytesPerSecond());
-    const double target = static_cast<double>(heardPlace()) + seconds * rate;
+    const double target = static_cast<double>(placeHeard()) + seconds * rate;
     // Live is the end less the reserve a player keeps in hand.
     const std::uint64_t live = feed.liveEnd() - std::min(feed.liveEnd(), feed.reserve().target());
     const std::uint64_t place =

@@ -4,6 +4,7 @@
 #include "media/StreamTap.h"
 #include "platform/PlainText.h"
 #include "platform/UrlOpener.h"
+#include "record/HeardSong.h"
 #include "record/Recorder.h"
 #include "state/ProgramState.h"
 
@@ -257,6 +258,7 @@ bool Playback::recording() const {
 
 void Playback::setRecording(bool on) {
     if (!on) {
+        m_songRead.reset();
         m_recorder->stop();
         emit recordingChanged(false);
         noteOnStatusLine(QStringLiteral("Recording stopped"));
@@ -266,7 +268,23 @@ void Playback::setRecording(bool on) {
     if (tap == nullptr || m_recorder->recording()) {
         return;
     }
-    const QString refused = m_recorder->start(*tap, m_state.shownStationName, m_media.URL());
+    // The song heard, from its start when that is kept: read first, then recorded.
+    if (const auto heard = m_media.heardPlace()) {
+        m_songRead = readHeardSong(
+            *tap, *heard,
+            [this, tap = QPointer<StreamTap>(tap)](std::optional<Recorder::Preroll> preroll) {
+                if (tap && tap == m_media.streamTap()) {
+                    startRecording(*tap, preroll.value_or(Recorder::Preroll{}));
+                }
+            });
+        return;
+    }
+    startRecording(*tap, {});
+}
+
+void Playback::startRecording(StreamTap& tap, const Recorder::Preroll& preroll) {
+    const QString refused =
+        m_recorder->start(tap, m_state.shownStationName, m_media.URL(), preroll);
     emit recordingChanged(refused.isEmpty());
     noteOnStatusLine(refused.isEmpty() ? tr("Recording to %1").arg(m_recorder->shownFolder())
                                        : refused);

@@ -1,10 +1,12 @@
 #pragma once
 
 #include "media/PlayState.h"
+#include "platform/Pending.h"
 #include "playback/PlaybackRules.h"
 #include "playback/SleepTimer.h"
 #include "playback/StreamKeeper.h"
 #include "playback/VolumeSteps.h"
+#include "record/Recorder.h"
 
 #include <QObject>
 #include <QString>
@@ -118,6 +120,7 @@ private:
     void sleepTimeLeftChanged() override { emit sleepTimerChanged(); }
 
     void nameOpenedStation();
+    void startRecording(StreamTap& tap, const Recorder::Preroll& preroll);
     std::optional<QString> atReady();
 
     ProgramState& m_state;
@@ -125,7 +128,8 @@ private:
     StreamKeeper* m_keeper;
     SleepTimer* m_sleep;
     Recorder* m_recorder;
-    QTimer m_tryOnceMore; // the second before a station loaded from the chooser is tried again
+    PendingPtr m_songRead; // the song heard, read for a recording to begin with it
+    QTimer m_tryOnceMore;  // the second before a station loaded from the chooser is tried again
     std::string m_tryOnceMoreUrl;
     playback::StatusCycle m_cycle;
     QString m_note; // shown on the status line for a few ticks

@@ -7,6 +7,7 @@
 #include <QDateTime>
 #include <QDir>
 #include <QStorageInfo>
+#include <chrono>
 #include <cstring>
 #include <system_error>
 
@@ -95,7 +96,8 @@ bool Recorder::enoughRoom() const {
     return m_freeSpace(m_folder) >= kLeastFreeBytes;
 }
 
-QString Recorder::start(StreamTap& tap, const std::string& station, const std::string& address) {
+QString Recorder::start(StreamTap& tap, const std::string& station, const std::string& address,
+                        const Preroll& preroll) {
     stop();
     std::error_code error;
     std::filesystem::create_directories(m_folder, error);
@@ -109,13 +111,22 @@ QString Recorder::start(StreamTap& tap, const std::string& station, const std::s
     m_address = address;
     std::tie(m_extension, m_format) = formatOf(tap);
     const OggHead* head = tap.oggHead();
-    const std::string title = !tap.title().empty() ? tap.title() : head ? head->title() : "";
+    const bool fromStart = !preroll.pieces.empty();
+    const std::string title = fromStart              ? preroll.pieces.front().title
+                              : !tap.title().empty() ? tap.title()
+                              : head                 ? head->title()
+                                                     : "";
     m_titled = tap.namesTitles() || !title.empty();
     m_cutPending = false;
-    if (!open(title, false)) {
+    if (!open(title, fromStart)) {
         return tr("Not recording - the file could not be written");
     }
-    m_cuts.begin(title, TitleCuts::Clock::now());
+    const auto now = TitleCuts::Clock::now();
+    const auto ago = [now](double seconds) {
+        return now - std::chrono::duration_cast<TitleCuts::Clock::duration>(
+                         std::chrono::duration<double>(seconds));
+    };
+    m_cuts.begin(title, fromStart ? ago(preroll.pieces.front().secondsAgo) : now);
     m_cutter = StreamCutter::make(tap.extension(), head,
                                   {[this](std::string_view bytes) { write(bytes); },
                                    [this] { nextFile(); },
@@ -127,6 +138,14 @@ QString Recorder::start(StreamTap& tap, const std::string& station, const std::s
     connect(&tap, &StreamTap::titleChanged, this, &Recorder::newTitle);
     connect(&tap, &StreamTap::ended, this, [this] { end(tr("Recording stopped")); });
     connect(&tap, &StreamTap::closing, this, [this] { end(tr("Recording stopped")); });
+    // What was kept goes first, its titles told when they came.
+    for (std::size_t i = 0; i < preroll.pieces.size() && m_cutter; ++i) {
+        const Preroll::Piece& piece = preroll.pieces[i];
+        if (i > 0) {
+            titleAt(piece.title, ago(piece.secondsAgo));
+        }
+        m_cutter->pass(piece.bytes);
+    }
     return {};
 }
 
@@ -244,9 +263,12 @@ void Recorder::retitle(const std::string& title) {
 }
 
 void Recorder::newTitle(const QString& title) {
-    const std::string text = title.toStdString();
+    titleAt(title.toStdString(), TitleCuts::Clock::now());
+}
+
+void Recorder::titleAt(const std::string& text, TitleCuts::Clock::time_point when) {
     m_titled = m_titled || !text.empty();
-    switch (m_cuts.next(text, TitleCuts::Clock::now())) {
+    switch (m_cuts.next(text, when)) {
     case TitleCuts::Step::Cut:
         m_nextTitle = text;
         m_cutPending = true;

@@ -16,6 +16,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace lumo {
 
@@ -42,9 +43,23 @@ public:
     // Waits for the files being finished: the program is ending.
     ~Recorder() override;
 
-    // Starts keeping what `tap` brings; `station` names the files and their album, `address`
-    // goes into their comment. Says why not when it cannot start (empty when it started).
-    QString start(StreamTap& tap, const std::string& station, const std::string& address = {});
+    // What came before recording began and is kept: the song being heard from its start, in
+    // pieces by title, each with how long ago it began to arrive; the first piece begins
+    // where its song did.
+    struct Preroll {
+        struct Piece {
+            std::string title;
+            std::string bytes;
+            double secondsAgo = 0;
+        };
+        std::vector<Piece> pieces;
+    };
+
+    // Starts keeping what `tap` brings, after `preroll` when given; `station` names the files
+    // and their album, `address` goes into their comment. Says why not when it cannot start
+    // (empty when it started).
+    QString start(StreamTap& tap, const std::string& station, const std::string& address = {},
+                  const Preroll& preroll = {});
     void setLimits(TitleCuts::Limits limits) { m_cuts.setLimits(limits); }
     // Stops, keeping what was written.
     void stop();
@@ -70,6 +85,7 @@ private:
     void nextFile();
     void retitle(const std::string& title);
     void newTitle(const QString& title);
+    void titleAt(const std::string& title, TitleCuts::Clock::time_point when);
     bool chainTitle(const std::string& title);
     void end(const QString& why);
 

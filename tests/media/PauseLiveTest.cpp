@@ -8,6 +8,8 @@
 #include "media/StreamFeed.h"
 #include "media/VlcMediaPlayer.h"
 #include "net/NetEngine.h"
+#include "record/HeardSong.h"
+#include "record/Recorder.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -131,6 +133,56 @@ TEST_F(PauseLiveTest, PauseKeepsListeningAndPlayGoesOnWherePausedThenMovesWithin
     player->stop();
     feed.reset();
     EXPECT_EQ(ringsOpen(), 0);
+}
+
+// Record, 2 s into a song: the recording holds the song from its start, as the server sent it.
+TEST_F(PauseLiveTest, RecordingTheSongHeardBeginsWhereItsTitleDid) {
+    start();
+    StreamTap& tap = *player->streamTap();
+    constexpr std::uint64_t kSongStart = (kTitleBlocks + 1) * kBlock; // "Song 1"
+    ASSERT_TRUE(test::waitUntil(
+        [&] { return player->canMove() && heard() > 2.0 + double(kSongStart) / kRate; },
+        kPatience));
+    std::optional<Recorder::Preroll> preroll;
+    bool read = false;
+    const PendingPtr reading = readHeardSong(tap, player->heardPlace().value_or(0), [&](auto song) {
+        preroll = std::move(song);
+        read = true;
+    });
+    ASSERT_TRUE(test::waitUntil([&] { return read; }, 5000));
+    ASSERT_TRUE(preroll.has_value());
+    ASSERT_FALSE(preroll->pieces.empty());
+    EXPECT_EQ(preroll->pieces.front().title, "Song 1");
+    std::string served;
+    while (served.size() < kSongStart + 100000) {
+        served += mp3();
+    }
+    const std::string& kept = preroll->pieces.front().bytes;
+    ASSERT_GT(kept.size(), 2U * kRate);
+    EXPECT_EQ(kept.substr(0, 2 * kRate), served.substr(kSongStart, 2 * kRate));
+
+    // Recorded with it: the file's audio is the served stream from the song's first frame.
+    test::TempFolder music;
+    Recorder recorder(music.path(), [](const std::filesystem::path&) { return 10LL << 30; });
+    QString finished;
+    QObject::connect(&recorder, &Recorder::fileFinished,
+                     [&](const QString& path) { finished = path; });
+    ASSERT_EQ(recorder.start(tap, "Loopback", server.url("/live"), *preroll), QString());
+    QTest::qWait(1000);
+    recorder.stop();
+    ASSERT_TRUE(test::waitUntil([&] { return !finished.isEmpty(); }, 5000));
+    EXPECT_TRUE(finished.contains(QStringLiteral("Loopback - Song 1"))) << finished.toStdString();
+    std::ifstream in(finished.toStdString(), std::ios::binary);
+    const std::string file(std::istreambuf_iterator<char>(in), {});
+    ASSERT_GT(file.size(), 10U + 2 * kRate);
+    ASSERT_EQ(file.substr(0, 3), "ID3");
+    const auto tagSize =
+        static_cast<std::size_t>(((file[6] & 0x7f) << 21) | ((file[7] & 0x7f) << 14) |
+                                 ((file[8] & 0x7f) << 7) | (file[9] & 0x7f));
+    const std::string audio = file.substr(10 + tagSize, 2 * kRate);
+    const std::size_t found = served.find(audio, kSongStart - 1);
+    ASSERT_NE(found, std::string::npos);
+    EXPECT_LT(found - kSongStart, 2000U) << "the song's first frame";
 }
 
 // With less than the disk room asked for, nothing is kept: pause lets go of the stream and play
