@@ -57,7 +57,8 @@ public:
 
     // Moving in a live stream kept on the disk while it plays (pausing keeps listening):
     // whether it can be done now, how far behind live what is heard lies and how much is kept
-    // (in seconds), and the moves: by seconds (back is negative), and back to live.
+    // (in seconds; 0 when nothing is kept), and the moves: by seconds (back is negative), and
+    // back to live.
     virtual bool canMove() const { return false; }
     // The place in the tap's stream heard now, when it is kept.
     virtual std::optional<std::uint64_t> heardPlace() const { return std::nullopt; }

@@ -271,7 +271,7 @@ std::string VlcMediaPlayer::status() const {
     if (m_state == PlayState::Playing && m_tap && m_tap->feed()->rebuffering()) {
         return "Buffering...";
     }
-    if (m_state == PlayState::Playing && m_shifted && canMove()) {
+    if (m_state == PlayState::Playing && m_shifted && kept()) {
         const auto behind = static_cast<long long>(behindLive());
         if (behind > 0) {
             return m_status + " - " + std::to_string(behind / 60) + ":" +

@@ -139,6 +139,7 @@ private:
     VlcMedia fedMedia(const StreamTap& tap);
     // Kept live streams (VlcTimeshift.cpp): the place in the stream heard now, and libVLC
     // started over at another.
+    bool kept() const;
     std::uint64_t placeHeard() const;
     void restartAt(std::uint64_t place);
     void haltPlayback();

@@ -17,9 +17,16 @@ double secondsOf(std::uint64_t bytes, std::size_t rate) {
 
 } // namespace
 
-bool VlcMediaPlayer::canMove() const {
+bool VlcMediaPlayer::kept() const {
     return m_tap && m_tap->feed()->keepsHistory() &&
            (m_state == PlayState::Playing || m_state == PlayState::Paused);
+}
+
+// libVLC is started over at the new place, so only a stream that may be joined anywhere can be
+// moved in: MP3 and AAC, whose frames it finds again. Ogg and WAV begin with headers.
+bool VlcMediaPlayer::canMove() const {
+    const std::string kind = m_tap ? m_tap->extension() : std::string();
+    return kept() && (kind == "mp3" || kind == "aac");
 }
 
 std::uint64_t VlcMediaPlayer::placeHeard() const {
@@ -31,14 +38,14 @@ std::uint64_t VlcMediaPlayer::placeHeard() const {
 }
 
 std::optional<std::uint64_t> VlcMediaPlayer::heardPlace() const {
-    if (!canMove()) {
+    if (!kept()) {
         return std::nullopt;
     }
     return placeHeard();
 }
 
 double VlcMediaPlayer::behindLive() const {
-    if (!canMove()) {
+    if (!kept()) {
         return 0.0;
     }
     const StreamFeed& feed = *m_tap->feed();
@@ -46,7 +53,7 @@ double VlcMediaPlayer::behindLive() const {
 }
 
 double VlcMediaPlayer::keptSeconds() const {
-    if (!canMove()) {
+    if (!kept()) {
         return 0.0;
     }
     const StreamFeed& feed = *m_tap->feed();

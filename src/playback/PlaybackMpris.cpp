@@ -48,7 +48,7 @@ double PlaybackMpris::mprisLength() const {
 
 double PlaybackMpris::mprisPosition() const {
     const MediaPlayer& media = m_playback.media();
-    if (media.canMove()) {
+    if (media.keptSeconds() > 0) {
         return std::max(0.0, media.keptSeconds() - media.behindLive());
     }
     return media.duration() > 0 ? media.position() : 0.0;

@@ -11,6 +11,7 @@
 #include "platform/OnTop.h"
 #include <QListWidget>
 
+#include <QMenu>
 #include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -414,6 +415,31 @@ TEST_F(WindowBehaviourTest, KeysDriveThePlayerButNotTheChoosersControls) {
     EXPECT_TRUE(media->full);
     key(Qt::Key_F);
     EXPECT_FALSE(media->full);
+    // Left and Right, and the menu's moves, in a live stream kept while it plays; greyed when
+    // there is none.
+    const auto moveEntries = [&] {
+        std::vector<QAction*> moves;
+        QMenu* menu = window->openMenu(QPoint(10, 10));
+        for (QAction* action : menu->actions()) {
+            if (action->text().contains(QStringLiteral("30 Seconds")) ||
+                action->text() == QStringLiteral("Back to Live")) {
+                moves.push_back(action);
+            }
+        }
+        return moves;
+    };
+    auto moves = moveEntries();
+    ASSERT_EQ(moves.size(), 3U);
+    EXPECT_FALSE(moves[0]->isEnabled());
+    media->movable = true;
+    key(Qt::Key_Left);
+    key(Qt::Key_Right);
+    moves = moveEntries();
+    ASSERT_TRUE(moves[0]->isEnabled());
+    moves[0]->trigger();
+    moves[2]->trigger();
+    EXPECT_EQ(media->moves, (std::vector<double>{-30, 30, -30}));
+    EXPECT_EQ(media->calls.back(), "live");
 
     window->loadChooser();
     ASSERT_NE(window->chooser(), nullptr);

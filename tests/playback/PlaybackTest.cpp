@@ -3,6 +3,7 @@
 #include "playback/Playback.h"
 #include "EventWait.h"
 #include "Fakes.h"
+#include "playback/PlaybackMpris.h"
 #include "state/ProgramState.h"
 
 #include <QSignalSpy>
@@ -123,6 +124,31 @@ TEST_F(PlaybackTest, AGivenAddressPassesTheAllowListAndNothingStartsOnceReleased
     playback.release();
     EXPECT_FALSE(playback.openUri("http://127.0.0.1:9/late"));
     EXPECT_EQ(media.url, "http://127.0.0.1:9/other");
+}
+
+} // namespace
+} // namespace lumo
+
+namespace lumo {
+namespace {
+
+// A live stream kept while it plays, as the desktop bus sees it: seekable within what is
+// kept, its position counted from the oldest second kept, and seeks and places turned into
+// moves from where the listener is.
+TEST_F(PlaybackTest, AKeptLiveStreamIsSoughtFromTheBusWithinWhatIsKept) {
+    PlaybackMpris bus(playback, {});
+    EXPECT_FALSE(bus.mprisCanSeek());
+    EXPECT_EQ(bus.mprisPosition(), 0.0) << "a live stream not kept has no position";
+    media.movable = true;
+    media.kept = 300;
+    media.behind = 40;
+    EXPECT_TRUE(bus.mprisCanSeek());
+    EXPECT_DOUBLE_EQ(bus.mprisPosition(), 260);
+    bus.mprisSeek(-30);
+    bus.mprisSetPosition(100); // from 260: 160 back
+    playback.moveToLive();
+    EXPECT_EQ(media.moves, (std::vector<double>{-30, -160}));
+    EXPECT_EQ(media.calls.back(), "live");
 }
 
 } // namespace

@@ -38,6 +38,11 @@ public:
     void setFullScreen(bool on) override { full = on; }
     void setStretchToFit(bool on) override { stretch = on; }
     bool stretchToFit() const override { return stretch; }
+    bool canMove() const override { return movable; }
+    double behindLive() const override { return behind; }
+    double keptSeconds() const override { return kept; }
+    void moveBy(double seconds) override { moves.push_back(seconds); }
+    void moveToLive() override { calls.push_back("live"); }
 
     void click() const { notifyClick(); }
     void doubleClick() const { notifyDoubleClick(); }
@@ -53,6 +58,10 @@ public:
     std::string title;
     bool full = false;
     bool stretch = false;
+    bool movable = false;
+    double behind = 0;
+    double kept = 0;
+    std::vector<double> moves;
 };
 
 // Message boxes that the user closes at once, unless the test keeps them up (then close()
