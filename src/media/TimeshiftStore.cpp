@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cerrno>
 #include <chrono>
-#include <cstring>
 #include <fcntl.h>
 #include <sys/statvfs.h>
 #include <system_error>
@@ -123,7 +122,7 @@ long TimeshiftStore::read(std::uint64_t at, unsigned char* into, std::size_t siz
             if (at < piece.at + piece.bytes.size()) {
                 const std::size_t from = at - piece.at;
                 const std::size_t n = std::min(size, piece.bytes.size() - from);
-                std::memcpy(into, piece.bytes.data() + from, n);
+                std::copy_n(piece.bytes.begin() + static_cast<std::ptrdiff_t>(from), n, into);
                 return static_cast<long>(n);
             }
         }

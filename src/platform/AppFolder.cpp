@@ -54,7 +54,7 @@ AppFolder AppFolder::forExecutable(const fs::path& executableFolder, const fs::p
     if (!installed) {
         return AppFolder(executableFolder);
     }
-    const AppFolder data(dataHome / "lumo");
+    AppFolder data(dataHome / "lumo");
     fs::create_directories(data.path(), ec);
     const fs::path list = data.resolve("\\Lumo.csv");
     if (!fs::exists(list, ec)) {

@@ -270,13 +270,14 @@ void Playback::setRecording(bool on) {
     }
     // The song heard, from its start when that is kept: read first, then recorded.
     if (const auto heard = m_media.heardPlace()) {
-        m_songRead = readHeardSong(
-            *tap, *heard,
-            [this, tap = QPointer<StreamTap>(tap)](std::optional<Recorder::Preroll> preroll) {
-                if (tap && tap == m_media.streamTap()) {
-                    startRecording(*tap, preroll.value_or(Recorder::Preroll{}));
-                }
-            });
+        m_songRead =
+            readHeardSong(*tap, *heard,
+                          [this, tap = QPointer<StreamTap>(tap)](
+                              const std::optional<Recorder::Preroll>& preroll) {
+                              if (tap && tap == m_media.streamTap()) {
+                                  startRecording(*tap, preroll.value_or(Recorder::Preroll{}));
+                              }
+                          });
         return;
     }
     startRecording(*tap, {});

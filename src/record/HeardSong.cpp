@@ -28,7 +28,7 @@ std::optional<std::string> readKept(const TimeshiftStore& store, std::uint64_t f
 
 class HeardSongRead final : public Pending {
 public:
-    HeardSongRead(StreamTap& tap, std::uint64_t heard, HeardSongDone done) {
+    HeardSongRead(StreamTap& tap, std::uint64_t heard, const HeardSongDone& done) {
         std::shared_ptr<StreamFeed> feed = tap.feed();
         const TimeshiftStore& store = feed->store();
         const std::uint64_t begin = store.titleStart(heard);
@@ -76,8 +76,8 @@ private:
 
 } // namespace
 
-PendingPtr readHeardSong(StreamTap& tap, std::uint64_t heard, HeardSongDone done) {
-    return std::make_unique<HeardSongRead>(tap, heard, std::move(done));
+PendingPtr readHeardSong(StreamTap& tap, std::uint64_t heard, const HeardSongDone& done) {
+    return std::make_unique<HeardSongRead>(tap, heard, done);
 }
 
 } // namespace lumo

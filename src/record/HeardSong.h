@@ -16,6 +16,7 @@ class StreamTap;
 // meanwhile added: what a recording of it begins with. Nothing when no title has begun in the
 // stream (its first song was joined in its middle) or its start is no longer kept.
 using HeardSongDone = std::function<void(std::optional<Recorder::Preroll>)>;
-[[nodiscard]] PendingPtr readHeardSong(StreamTap& tap, std::uint64_t heard, HeardSongDone done);
+[[nodiscard]] PendingPtr readHeardSong(StreamTap& tap, std::uint64_t heard,
+                                       const HeardSongDone& done);
 
 } // namespace lumo

@@ -22,20 +22,8 @@ constexpr int kMp3Rate = 16000; // 128 kbit/s
 
 class LiveStreamTest : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() {
-        test::TempFolder folder;
-        const auto path = folder.path() / "tone.mp3";
-        ASSERT_TRUE(test::runFfmpeg({"-f", "lavfi", "-i", "sine=frequency=440:duration=20", "-c:a",
-                                     "libmp3lame", "-b:a", "128k", "-write_xing", "0",
-                                     QString::fromStdString(path.string())}));
-        std::ifstream in(path, std::ios::binary);
-        mp3() = std::string(std::istreambuf_iterator<char>(in), {});
-        ASSERT_GT(mp3().size(), 100000U);
-    }
-    static std::string& mp3() {
-        static std::string bytes;
-        return bytes;
-    }
+    static void SetUpTestSuite() { ASSERT_GT(mp3().size(), 100000U); }
+    static const std::string& mp3() { return test::mp3Tone(); }
 
     void SetUp() override {
         VlcMediaPlayer::Options options;

@@ -28,19 +28,8 @@ constexpr int kTitleBlocks = 12; // a new title every 12 blocks
 
 class PauseLiveTest : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() {
-        test::TempFolder folder;
-        const auto path = folder.path() / "tone.mp3";
-        ASSERT_TRUE(test::runFfmpeg({"-f", "lavfi", "-i", "sine=frequency=440:duration=20", "-c:a",
-                                     "libmp3lame", "-b:a", "128k", "-write_xing", "0",
-                                     QString::fromStdString(path.string())}));
-        std::ifstream in(path, std::ios::binary);
-        mp3() = std::string(std::istreambuf_iterator<char>(in), {});
-    }
-    static std::string& mp3() {
-        static std::string bytes;
-        return bytes;
-    }
+    static void SetUpTestSuite() { ASSERT_GT(mp3().size(), 100000U); }
+    static const std::string& mp3() { return test::mp3Tone(); }
     void start(std::uint64_t freeBytes = 10ULL << 30) {
         VlcMediaPlayer::Options options;
         options.vlcArguments = {"--aout=dummy", "--vout=dummy"};
@@ -129,9 +118,13 @@ TEST_F(PauseLiveTest, PauseKeepsListeningAndPlayGoesOnWherePausedThenMovesWithin
     EXPECT_EQ(player->status().find("behind live"), std::string::npos) << player->status();
     EXPECT_EQ(server.requestCount("/live"), 1);
 
-    // Stop: the ring goes.
-    player->stop();
+    // Another station: the ring goes with the old one, and the new one has its own; stop: none.
     feed.reset();
+    player->setURL(server.url("/live"));
+    ASSERT_TRUE(test::waitUntil(
+        [&] { return player->playState() == PlayState::Playing && player->canMove(); }, kPatience));
+    EXPECT_EQ(ringsOpen(), 1);
+    player->stop();
     EXPECT_EQ(ringsOpen(), 0);
 }
 

@@ -1,6 +1,10 @@
 #include "Ffmpeg.h"
 
+#include "TempFolder.h"
+
 #include <QProcess>
+#include <fstream>
+#include <iterator>
 
 namespace lumo::test {
 
@@ -67,6 +71,21 @@ bool decodesCleanly(const std::filesystem::path& file) {
                   QStringLiteral("null"), QStringLiteral("-")});
     return ffmpeg.waitForFinished(60000) && ffmpeg.exitCode() == 0 &&
            ffmpeg.readAllStandardError().trimmed().isEmpty();
+}
+
+const std::string& mp3Tone() {
+    static const std::string tone = [] {
+        TempFolder folder;
+        const auto path = folder.path() / "tone.mp3";
+        if (!runFfmpeg({"-f", "lavfi", "-i", "sine=frequency=440:duration=20", "-c:a", "libmp3lame",
+                        "-b:a", "128k", "-write_xing", "0",
+                        QString::fromStdString(path.string())})) {
+            return std::string();
+        }
+        std::ifstream in(path, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    }();
+    return tone;
 }
 
 } // namespace lumo::test

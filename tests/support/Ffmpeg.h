@@ -11,6 +11,10 @@ namespace lumo::test {
 // what it was asked for. Tests make their compressed media with it rather than ship it.
 bool runFfmpeg(const QStringList& arguments);
 
+// A 440 Hz tone of 20 s as a 128 kbit/s MP3 without a Xing header (as a live station's stream
+// is), made once for the test binary; empty when ffmpeg failed.
+const std::string& mp3Tone();
+
 // Noise (which keeps the bit rate of a real station) for `seconds` as Ogg Vorbis at `path`, tagged
 // with an artist and a title.
 bool makeOggNoise(const std::filesystem::path& path, double seconds, const QString& artist,
