@@ -5,6 +5,7 @@
 #include "app/DirectoryPlays.h"
 #include "app/LiveFeed.h"
 #include "app/OwnStationActions.h"
+#include "app/Settings.h"
 #include "app/SongTitles.h"
 #include "app/StationLogo.h"
 #include "app/StationsUpdater.h"
@@ -82,8 +83,8 @@ PlayerWindow::PlayerWindow(ProgramState& state, const AppFolder& folder,
     loadPictures();
     buildControls();
     nameControls();
-    m_songTitles =
-        new SongTitles(m_folder.resolve("\\TITLES"), m_folder.resolve("\\SETTINGS"), *this);
+    m_settings = new Settings(m_folder.resolve("\\SETTINGS"), this);
+    m_songTitles = new SongTitles(m_folder.resolve("\\TITLES"), *m_settings, *this);
     m_favourites = std::make_unique<Favourites>(m_folder.resolve("\\FAVOURITES"));
     m_myStations = std::make_unique<MyStations>(m_folder.resolve("\\MYSTATIONS"));
     setAcceptDrops(true);

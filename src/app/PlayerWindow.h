@@ -46,6 +46,7 @@ class UrlOpener;
 class VideoWidget;
 class SongTitles;
 class StationLogo;
+class Settings;
 class LogoSource;
 class DirectoryPlays;
 class Favourites;
@@ -288,6 +289,7 @@ private:
     QPixmap m_background;
     QRegion m_outline; // cut from the skin; what lies outside it is not the window's
     std::vector<ClickLabel*> m_keyboardOrder; // the controls, as Tab reaches them
+    Settings* m_settings = nullptr;
     SongTitles* m_songTitles = nullptr;
     DirectoryPlays* m_directoryPlays = nullptr;
     QLabel* m_recordMark = nullptr;

@@ -3,6 +3,7 @@
 #include "app/BannerStandIn.h"
 #include "app/OwnStationActions.h"
 #include "app/PlayerWindow.h"
+#include "app/Settings.h"
 #include "app/SongTitles.h"
 #include "app/StationLogo.h"
 #include "app/Twips.h"
@@ -26,9 +27,12 @@ namespace {} // namespace
 
 void PlayerWindow::connectPlayback() {
     connect(m_playback, &Playback::transportPressed, this, &PlayerWindow::showPressed);
-    connect(m_playback, &Playback::volumeChanged, this, [this] {
+    connect(m_playback, &Playback::volumeChanged, this, [this](int level) {
         m_lastVolumeStep.start();
         placeVolumeKnob();
+        if (!m_playback->sleepTimer().fading()) {
+            m_settings->setVolume(level); // the listener's, kept for the next start
+        }
     });
     connect(m_playback, &Playback::statusLineNow, Label1, &QLabel::setText);
     connect(m_playback, &Playback::stationOpened, this, &PlayerWindow::AwaitLiveFeed);

@@ -8,6 +8,7 @@
 #include "app/StationsUpdater.h"
 
 #include "app/BannerStandIn.h"
+#include "app/Settings.h"
 #include "app/StationLogo.h"
 #include "app/Twips.h"
 #include "chooser/Stations.h"
@@ -46,8 +47,9 @@ void PlayerWindow::load() {
     Timer4->setInterval(10000);
     m_state.stayOnTopMode = kStayOnTopOff;
     Image14->setPixmap(Image24);
-    m_state.volumeLevel = 100;
-    m_media->setVolume(100);
+    // The volume the listener left (100 on the first start).
+    m_state.volumeLevel = static_cast<std::int16_t>(m_settings->volume());
+    m_media->setVolume(m_state.volumeLevel);
     placeVolumeKnob();
     fitWindowToSkin();
     centreOnScreen();

@@ -1,5 +1,6 @@
 #include "app/SongTitles.h"
 
+#include "app/Settings.h"
 #include "app/TitleHistory.h"
 #include "app/TitlesWindow.h"
 #include "desktop/SongNotifier.h"
@@ -7,23 +8,14 @@
 
 #include <QDBusConnection>
 #include <QListWidget>
-#include <QSettings>
 #include <QWidget>
 #include <chrono>
 
 namespace lumo {
 
-namespace {
-
-const QString kNotificationsKey = QStringLiteral("songNotifications");
-
-} // namespace
-
-SongTitles::SongTitles(const std::filesystem::path& titles, const std::filesystem::path& settings,
-                       QWidget& player)
+SongTitles::SongTitles(const std::filesystem::path& titles, Settings& settings, QWidget& player)
     : QObject(&player), m_player(player), m_history(std::make_unique<TitleHistory>(titles)),
-      m_settings(std::make_unique<QSettings>(QString::fromStdString(settings.string()),
-                                             QSettings::IniFormat)) {}
+      m_settings(settings) {}
 
 SongTitles::~SongTitles() = default;
 
@@ -49,12 +41,11 @@ void SongTitles::heard(const std::string& title, const std::string& station,
 }
 
 bool SongTitles::notifications() const {
-    return m_settings->value(kNotificationsKey, true).toBool();
+    return m_settings.songNotifications();
 }
 
 void SongTitles::setNotifications(bool on) {
-    m_settings->setValue(kNotificationsKey, on);
-    m_settings->sync();
+    m_settings.setSongNotifications(on);
 }
 
 TitlesWindow* SongTitles::window() const {

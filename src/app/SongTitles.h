@@ -6,10 +6,11 @@
 #include <memory>
 #include <string>
 
-class QSettings;
 class QWidget;
 
 namespace lumo {
+
+class Settings;
 
 class SongNotifier;
 class TitleHistory;
@@ -21,8 +22,7 @@ class TitlesWindow;
 class SongTitles : public QObject {
     Q_OBJECT
 public:
-    SongTitles(const std::filesystem::path& titles, const std::filesystem::path& settings,
-               QWidget& player);
+    SongTitles(const std::filesystem::path& titles, Settings& settings, QWidget& player);
     ~SongTitles() override;
 
     // Notifications go through the desktop's notification service on the session bus.
@@ -43,7 +43,7 @@ public:
 private:
     QWidget& m_player;
     std::unique_ptr<TitleHistory> m_history;
-    std::unique_ptr<QSettings> m_settings;
+    Settings& m_settings;
     QPointer<TitlesWindow> m_window;
     SongNotifier* m_notifier = nullptr; // with a session bus
 };

@@ -35,6 +35,8 @@ public:
     void start(int minutes);
     bool running() const { return m_end.has_value(); }
     int minutesChosen() const { return m_chosen; }
+    // The volume is being faded (or put back after): not the listener's own.
+    bool fading() const { return m_levelBefore.has_value(); }
     // Whole minutes left, rounded up (1 in the last minute and during the fade); 0 when off.
     int minutesLeft() const;
 

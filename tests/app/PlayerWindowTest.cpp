@@ -98,6 +98,14 @@ TEST_F(PlayerWindowTest, StartUpSetsTimersVolumeAndPlaysTheBuiltInStation) {
     EXPECT_EQ(state.shownStationName, "BBC Radio 1 (WebCam)");
     EXPECT_EQ(window->Label7->text(), "");
     EXPECT_EQ(window->Label4->text(), ""); // no station list: the date keeps its caption
+
+    // The volume the listener leaves is the next start's.
+    window->playback().setVolume(30);
+    window.reset();
+    window = makeWindow();
+    window->load();
+    EXPECT_EQ(state.volumeLevel, 30);
+    EXPECT_EQ(media->volume(), 30);
 }
 
 TEST_F(PlayerWindowTest, TheStationListsDateIsShownAtStartUpAndAfterAnUpdate) {

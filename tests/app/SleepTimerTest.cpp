@@ -95,6 +95,14 @@ TEST_F(SleepTimerTest, OffEndsItAndAFadeUnderWayGivesTheVolumeBack) {
     pass(30min);
     pass(1s, 2); // the fade began with the end: three knob steps down
     EXPECT_EQ(state.volumeLevel, 70);
+    window.reset(); // ended in the fade: the next start has the listener's volume
+    window = makeWindow();
+    window->load();
+    media->state = PlayState::Playing;
+    EXPECT_EQ(state.volumeLevel, 100);
+    choose(QStringLiteral("30 minutes"));
+    pass(30min);
+    pass(1s, 2);
     choose(QStringLiteral("Off"));
     EXPECT_EQ(state.volumeLevel, 100);
     EXPECT_FALSE(window->playback().sleepTimer().running());

@@ -123,10 +123,14 @@ TEST_F(SongNotificationTest, EachNewSongReplacesTheLastWhileTheWindowIsElsewhere
 
     // Switched off, and remembered; then on again, but the listener is looking at the player.
     window->songTitles().setNotifications(false);
-    EXPECT_FALSE(
-        QSettings(QString::fromStdString(dir.path().string() + "/SETTINGS"), QSettings::IniFormat)
-            .value(QStringLiteral("songNotifications"), true)
-            .toBool());
+    EXPECT_TRUE(test::waitUntil(
+        [&] {
+            return !QSettings(QString::fromStdString(dir.path().string() + "/SETTINGS"),
+                              QSettings::IniFormat)
+                        .value(QStringLiteral("songNotifications"), true)
+                        .toBool();
+        },
+        5000));
     ASSERT_TRUE(nextSong(4));
     window->songTitles().setNotifications(true);
     ASSERT_TRUE(elsewhere(false));
