@@ -255,6 +255,7 @@ private:
     void connectPlayback();
     void statusTick();
     void showTransportState(PlayState state);
+    void showStatusLine(const QString& text);
     void showPressed(Transport button);
     void showSleepTimeLeft();
     void fullScreenToggle();

@@ -34,7 +34,7 @@ void PlayerWindow::connectPlayback() {
             m_settings->setVolume(level); // the listener's, kept for the next start
         }
     });
-    connect(m_playback, &Playback::statusLineNow, Label1, &QLabel::setText);
+    connect(m_playback, &Playback::statusLineNow, this, &PlayerWindow::showStatusLine);
     connect(m_playback, &Playback::stationOpened, this, &PlayerWindow::AwaitLiveFeed);
     connect(m_playback, &Playback::sleepTimerChanged, this, &PlayerWindow::showSleepTimeLeft);
     Timer1->onTick([this] { statusTick(); });
@@ -68,12 +68,19 @@ void PlayerWindow::showPressed(Transport button) {
 
 // The keyboard, while the player window is the active window: Space plays or pauses, S stops,
 // Up and Down step the volume, Left and Right move 30 seconds back or forward in a live stream
-// kept while it plays, F toggles full screen, M minimises. (Escape leaves full screen
-// from anywhere, as the video does itself.)
+// kept while it plays, F toggles full screen, M minimises, F1 opens the help, Ctrl+Q quits. (Escape
+// leaves full screen from anywhere, as the video does itself.)
 void PlayerWindow::keyPressEvent(QKeyEvent* event) {
     if (event->matches(QKeySequence::Paste)) {
         m_ownStations->pasteAddress();
         event->accept();
+        return;
+    }
+    // Ctrl+Q ends the program as the shutdown button does.
+    if (event->matches(QKeySequence::Quit) ||
+        (event->modifiers() == Qt::ControlModifier && event->key() == Qt::Key_Q)) {
+        event->accept();
+        shutdown();
         return;
     }
     if (event->modifiers() == Qt::ControlModifier && event->key() == Qt::Key_L) {
@@ -106,6 +113,9 @@ void PlayerWindow::keyPressEvent(QKeyEvent* event) {
     case Qt::Key_M:
         minimise();
         break;
+    case Qt::Key_F1:
+        emit Image39->released(); // help
+        break;
     case Qt::Key_Menu:
         openMenu(mapToGlobal(QPoint(width() / 4, height() / 3)));
         break;
@@ -132,11 +142,24 @@ void PlayerWindow::statusTick() {
     m_songTitles->heard(m_media->nowPlaying(), m_state.shownStationName, m_logo->file());
     const Playback::Tick tick = m_playback->statusTick();
     if (tick.statusLine) {
-        Label1->setText(*tick.statusLine);
+        showStatusLine(*tick.statusLine);
     }
     setElidedText(*Label2, displayText(m_state.shownStationName));
     if (tick.shown) {
         showTransportState(*tick.shown);
+    }
+}
+
+// A status line too long for its place ends in "…"; the whole of it is its tooltip, and what
+// screen readers read.
+void PlayerWindow::showStatusLine(const QString& text) {
+    setElidedText(*Label1, text);
+    const QString whole = Label1->text() == text ? QString() : text;
+    if (Label1->toolTip() != whole) {
+        Label1->setToolTip(whole);
+    }
+    if (Label1->accessibleName() != text) {
+        Label1->setAccessibleName(text);
     }
 }
 

@@ -99,6 +99,22 @@ TEST_F(PlayerWindowTest, StartUpSetsTimersVolumeAndPlaysTheBuiltInStation) {
     EXPECT_EQ(window->Label7->text(), "");
     EXPECT_EQ(window->Label4->text(), ""); // no station list: the date keeps its caption
 
+    // A title too long for the status line ends in an ellipsis; the whole is its tooltip and
+    // what screen readers read. A short one has no tooltip.
+    const QString longTitle = QStringLiteral(
+        "The Extraordinarily Long Band Name Orchestra - A Song Whose Title Goes On And On");
+    media->state = PlayState::Playing;
+    media->statusText = longTitle.toStdString();
+    window->Timer1->tick();
+    EXPECT_TRUE(window->Label1->text().endsWith(QChar(0x2026)))
+        << window->Label1->text().toStdString();
+    EXPECT_EQ(window->Label1->toolTip(), longTitle);
+    EXPECT_EQ(window->Label1->accessibleName(), longTitle);
+    media->statusText = "Short - Song";
+    window->Timer1->tick();
+    EXPECT_EQ(window->Label1->text(), QStringLiteral("Short - Song"));
+    EXPECT_TRUE(window->Label1->toolTip().isEmpty());
+
     // The volume the listener leaves is the next start's.
     window->playback().setVolume(30);
     window.reset();

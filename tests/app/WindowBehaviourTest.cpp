@@ -454,6 +454,12 @@ TEST_F(WindowBehaviourTest, KeysDriveThePlayerButNotTheChoosersControls) {
     key(Qt::Key_M);
     EXPECT_TRUE(window->isMinimized());
     EXPECT_NE(window->banner(), nullptr);
+    // F1 opens the help; Ctrl+Q ends the program as the shutdown button does.
+    window->showNormal();
+    key(Qt::Key_F1);
+    EXPECT_NE(window->infoWindow(), nullptr);
+    QTest::keyClick(window.get(), Qt::Key_Q, Qt::ControlModifier);
+    EXPECT_EQ(endRequests, 1);
 }
 
 } // namespace
