@@ -112,13 +112,14 @@ QMenu* PlayerWindow::openMenu(QPoint where) {
         m_services.shell.open(
             QUrl::fromLocalFile(QString::fromStdString(folder.string())).toString().toStdString());
     });
+    connect(menu->addAction(QStringLiteral("Titles Heard...")), &QAction::triggered, m_songTitles,
+            &SongTitles::openWindow);
+    // Settings, apart from what is done while listening.
+    menu->addSeparator();
     QAction* notes = menu->addAction(QStringLiteral("Song Notifications"));
     notes->setCheckable(true);
     notes->setChecked(m_songTitles->notifications());
     connect(notes, &QAction::toggled, m_songTitles, &SongTitles::setNotifications);
-    menu->addSeparator();
-    connect(menu->addAction(QStringLiteral("Titles Heard...")), &QAction::triggered, m_songTitles,
-            &SongTitles::openWindow);
     menu->popup(where); // the menu runs on the window's own event loop; nothing waits for it
     return menu;
 }

@@ -430,6 +430,11 @@ TEST_F(WindowBehaviourTest, KeysDriveThePlayerButNotTheChoosersControls) {
     };
     auto moves = moveEntries();
     ASSERT_EQ(moves.size(), 3U);
+    // The one setting stands apart at the end, not among what is done while listening.
+    const QList<QAction*> entries = window->openMenu(QPoint(10, 10))->actions();
+    ASSERT_GE(entries.size(), 2);
+    EXPECT_EQ(entries.back()->text(), QStringLiteral("Song Notifications"));
+    EXPECT_TRUE(entries[entries.size() - 2]->isSeparator());
     EXPECT_FALSE(moves[0]->isEnabled());
     media->movable = true;
     key(Qt::Key_Left);
