@@ -46,6 +46,7 @@ class UrlOpener;
 class VideoWidget;
 class SongTitles;
 class StationLogo;
+class StatusIcon;
 class Settings;
 class LogoSource;
 class DirectoryPlays;
@@ -146,6 +147,7 @@ public:
     SongTitles& songTitles() { return *m_songTitles; }
     QLabel* recordMark() const { return m_recordMark; }
     QLabel* logoView() const { return m_logoView; }
+    StatusIcon* statusIcon() const { return m_statusIcon; }
 
     // The advert banner while it is loaded; the About or help window while one is open.
     ADVERT1* banner() const;
@@ -310,7 +312,8 @@ private:
     std::unique_ptr<LogoSource> m_logoSource; // goes before the decoder
     std::unique_ptr<StationLogo> m_logo;
     Mpris* m_mpris = nullptr;
-    bool m_ending = false; // the program is ending: nothing new starts
+    StatusIcon* m_statusIcon = nullptr; // with the desktop bus
+    bool m_ending = false;              // the program is ending: nothing new starts
     std::string m_startAddress;
     std::string m_startName;
     QPointer<Stations> m_chooser;

@@ -8,6 +8,7 @@
 #include "app/StationLogo.h"
 #include "app/Twips.h"
 #include "chooser/Stations.h"
+#include "desktop/StatusIcon.h"
 #include "media/MediaPlayer.h"
 #include "media/StreamTap.h"
 #include "platform/ClickLabel.h"
@@ -145,6 +146,9 @@ void PlayerWindow::statusTick() {
         showStatusLine(*tick.statusLine);
     }
     setElidedText(*Label2, displayText(m_state.shownStationName));
+    if (m_statusIcon != nullptr) {
+        m_statusIcon->refresh();
+    }
     if (tick.shown) {
         showTransportState(*tick.shown);
     }

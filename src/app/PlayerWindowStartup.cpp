@@ -14,6 +14,7 @@
 #include "chooser/Stations.h"
 #include "desktop/FileModified.h"
 #include "desktop/Mpris.h"
+#include "desktop/StatusIcon.h"
 #include "info/InfoWindow.h"
 #include "media/MediaPlayer.h"
 #include "media/VideoWidget.h"
@@ -81,6 +82,11 @@ void PlayerWindow::load() {
                                                }});
         m_mpris = new Mpris(*m_mprisView, this);
         m_songTitles->announceOnDesktop();
+        // An extra way back to the player, where the desktop has a status area.
+        m_statusIcon = new StatusIcon(*m_mprisView,
+                                      {[this] { return isVisible() && !isMinimized(); },
+                                       [this] { raiseWindow(); }, [this] { hide(); }},
+                                      this);
     }
     if (m_services.createDesktopShortcut) {
         m_services.createDesktopShortcut();
