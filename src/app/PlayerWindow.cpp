@@ -6,6 +6,7 @@
 #include "app/LiveFeed.h"
 #include "app/OwnStationActions.h"
 #include "app/Settings.h"
+#include "app/SkinRegion.h"
 #include "app/SongTitles.h"
 #include "app/StationLogo.h"
 #include "app/StationsUpdater.h"
@@ -201,6 +202,14 @@ PlayerWindow::~PlayerWindow() {
 void PlayerWindow::loadPictures() {
     picture1 = QImage(QStringLiteral(":/artwork/skin.png")); // the outline: always the 1x skin
     m_background = artwork("skin", picture1);
+    if (m_background.devicePixelRatio() > 1.0) {
+        // The outline is cut at the 1x skin's pixels: the finer picture's edge is carried past
+        // it, so no key colour shows between the two or where the picture is scaled.
+        const qreal ratio = m_background.devicePixelRatio();
+        m_background =
+            QPixmap::fromImage(SkinWithoutKeyColour(m_background.toImage(), picture1.pixel(0, 0)));
+        m_background.setDevicePixelRatio(ratio);
+    }
     Image8 = artwork("play_unlit");
     Image9 = artwork("play_lit");
     Image13 = artwork("play_pressed");

@@ -2,6 +2,7 @@
 // with QT_SCALE_FACTOR=2): what they show is drawn for it, not a 1x picture stretched.
 #include "PlayerWindowFixture.h"
 #include "info/InfoWindow.h"
+#include "media/VideoWidget.h"
 #include "platform/ClickLabel.h"
 
 #include <QApplication>
@@ -82,6 +83,45 @@ TEST_F(HighDensityTest, TheAboutCreditsAndTheSkinAreDrawnAtTwiceThePixels) {
     EXPECT_LT(difference(player.copy(panel), skin2x.copy(panel)), 1.0);
     // Buttons too: the play button shows its 2x picture.
     EXPECT_EQ(window->Image2->pixmap().devicePixelRatio(), 2.0);
+}
+
+// At every density (the suite runs this at 1, 1.5 and 2): no pixel of the skin's key colour
+// inside the window's outline, and the volume knob inside the outline over all its travel.
+class SkinAtDensityTest : public ::testing::Test, protected test::PlayerWindowFixture {};
+
+TEST_F(SkinAtDensityTest, NoKeyColourShowsAndTheKnobStaysInsideTheOutline) {
+    auto window = makeWindow();
+    window->load();
+    const QRegion outline = window->mask();
+    ASSERT_FALSE(outline.isEmpty());
+    const QImage shot = window->grab().toImage();
+    const qreal ratio = shot.devicePixelRatio();
+    const QRgb key = QImage(QStringLiteral(":/artwork/skin.png")).pixel(0, 0);
+    const auto keyed = [key](QRgb pixel) {
+        return std::abs(qRed(pixel) - qRed(key)) < 48 &&
+               std::abs(qGreen(pixel) - qGreen(key)) < 48 &&
+               std::abs(qBlue(pixel) - qBlue(key)) < 48;
+    };
+    // The video rectangle is libVLC's to draw (a grab shows what the platform left there).
+    const QRect video = window->MD->geometry();
+    int shown = 0;
+    for (int y = 0; y < shot.height(); ++y) {
+        for (int x = 0; x < shot.width(); ++x) {
+            const QPoint logical(static_cast<int>(x / ratio), static_cast<int>(y / ratio));
+            shown +=
+                outline.contains(logical) && !video.contains(logical) && keyed(shot.pixel(x, y))
+                    ? 1
+                    : 0;
+        }
+    }
+    EXPECT_EQ(shown, 0) << "key-colour pixels at " << ratio;
+    for (const int level : {0, 50, 100}) {
+        window->playback().setVolume(level);
+        const QRect knob = window->Image22->geometry();
+        EXPECT_TRUE((QRegion(knob) - outline).isEmpty())
+            << "knob at " << knob.x() << "," << knob.y() << " (volume " << level << ", x" << ratio
+            << ") outside by " << (QRegion(knob) - outline).boundingRect().width();
+    }
 }
 
 } // namespace
