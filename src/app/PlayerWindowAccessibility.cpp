@@ -23,18 +23,25 @@ void PlayerWindow::nameControls() {
     Image5->setButton(QStringLiteral("Update stations"));
     Image23->setButton(QStringLiteral("Set as default station"));
     Label5->setButton(QStringLiteral("Stations"));
-    Image6->setButton(QStringLiteral("Change station"));
+    Label5->setToolTip(QStringLiteral("Click here to change the station"));
+    Image6->setPart(); // the picture inside the Stations button
     Image1->setButton(QStringLiteral("Stop"));
     Image2->setButton(QStringLiteral("Play"));
     Image25->setButton(QStringLiteral("Pause"));
-    Label7->setButton({}); // the default station's name, which plays it
+    // The default station's name lies in the strip below the window's outline: the Home button
+    // is its control.
+    Label7->setPart();
+    Image15->setPart(); // the fallback skin, under everything
+    Image35->setAccessibleName(tr("Studio camera"));
+    Label3->setAccessibleDescription(QStringLiteral("Live feed status"));
     Label1->setAccessibleDescription(QStringLiteral("Status"));
+    Label1->setAccessibleName(tr("Status")); // until there is one to read
     Label4->setAccessibleDescription(QStringLiteral("Station list date"));
+    Label4->setAccessibleName(tr("Station list date"));
 
     // Reading order: the top row, the advert, the station, the knob, then the lower panel.
-    m_keyboardOrder = {Image29, Image32, Image7, Image38, Image39, Image3,
-                       Image4,  Image14, Label2, Image22, Image5,  Image23,
-                       Label5,  Image6,  Image1, Image2,  Image25, Label7};
+    m_keyboardOrder = {Image29, Image32, Image7, Image38, Image39, Image3, Image4, Image14,
+                       Label2,  Image22, Image5, Image23, Label5,  Image1, Image2, Image25};
 }
 
 // The window itself has the keyboard until the first Tab, so that its own keys (Space plays

@@ -162,8 +162,9 @@ void PlayerWindow::showStatusLine(const QString& text) {
     if (Label1->toolTip() != whole) {
         Label1->setToolTip(whole);
     }
-    if (Label1->accessibleName() != text) {
-        Label1->setAccessibleName(text);
+    const QString read = text.isEmpty() ? tr("Status") : text;
+    if (Label1->accessibleName() != read) {
+        Label1->setAccessibleName(read);
     }
 }
 

@@ -124,6 +124,7 @@ void PlayerWindow::getMOD() {
     }
     if (!m_state.stationListDate.empty()) {
         Label4->setText(displayText(m_state.stationListDate));
+        Label4->setAccessibleName(tr("Station list date: %1").arg(Label4->text()));
     }
 }
 

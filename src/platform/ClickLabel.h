@@ -15,12 +15,16 @@ class ClickLabel : public QLabel {
 public:
     explicit ClickLabel(QWidget* parent = nullptr);
 
-    enum class Role { Picture, Button, Slider };
+    enum class Role { Picture, Button, Slider, Part };
     // A button named `name`; an empty name is its text, whatever the text is at the time.
     void setButton(const QString& name);
     // A slider named `name` from `minimum` to `maximum`, its value read and set by the caller.
     void setSlider(const QString& name, int minimum, int maximum, std::function<int()> value,
                    std::function<void(int)> setValue);
+    // A part of a control beside it (the picture inside a captioned button), or one that lies
+    // where it cannot be seen: the mouse may click it, but assistive technologies and the
+    // keyboard meet the control it belongs to instead.
+    void setPart() { m_role = Role::Part; }
     Role role() const { return m_role; }
     int minimum() const { return m_minimum; }
     int maximum() const { return m_maximum; }

@@ -21,6 +21,8 @@ public:
             return QAccessible::Button;
         case ClickLabel::Role::Slider:
             return QAccessible::Slider;
+        case ClickLabel::Role::Part:
+            return QAccessible::NoRole;
         case ClickLabel::Role::Picture:
             break;
         }
@@ -29,6 +31,13 @@ public:
     ClickLabel* label() const { return static_cast<ClickLabel*>(widget()); }
 
     QAccessible::Role role() const override { return roleOf(*label()); }
+    QAccessible::State state() const override {
+        QAccessible::State state = QAccessibleWidget::state();
+        if (label()->role() == ClickLabel::Role::Part) {
+            state.invisible = true; // its control speaks for it
+        }
+        return state;
+    }
     QString text(QAccessible::Text kind) const override {
         if (kind == QAccessible::Name) {
             // Its own name, else what it shows, else what its tooltip says it does.

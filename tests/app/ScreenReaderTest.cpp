@@ -9,8 +9,10 @@
 #include <QDBusConnection>
 #include <QGuiApplication>
 #include <QProcess>
+#include <QRect>
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <map>
 
 namespace lumo {
 namespace {
@@ -83,8 +85,41 @@ protected:
 TEST_F(ScreenReaderTest, TheControlsAreNamedPressableAndTheKnobHasAValue) {
     Ran read;
     ASSERT_TRUE(test::waitUntil(
-        [&] { return (read = tree()).output.find("|Spoken FM|") != std::string::npos; }, 20000))
+        [&] { return (read = tree()).output.find("push button|Spoken FM|") != std::string::npos; },
+        20000))
         << read.output;
+    // What a screen reader meets: every control once, all of it inside the window, each named.
+    const Ran shown = tree({QStringLiteral("shown")});
+    ASSERT_EQ(shown.exitCode, 0) << shown.output;
+    std::map<std::string, int> named;
+    QRect window;
+    std::vector<std::pair<std::string, QRect>> nodes;
+    for (const QString& line : QString::fromStdString(shown.output).split(QLatin1Char('\n'))) {
+        const QStringList fields = line.split(QLatin1Char('|'));
+        if (fields.size() != 3) {
+            continue;
+        }
+        const QStringList box = fields[2].split(QLatin1Char(','));
+        const QRect place(box.value(0).toInt(), box.value(1).toInt(), box.value(2).toInt(),
+                          box.value(3).toInt());
+        if (fields[0] == QLatin1String("filler") && fields[1] == QLatin1String("Lumo")) {
+            window = place;
+            continue;
+        }
+        const std::string what = (fields[0] + QLatin1Char('|') + fields[1]).toStdString();
+        nodes.emplace_back(what, place);
+        if (fields[0] != QLatin1String("filler")) {
+            EXPECT_FALSE(fields[1].isEmpty()) << "no name: " << line.toStdString();
+            ++named[fields[1].toStdString()];
+        }
+    }
+    ASSERT_FALSE(window.isEmpty()) << shown.output;
+    for (const auto& [what, place] : nodes) {
+        EXPECT_TRUE(window.contains(place)) << what << " lies outside the window";
+    }
+    for (const auto& [name, count] : named) {
+        EXPECT_EQ(count, 1) << name << " is met " << count << " times";
+    }
     for (const char* line : {"push button|Play|Press", "push button|Stop|Press",
                              "push button|Pause|Press", "push button|Stations|Press",
                              "slider|Volume|Increase,Decrease", "push button|Spoken FM|Press"}) {

@@ -1,7 +1,9 @@
 #!/usr/bin/python3
 # Reads the accessibility tree of the running Lumo over AT-SPI, as a screen reader does, and
 # prints one line per object: role|name|actions|value. With "press NAME", first presses the
-# push button of that name through its action.
+# push button of that name through its action. With "shown", only what a screen reader meets
+# (showing, and not the application itself), each with its place on the screen:
+# role|name|x,y,width,height.
 import sys
 
 import pyatspi
@@ -47,5 +49,13 @@ if len(sys.argv) == 3 and sys.argv[1] == "press":
             break
     else:
         sys.exit(4)
+if len(sys.argv) == 2 and sys.argv[1] == "shown":
+    for node in walk(app):
+        if node is app or not node.getState().contains(pyatspi.STATE_SHOWING):
+            continue
+        box = node.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+        print("|".join([node.getRoleName(), node.name,
+                        ",".join(str(n) for n in (box.x, box.y, box.width, box.height))]))
+    sys.exit(0)
 for node in walk(app):
     print("|".join([node.getRoleName(), node.name, ",".join(actions(node)[0]), value(node)]))
