@@ -70,7 +70,7 @@ protected:
         return {reader.exitCode(),
                 (reader.readAllStandardOutput() + reader.readAllStandardError()).toStdString()};
     }
-    static Ran tree(QStringList arguments = {}) {
+    static Ran tree(const QStringList& arguments = {}) {
         return run(QStringList{QStringLiteral(LUMO_ATSPI_TREE)} + arguments);
     }
 
