@@ -50,7 +50,7 @@ class HighDensityTest : public ::testing::Test, protected test::PlayerWindowFixt
 protected:
     void SetUp() override {
         if (qApp->devicePixelRatio() != 2.0) {
-            GTEST_SKIP() << "needs QT_SCALE_FACTOR=2 (the suite sets it)";
+            FAIL() << "needs QT_SCALE_FACTOR=2 (the suite sets it)";
         }
         window = makeWindow();
         window->load();

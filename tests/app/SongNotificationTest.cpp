@@ -40,7 +40,7 @@ class SongNotificationTest : public ::testing::Test, protected test::PlayerWindo
 protected:
     void SetUp() override {
         if (!QDBusConnection::sessionBus().isConnected()) {
-            GTEST_SKIP() << "needs a session bus (the suite runs it under dbus-run-session)";
+            FAIL() << "needs a session bus (the suite runs it under dbus-run-session)";
         }
         auto live = test::LoopbackHttpServer::Resource{"audio/wav", test::endlessSineWav(2, 22050),
                                                        false, 44100, test::kWavHeaderBytes};
