@@ -4,6 +4,7 @@
 #include "platform/AppFolder.h"
 #include "platform/PictureDecoder.h"
 #include "platform/Task.h"
+#include "platform/UrlOpener.h"
 
 #include <QByteArray>
 #include <QCryptographicHash>
@@ -109,6 +110,11 @@ LogoSource::LogoSource(NetEngine& engine, PictureDecoder& decoder, fs::path cach
     : m_engine(engine), m_decoder(decoder), m_cache(std::move(cache)) {}
 
 PendingPtr LogoSource::fetch(const std::string& address, QSize size, Done done) {
+    // The address came from outside (the directory, a stream): the one allow-list, web only.
+    const bool web = address.starts_with("http://") || address.starts_with("https://");
+    if (!web || !isNetworkAddress(address)) {
+        return later([done = std::move(done)] { done({}); });
+    }
     return std::make_unique<Fetch>(m_engine, m_decoder, m_cache, address, size, std::move(done));
 }
 
