@@ -8,7 +8,7 @@ LUMO_BUILD="${LUMO_BUILD:-$LUMO_ROOT/build}"
 # What the player needs to build and run.
 LUMO_PACKAGES=(
     cmake make g++ pkg-config ccache
-    qt6-base-dev qt6-qpa-plugins qt6-wayland libx11-dev fonts-dejavu-core fonts-liberation2
+    qt6-base-dev qt6-l10n-tools qt6-translations-l10n qt6-qpa-plugins qt6-wayland libx11-dev fonts-dejavu-core fonts-liberation2
     libvlc-dev libvlc-bin vlc-plugin-base vlc-plugin-video-output
     libcurl4-openssl-dev libtag1-dev
     xvfb xauth

@@ -7,6 +7,7 @@
 #include "platform/DesktopUrlOpener.h"
 #include "platform/QtMessageBoxes.h"
 #include "platform/ScreenCursor.h"
+#include "platform/Translations.h"
 #include "playback/Playback.h"
 #include "record/Recorder.h"
 
@@ -43,6 +44,7 @@ int main(int argc, char** argv) {
     }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Lumo"));
+    lumo::installTranslations(app);
     // Docks and task switchers find the launcher of the window by it (on X11 also by the
     // window's class, "Lumo", which the entries name).
     QGuiApplication::setDesktopFileName(QStringLiteral(LUMO_APP_ID));

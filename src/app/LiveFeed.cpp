@@ -34,10 +34,10 @@ void LiveFeed::callOff() {
 void LiveFeed::AwaitLiveFeed() {
     callOff(); // another station: the old one's picture is not wanted
     if (m_state.CurrentStation.liveFeedUrl != kNoFeed) {
-        m_view.caption.setText(QStringLiteral("Waiting for Live Feed ...."));
+        m_view.caption.setText(tr("Waiting for Live Feed ...."));
         m_view.startDelay.setInterval(5000);
     } else {
-        m_view.caption.setText(QStringLiteral("No Live Feed Found ...."));
+        m_view.caption.setText(tr("No Live Feed Found ...."));
         m_view.noFeed.setInterval(5000);
     }
 }
@@ -65,8 +65,8 @@ void LiveFeed::SwitchLiveFeedOff() {
 void LiveFeed::buttonClicked() {
     if (m_state.CurrentStation.kind == "TV") {
         m_view.hideWindow();
-        m_messages.show("No Djcam Available on TV ?", MessageBoxes::Icon::Stop,
-                        [show = m_view.showWindow] { show(); });
+        m_messages.show(QT_TRANSLATE_NOOP("lumo::Messages", "No Djcam Available on TV ?"),
+                        MessageBoxes::Icon::Stop, [show = m_view.showWindow] { show(); });
         return;
     }
     m_state.liveFeedCountdown = 0;
@@ -87,7 +87,7 @@ void LiveFeed::buttonClicked() {
 void LiveFeed::waitForNextStation() {
     if (m_state.liveFeedOn == 1) {
         PauseLiveFeed();
-        m_view.caption.setText(QStringLiteral("Waiting for Live Feed ...."));
+        m_view.caption.setText(tr("Waiting for Live Feed ...."));
         m_view.startDelay.setInterval(5000);
     }
 }
@@ -98,7 +98,7 @@ void LiveFeed::startDelayTick() {
     }
     m_view.startDelay.setInterval(0);
     if (m_state.CurrentStation.liveFeedUrl == kNoFeed) {
-        m_view.caption.setText(QStringLiteral("Live Feed Failed ... "));
+        m_view.caption.setText(tr("Live Feed Failed ... "));
         return;
     }
     RefreshLiveFeed();
@@ -141,7 +141,7 @@ void LiveFeed::decoded(std::optional<QImage> picture) {
     QPixmap shown = QPixmap::fromImage(*picture);
     shown.setDevicePixelRatio(m_view.frame.devicePixelRatioF());
     m_view.frame.setPixmap(shown);
-    m_view.caption.setText(QStringLiteral("Live Feed Updated"));
+    m_view.caption.setText(tr("Live Feed Updated"));
     m_view.countdown.setInterval(1000);
 }
 
@@ -151,7 +151,7 @@ void LiveFeed::fetchFailed() {
     std::filesystem::remove(m_folder.resolve(kPictureFile), ec);
     m_state.liveFeedCountdown = 10;
     m_view.frame.setPixmap(m_view.placeholder);
-    m_view.caption.setText(QStringLiteral("Live Feed Failed ... "));
+    m_view.caption.setText(tr("Live Feed Failed ... "));
     m_view.countdown.setInterval(1000);
 }
 
@@ -161,11 +161,10 @@ void LiveFeed::countdownTick() {
     }
     --m_state.liveFeedCountdown;
     if (m_state.liveFeedCountdown > 0) {
-        m_view.caption.setText(
-            QStringLiteral("Next Update : %1 Secs").arg(m_state.liveFeedCountdown));
+        m_view.caption.setText(tr("Next Update : %1 Secs").arg(m_state.liveFeedCountdown));
         return;
     }
-    m_view.caption.setText(QStringLiteral("Waiting for Live Feed"));
+    m_view.caption.setText(tr("Waiting for Live Feed"));
     m_view.countdown.setInterval(0);
     RefreshLiveFeed();
 }

@@ -4,6 +4,7 @@
 #include "platform/Task.h"
 #include "state/ProgramState.h"
 
+#include <QCoreApplication>
 #include <QImage>
 #include <QPixmap>
 #include <functional>
@@ -40,6 +41,8 @@ struct LiveFeedView {
 // follow one another as their results arrive (fetch, write the file, decode, show); whatever
 // ends its reason (the feed off or paused, another station) calls the step under way off.
 class LiveFeed {
+    Q_DECLARE_TR_FUNCTIONS(lumo::LiveFeed)
+
 public:
     LiveFeed(ProgramState& state, const AppFolder& folder, HttpTransfer& http,
              PictureDecoder& decoder, MessageBoxes& messages, LiveFeedView view);

@@ -5,6 +5,7 @@
 #include "app/DirectoryPlays.h"
 #include "app/LiveFeed.h"
 #include "app/OwnStationActions.h"
+#include "app/ScrollingCaption.h"
 #include "app/Settings.h"
 #include "app/SkinRegion.h"
 #include "app/SongTitles.h"
@@ -30,6 +31,7 @@
 #include "update/Ftp.h"
 #include "update/StationListUpdate.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 #include <type_traits>
 
@@ -50,7 +52,7 @@ Control* place(QWidget* parent, int left, int top, int width, int height,
     }
     control->setGeometry(twipsRect(left, top, width, height));
     if (tooltip != nullptr) {
-        control->setToolTip(QString::fromLatin1(tooltip));
+        control->setToolTip(QCoreApplication::translate("lumo::PlayerWindow", tooltip));
     }
     return control;
 }
@@ -249,8 +251,10 @@ void PlayerWindow::buildControls() {
 
     Label1 = place<QLabel>(this, 480, 4480, 3480, 255);
     styleCaption(Label1, 11, "#bfe6ff");
-    Label2 =
-        place<ClickLabel>(this, 360, 1480, 3735, 255, "Click here to view Website of this Station");
+    m_statusScroll = new ScrollingCaption(*Label1);
+    Label2 = place<ClickLabel>(
+        this, 360, 1480, 3735, 255,
+        QT_TRANSLATE_NOOP("lumo::PlayerWindow", "Click here to view Website of this Station"));
     styleCaption(Label2, 12, "#ffffff", true);
     Label2->setCursor(Qt::PointingHandCursor);
     Label3 = place<QLabel>(this, 465, 4100, 3480, 195);
@@ -260,8 +264,9 @@ void PlayerWindow::buildControls() {
     styleCaption(Label4, 10, "#9fb4c8");
     Label5 = place<ClickLabel>(this, 3000, 5040, 1095, 375);
     Label5->setCursor(Qt::PointingHandCursor);
-    Label7 =
-        place<ClickLabel>(this, 840, 6000, 3495, 255, "Click here to return to Default station");
+    Label7 = place<ClickLabel>(
+        this, 840, 6000, 3495, 255,
+        QT_TRANSLATE_NOOP("lumo::PlayerWindow", "Click here to return to Default station"));
     styleCaption(Label7, 11, "#bfe6ff");
 
     auto button = [this](int left, int top, int width, int height, const QPixmap& picture,
@@ -274,22 +279,30 @@ void PlayerWindow::buildControls() {
     Image1 = button(120, 5160, 540, 495, Image11);
     Image2 = button(720, 5160, 540, 495, Image8);
     Image25 = button(1320, 5160, 540, 495, Image28);
-    Image3 = button(3720, 45, 270, 240, artwork("minimise"), "Minimise");
-    Image4 = button(4080, 45, 270, 240, artwork("shutdown"), "Shutdown");
-    Image5 = button(120, 4440, 405, 390, artwork("update_stations"), "Update Stations listings");
-    Image6 =
-        button(3100, 5100, 300, 225, artwork("change_station"), "Click here to change the station");
-    Image7 = button(1440, 45, 735, 240, Image17, "Lad Default Station");
-    Image14 = button(240, 350, 3930, 990, Image24, "Advert Banner");
+    Image3 = button(3720, 45, 270, 240, artwork("minimise"),
+                    QT_TRANSLATE_NOOP("lumo::PlayerWindow", "Minimise"));
+    Image4 = button(4080, 45, 270, 240, artwork("shutdown"),
+                    QT_TRANSLATE_NOOP("lumo::PlayerWindow", "Shutdown"));
+    Image5 = button(120, 4440, 405, 390, artwork("update_stations"),
+                    QT_TRANSLATE_NOOP("lumo::PlayerWindow", "Update Stations listings"));
+    Image6 = button(3100, 5100, 300, 225, artwork("change_station"),
+                    QT_TRANSLATE_NOOP("lumo::PlayerWindow", "Click here to change the station"));
+    Image7 = button(1440, 45, 735, 240, Image17,
+                    QT_TRANSLATE_NOOP("lumo::PlayerWindow", "Lad Default Station"));
+    Image14 = button(240, 350, 3930, 990, Image24,
+                     QT_TRANSLATE_NOOP("lumo::PlayerWindow", "Advert Banner"));
     Image14->setScaledContents(true);
-    Image22 = button(0, 2280, 375, 375, artwork("volume_knob"), "Adjust volume");
+    Image22 = button(0, 2280, 375, 375, artwork("volume_knob"),
+                     QT_TRANSLATE_NOOP("lumo::PlayerWindow", "Adjust volume"));
     Image22->setCursor(Qt::SizeVerCursor);
-    Image23 =
-        button(3960, 4440, 405, 390, artwork("set_default"), "Set this Station as the Default");
-    Image29 = button(240, 45, 345, 240, Image30, "Lumo Stays on Top of all screens");
-    Image32 = button(650, 45, 660, 240, Image34, "DJ Cam");
-    Image38 = button(2280, 45, 270, 240, Image36, "Information");
-    Image39 = button(2700, 45, 510, 240, Image40, "Help");
+    Image23 = button(3960, 4440, 405, 390, artwork("set_default"),
+                     QT_TRANSLATE_NOOP("lumo::PlayerWindow", "Set this Station as the Default"));
+    Image29 = button(240, 45, 345, 240, Image30,
+                     QT_TRANSLATE_NOOP("lumo::PlayerWindow", "Lumo Stays on Top of all screens"));
+    Image32 = button(650, 45, 660, 240, Image34, QT_TRANSLATE_NOOP("lumo::PlayerWindow", "DJ Cam"));
+    Image38 =
+        button(2280, 45, 270, 240, Image36, QT_TRANSLATE_NOOP("lumo::PlayerWindow", "Information"));
+    Image39 = button(2700, 45, 510, 240, Image40, QT_TRANSLATE_NOOP("lumo::PlayerWindow", "Help"));
 
     for (Timer** timer : {&Timer1, &Timer2, &Timer4, &Timer5, &Timer6, &Timer7, &Timer8, &Timer9,
                           &Timer10, &Timer11}) {

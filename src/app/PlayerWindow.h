@@ -48,6 +48,7 @@ class SongTitles;
 class StationLogo;
 class StatusIcon;
 class Settings;
+class ScrollingCaption;
 class LogoSource;
 class DirectoryPlays;
 class Favourites;
@@ -56,6 +57,7 @@ class OpenAddressDialog;
 class StationEditor;
 class OwnStationActions;
 class Playback;
+class SleepTimer;
 class PlaybackMpris;
 enum class Transport;
 enum class PlayState;
@@ -146,6 +148,7 @@ public:
     // The titles heard, their window and the song notifications.
     SongTitles& songTitles() { return *m_songTitles; }
     QLabel* recordMark() const { return m_recordMark; }
+    ScrollingCaption& statusScroll() { return *m_statusScroll; }
     QLabel* logoView() const { return m_logoView; }
     StatusIcon* statusIcon() const { return m_statusIcon; }
 
@@ -260,6 +263,7 @@ private:
     void showStatusLine(const QString& text);
     void showPressed(Transport button);
     void showSleepTimeLeft();
+    static QString sleepTitle(const SleepTimer& timer);
     void fullScreenToggle();
     void fullScreenWatchTick();
     void chooserClosingTick();
@@ -296,6 +300,7 @@ private:
     SongTitles* m_songTitles = nullptr;
     DirectoryPlays* m_directoryPlays = nullptr;
     QLabel* m_recordMark = nullptr;
+    ScrollingCaption* m_statusScroll = nullptr; // the status line's, owned by it
     void buildRecordMark();
     std::unique_ptr<Favourites> m_favourites;
     std::unique_ptr<MyStations> m_myStations;

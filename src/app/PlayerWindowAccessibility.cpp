@@ -8,35 +8,35 @@
 namespace lumo {
 
 void PlayerWindow::nameControls() {
-    Image29->setButton(QStringLiteral("Stay on top"));
-    Image32->setButton(QStringLiteral("DJ Cam"));
-    Image7->setButton(QStringLiteral("Home: the default station"));
-    Image38->setButton(QStringLiteral("About"));
-    Image39->setButton(QStringLiteral("Help"));
-    Image3->setButton(QStringLiteral("Minimise"));
-    Image4->setButton(QStringLiteral("Shut down"));
-    Image14->setButton(QStringLiteral("Advert"));
+    Image29->setButton(tr("Stay on top"));
+    Image32->setButton(tr("DJ Cam"));
+    Image7->setButton(tr("Home: the default station"));
+    Image38->setButton(tr("About"));
+    Image39->setButton(tr("Help"));
+    Image3->setButton(tr("Minimise"));
+    Image4->setButton(tr("Shut down"));
+    Image14->setButton(tr("Advert"));
     Label2->setButton({}); // the station's name, which opens its web page
     Image22->setSlider(
-        QStringLiteral("Volume"), 0, 100, [this] { return m_state.volumeLevel; },
+        tr("Volume"), 0, 100, [this] { return m_state.volumeLevel; },
         [this](int level) { m_playback->setVolume((level + 5) / 10 * 10); });
-    Image5->setButton(QStringLiteral("Update stations"));
-    Image23->setButton(QStringLiteral("Set as default station"));
-    Label5->setButton(QStringLiteral("Stations"));
-    Label5->setToolTip(QStringLiteral("Click here to change the station"));
+    Image5->setButton(tr("Update stations"));
+    Image23->setButton(tr("Set as default station"));
+    Label5->setButton(tr("Stations"));
+    Label5->setToolTip(tr("Click here to change the station"));
     Image6->setPart(); // the picture inside the Stations button
-    Image1->setButton(QStringLiteral("Stop"));
-    Image2->setButton(QStringLiteral("Play"));
-    Image25->setButton(QStringLiteral("Pause"));
+    Image1->setButton(tr("Stop"));
+    Image2->setButton(tr("Play"));
+    Image25->setButton(tr("Pause"));
     // The default station's name lies in the strip below the window's outline: the Home button
     // is its control.
     Label7->setPart();
     Image15->setPart(); // the fallback skin, under everything
     Image35->setAccessibleName(tr("Studio camera"));
-    Label3->setAccessibleDescription(QStringLiteral("Live feed status"));
-    Label1->setAccessibleDescription(QStringLiteral("Status"));
+    Label3->setAccessibleDescription(tr("Live feed status"));
+    Label1->setAccessibleDescription(tr("Status"));
     Label1->setAccessibleName(tr("Status")); // until there is one to read
-    Label4->setAccessibleDescription(QStringLiteral("Station list date"));
+    Label4->setAccessibleDescription(tr("Station list date"));
     Label4->setAccessibleName(tr("Station list date"));
 
     // Reading order: the top row, the advert, the station, the knob, then the lower panel.

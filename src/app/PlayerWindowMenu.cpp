@@ -3,6 +3,7 @@
 #include "app/PlayerWindow.h"
 
 #include "app/OwnStationActions.h"
+#include "app/Settings.h"
 #include "app/SongTitles.h"
 #include "catalogue/Favourites.h"
 #include "media/MediaPlayer.h"
@@ -25,14 +26,10 @@
 
 namespace lumo {
 
-namespace {
-
-QString sleepTitle(const SleepTimer& timer) {
-    return timer.running() ? QStringLiteral("Sleep Timer (%1 min left)").arg(timer.minutesLeft())
-                           : QStringLiteral("Sleep Timer");
+QString PlayerWindow::sleepTitle(const SleepTimer& timer) {
+    return timer.running() ? tr("Sleep Timer (%n min left)", nullptr, timer.minutesLeft())
+                           : tr("Sleep Timer");
 }
-
-} // namespace
 
 void PlayerWindow::contextMenuEvent(QContextMenuEvent* event) {
     // The controls keep the right button to themselves, but for the station's name: the menu
@@ -64,17 +61,24 @@ QMenu* PlayerWindow::openMenu(QPoint where) {
         action->setCheckable(true);
         action->setChecked(sleepTimer.minutesChosen() == minutes);
         choices->addAction(action);
-        connect(action, &QAction::triggered, this,
-                [&sleepTimer, minutes] { sleepTimer.start(minutes); });
+        connect(action, &QAction::triggered, this, [this, &sleepTimer, minutes] {
+            sleepTimer.start(minutes);
+            m_settings->setSleepMinutes(minutes);
+        });
+        // Not running, the listener's last choice is the one offered first.
+        if (!sleepTimer.running() && minutes != 0 && minutes == m_settings->sleepMinutes()) {
+            sleep->setDefaultAction(action);
+            sleep->setActiveAction(action);
+        }
     };
-    choice(QStringLiteral("Off"), 0);
+    choice(tr("Off"), 0);
     for (const int minutes : SleepTimer::kChoices) {
-        choice(QStringLiteral("%1 minutes").arg(minutes), minutes);
+        choice(tr("%n minutes", nullptr, minutes), minutes);
     }
     const Station& station = m_state.CurrentStation;
     const bool favourite = m_favourites->contains(station.kind, station.name);
-    QAction* keep = menu->addAction(favourite ? QStringLiteral("Remove from Favourites")
-                                              : QStringLiteral("Add to Favourites"));
+    QAction* keep =
+        menu->addAction(favourite ? tr("Remove from Favourites") : tr("Add to Favourites"));
     keep->setEnabled(!station.name.empty() && !station.streamUrl.empty());
     connect(keep, &QAction::triggered, this, [this, station, favourite] {
         const bool saved = favourite ? m_favourites->remove(station.kind, station.name)
@@ -96,7 +100,7 @@ QMenu* PlayerWindow::openMenu(QPoint where) {
     move(tr("Forward 30 Seconds"), [this] { m_playback->moveBy(Playback::kStepSeconds); });
     move(tr("Back to Live"), [this] { m_playback->moveToLive(); });
     menu->addSeparator();
-    QAction* record = menu->addAction(QStringLiteral("Record"));
+    QAction* record = menu->addAction(tr("Record"));
     record->setCheckable(true);
     record->setChecked(m_playback->recording());
     record->setEnabled(m_playback->canRecord());
@@ -112,11 +116,11 @@ QMenu* PlayerWindow::openMenu(QPoint where) {
         m_services.shell.open(
             QUrl::fromLocalFile(QString::fromStdString(folder.string())).toString().toStdString());
     });
-    connect(menu->addAction(QStringLiteral("Titles Heard...")), &QAction::triggered, m_songTitles,
+    connect(menu->addAction(tr("Titles Heard...")), &QAction::triggered, m_songTitles,
             &SongTitles::openWindow);
     // Settings, apart from what is done while listening.
     menu->addSeparator();
-    QAction* notes = menu->addAction(QStringLiteral("Song Notifications"));
+    QAction* notes = menu->addAction(tr("Song Notifications"));
     notes->setCheckable(true);
     notes->setChecked(m_songTitles->notifications());
     connect(notes, &QAction::toggled, m_songTitles, &SongTitles::setNotifications);
@@ -125,10 +129,11 @@ QMenu* PlayerWindow::openMenu(QPoint where) {
 }
 
 void PlayerWindow::showSleepTimeLeft() {
-    QString tip = QStringLiteral("Adjust volume");
+    QString tip = tr("Adjust volume");
     const SleepTimer& sleepTimer = m_playback->sleepTimer();
     if (sleepTimer.running()) {
-        tip += QStringLiteral("\nSleep timer: %1 min left").arg(sleepTimer.minutesLeft());
+        tip +=
+            QLatin1Char('\n') + tr("Sleep timer: %n min left", nullptr, sleepTimer.minutesLeft());
     }
     Image22->setToolTip(tip);
 }

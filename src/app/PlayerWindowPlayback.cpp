@@ -3,6 +3,7 @@
 #include "app/BannerStandIn.h"
 #include "app/OwnStationActions.h"
 #include "app/PlayerWindow.h"
+#include "app/ScrollingCaption.h"
 #include "app/Settings.h"
 #include "app/SongTitles.h"
 #include "app/StationLogo.h"
@@ -154,11 +155,11 @@ void PlayerWindow::statusTick() {
     }
 }
 
-// A status line too long for its place ends in "…"; the whole of it is its tooltip, and what
-// screen readers read.
+// A status line too long for its place ends in "…" (and scrolls while the pointer rests on
+// it); the whole of it is its tooltip, and what screen readers read.
 void PlayerWindow::showStatusLine(const QString& text) {
-    setElidedText(*Label1, text);
-    const QString whole = Label1->text() == text ? QString() : text;
+    m_statusScroll->setText(text);
+    const QString whole = m_statusScroll->cut() ? text : QString();
     if (Label1->toolTip() != whole) {
         Label1->setToolTip(whole);
     }

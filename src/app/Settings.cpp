@@ -14,6 +14,8 @@ Q_LOGGING_CATEGORY(lcSettings, "lumo.settings")
 
 const QString kVolumeKey = QStringLiteral("volume");
 const QString kNotificationsKey = QStringLiteral("songNotifications");
+const QString kSleepKey = QStringLiteral("sleepTimerMinutes");
+constexpr int kLongestSleep = 24 * 60;
 
 } // namespace
 
@@ -27,6 +29,10 @@ Settings::Settings(std::filesystem::path file, QObject* parent)
         m_volume = std::clamp(volume, 0, 100);
     }
     m_notifications = kept.value(kNotificationsKey, true).toBool();
+    const int sleep = kept.value(kSleepKey).toInt(&number);
+    if (number) {
+        m_sleepMinutes = std::clamp(sleep, 0, kLongestSleep);
+    }
     m_soon.setSingleShot(true);
     m_soon.setInterval(500);
     connect(&m_soon, &QTimer::timeout, this, &Settings::save);
@@ -55,10 +61,18 @@ void Settings::setSongNotifications(bool on) {
     }
 }
 
+void Settings::setSleepMinutes(int minutes) {
+    minutes = std::clamp(minutes, 0, kLongestSleep);
+    if (minutes != m_sleepMinutes) {
+        m_sleepMinutes = minutes;
+        changed();
+    }
+}
+
 std::string Settings::text() const {
-    return "[General]\n" + kNotificationsKey.toStdString() + "=" +
-           (m_notifications ? "true" : "false") + "\n" + kVolumeKey.toStdString() + "=" +
-           std::to_string(m_volume) + "\n";
+    return "[General]\n" + kSleepKey.toStdString() + "=" + std::to_string(m_sleepMinutes) + "\n" +
+           kNotificationsKey.toStdString() + "=" + (m_notifications ? "true" : "false") + "\n" +
+           kVolumeKey.toStdString() + "=" + std::to_string(m_volume) + "\n";
 }
 
 void Settings::changed() {

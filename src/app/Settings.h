@@ -9,9 +9,9 @@
 namespace lumo {
 
 // The listener's choices kept across restarts in SETTINGS (an INI file): the volume (100 on
-// the first start) and whether song notifications show. A change is kept half a second later
-// (a knob turned step by step is written once), off the window's thread, by replacing the file
-// whole; what is still unwritten at the end is written then.
+// the first start), whether song notifications show and the sleep timer's last choice. A change is
+// kept half a second later (a knob turned step by step is written once), off the window's thread,
+// by replacing the file whole; what is still unwritten at the end is written then.
 class Settings : public QObject {
     Q_OBJECT
 public:
@@ -24,6 +24,9 @@ public:
     void setVolume(int level);
     bool songNotifications() const { return m_notifications; }
     void setSongNotifications(bool on);
+    // Minutes, 0 for none (off, or never chosen).
+    int sleepMinutes() const { return m_sleepMinutes; }
+    void setSleepMinutes(int minutes);
 
     // The file's text for these choices.
     std::string text() const;
@@ -35,6 +38,7 @@ private:
     std::filesystem::path m_file;
     int m_volume = kFirstVolume;
     bool m_notifications = true;
+    int m_sleepMinutes = 0;
     QTimer m_soon;
     QThreadPool m_writer; // one write after another
 };

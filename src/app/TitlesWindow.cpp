@@ -12,7 +12,7 @@ namespace lumo {
 
 TitlesWindow::TitlesWindow(const TitleHistory& history, QWidget* parent)
     : QWidget(parent, Qt::Window), m_history(history), m_list(new QListWidget(this)) {
-    setWindowTitle(QStringLiteral("Lumo - Titles Heard"));
+    setWindowTitle(tr("Lumo - Titles Heard"));
     setAttribute(Qt::WA_DeleteOnClose);
     resize(420, 320);
     setStyleSheet(QStringLiteral(
@@ -21,7 +21,7 @@ TitlesWindow::TitlesWindow(const TitleHistory& history, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(6, 6, 6, 6);
     layout->addWidget(m_list);
-    m_list->setAccessibleName(QStringLiteral("Titles heard"));
+    m_list->setAccessibleName(tr("Titles heard"));
     auto* copy = new QShortcut(QKeySequence::Copy, m_list);
     connect(copy, &QShortcut::activated, this, [this] {
         if (const QListWidgetItem* item = m_list->currentItem()) {

@@ -25,10 +25,10 @@ UpdateProgressWindow::UpdateProgressWindow(const QRect& place)
     setWindowTitle(QStringLiteral("Lumo"));
     setAttribute(Qt::WA_StyledBackground);
     setStyleSheet(QLatin1String(kStyle));
-    m_label = new QLabel(QStringLiteral("Updating stations..."), this);
+    m_label = new QLabel(tr("Updating stations..."), this);
     m_label->setTextFormat(Qt::PlainText);
     m_label->setAlignment(Qt::AlignCenter);
-    m_cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    m_cancel = new QPushButton(tr("Cancel"), this);
     m_cancel->setCursor(Qt::PointingHandCursor);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(16, 14, 16, 12);
@@ -46,7 +46,7 @@ void UpdateProgressWindow::showProgress(std::int32_t current, std::int32_t total
         return;
     }
     const auto percent = std::clamp<std::int64_t>(std::int64_t{current} * 100 / total, 0, 100);
-    m_label->setText(QStringLiteral("Updating stations... %1 %").arg(percent));
+    m_label->setText(tr("Updating stations... %1 %").arg(percent));
 }
 
 void UpdateProgressWindow::showConverting() {

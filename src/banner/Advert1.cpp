@@ -26,15 +26,15 @@ bool TranslucentForm(QWidget& window, int level) {
 
 ADVERT1::ADVERT1(BannerHost& host)
     : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint | Qt::Tool), m_host(host) {
-    setWindowTitle(QStringLiteral("Advert"));
+    setWindowTitle(tr("Advert"));
     setAttribute(Qt::WA_DeleteOnClose);
     setAttribute(Qt::WA_ShowWithoutActivating);
     setFixedSize(kClientArea);
     Image14 = new QLabel(this);
     Image14->setGeometry(QRect(QPoint(0, 0), kPicture));
     Image14->setScaledContents(true);
-    Image14->setToolTip(QStringLiteral("Advert Banner"));
-    Image14->setAccessibleName(QStringLiteral("Advert"));
+    Image14->setToolTip(tr("Advert Banner"));
+    Image14->setAccessibleName(tr("Advert"));
     Timer1 = new Timer(this);
     Timer1->onTick([this] { tick(); });
 }

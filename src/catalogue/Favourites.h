@@ -2,6 +2,7 @@
 
 #include "state/Station.h"
 
+#include <QtGlobal>
 #include <filesystem>
 #include <string>
 #include <unordered_set>
@@ -10,7 +11,8 @@
 namespace lumo {
 
 // What the listener is told when the favourites file could not be written.
-inline constexpr const char* kFavouritesNotSaved = "Failed to Save Favourites";
+inline constexpr const char* kFavouritesNotSaved =
+    QT_TRANSLATE_NOOP("lumo::Messages", "Failed to Save Favourites");
 
 // The listener's favourite stations, in the order they were added, kept in "\FAVOURITES" in
 // the application folder (the default station file's record syntax, one record each). Each is

@@ -77,13 +77,14 @@ bool FILEIO::writeDefaultStationFile() {
 void FILEIO::SaveDefaultStation() {
     const Station& s = m_state.CurrentStation;
     if (!writeDefaultStationFile()) {
-        m_messages.show("Set Default Failed", MessageBoxes::Icon::Stop);
+        m_messages.show(QT_TRANSLATE_NOOP("lumo::Messages", "Set Default Failed"),
+                        MessageBoxes::Icon::Stop);
         return;
     }
     m_window.hidePlayerWindow();
     m_state.defaultStationName = s.name;
-    m_messages.show("Default Station Set", MessageBoxes::Icon::None,
-                    [this] { m_window.showPlayerWindow(); });
+    m_messages.show(QT_TRANSLATE_NOOP("lumo::Messages", "Default Station Set"),
+                    MessageBoxes::Icon::None, [this] { m_window.showPlayerWindow(); });
 }
 
 void FILEIO::LoadViewerPreference() {
@@ -102,7 +103,8 @@ void FILEIO::SaveViewerPreference() {
     FieldWriter record;
     record.number(m_state.useDefaultViewer).endRecord();
     if (!replaceFileAtomically(m_folder.resolve(kViewerPreferenceFile), record.bytes())) {
-        m_messages.show("Set Default Viewer Failed", MessageBoxes::Icon::Stop);
+        m_messages.show(QT_TRANSLATE_NOOP("lumo::Messages", "Set Default Viewer Failed"),
+                        MessageBoxes::Icon::Stop);
     }
 }
 

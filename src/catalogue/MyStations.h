@@ -2,6 +2,7 @@
 
 #include "catalogue/StationRecord.h"
 
+#include <QtGlobal>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -10,7 +11,8 @@
 namespace lumo {
 
 // What the listener is told when their own stations could not be written.
-inline constexpr const char* kMyStationsNotSaved = "Failed to Save My Stations";
+inline constexpr const char* kMyStationsNotSaved =
+    QT_TRANSLATE_NOOP("lumo::Messages", "Failed to Save My Stations");
 // The genre box's entry that lists them.
 inline constexpr const char* kMyStationsGenre = "My Stations";
 

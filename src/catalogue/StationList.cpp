@@ -41,11 +41,12 @@ void FILEIO::FillGenreList(ChooserView& chooser) {
     std::error_code ec;
     const auto length = std::filesystem::file_size(stationListFile(), ec);
     if ((ec || length == 0) && MyStations::listText(ownStationsFile()).empty()) {
-        m_messages.show("No Station file, download the station file first",
-                        MessageBoxes::Icon::Stop, [this] {
-                            m_window.showPlayerWindow();
-                            m_window.startChooserClosing(1000);
-                        });
+        m_messages.show(
+            QT_TRANSLATE_NOOP("lumo::Messages", "No Station file, download the station file first"),
+            MessageBoxes::Icon::Stop, [this] {
+                m_window.showPlayerWindow();
+                m_window.startChooserClosing(1000);
+            });
         return;
     }
     for (const std::string& genre : genres(m_state.CurrentStation.kind)) {

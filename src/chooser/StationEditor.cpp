@@ -2,6 +2,7 @@
 
 #include "catalogue/FieldWriter.h"
 #include "catalogue/MyStations.h"
+#include "chooser/GenreNames.h"
 #include "platform/MessageBoxes.h"
 #include "platform/PlainText.h"
 #include "platform/SkinStyle.h"
@@ -78,9 +79,11 @@ StationEditor::StationEditor(StationRecord station, const std::vector<std::strin
     genre->setEditable(true);
     genre->setInsertPolicy(QComboBox::NoInsert);
     for (const std::string& known : genres) {
-        genre->addItem(displayText(known));
+        const QString listed = displayText(known);
+        genre->addItem(shownGenre(listed), listed);
     }
-    genre->setEditText(displayText(m_original.genre));
+    const int at = genre->findData(displayText(m_original.genre));
+    genre->setEditText(at >= 0 ? genre->itemText(at) : displayText(m_original.genre));
     field(genre, tr("Genre"));
     webPage = new QLineEdit(shown(m_original.webPage));
     field(webPage, tr("Web page"));
@@ -108,7 +111,11 @@ StationEditor::StationEditor(StationRecord station, const std::vector<std::strin
 StationRecord StationEditor::station() const {
     StationRecord s;
     s.kind = kind->currentData().toString().toStdString();
-    s.genre = FieldWriter::asWritten(genre->currentText().simplified().toStdString());
+    QString chosen = genre->currentText().simplified();
+    if (const int at = genre->findText(chosen); at >= 0) {
+        chosen = genre->itemData(at).toString(); // a genre of the list, shown translated
+    }
+    s.genre = FieldWriter::asWritten(chosen.toStdString());
     if (s.genre.empty()) {
         s.genre = "Other";
     }

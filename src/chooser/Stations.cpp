@@ -7,6 +7,7 @@
 #include "catalogue/StationInfo.h"
 #include "catalogue/StationRecord.h"
 #include "chooser/ChooserHost.h"
+#include "chooser/GenreNames.h"
 #include "chooser/RowLogos.h"
 #include "chooser/StationEditor.h"
 #include "media/MediaPlayer.h"
@@ -54,8 +55,8 @@ const char* const kStyle = R"(
 
 Stations::Stations(ProgramState& state, const AppFolder& folder, ChooserHost& host)
     : QWidget(nullptr, Qt::Window), m_state(state), m_folder(folder), m_host(host) {
-    setObjectName(QStringLiteral("Stations"));
-    setWindowTitle(QStringLiteral("Lumo Stations List"));
+    setObjectName(tr("Stations"));
+    setWindowTitle(tr("Lumo Stations List"));
     setAttribute(Qt::WA_DeleteOnClose);
     setFixedSize(twips(0, 0, 3465, 6675).size());
     setStyleSheet(QLatin1String(kStyle)); // Arial: Liberation Sans where Arial is missing
@@ -68,51 +69,51 @@ Stations::Stations(ProgramState& state, const AppFolder& folder, ChooserHost& ho
 Stations::~Stations() = default;
 
 void Stations::buildControls() {
-    Check3 = new QCheckBox(QStringLiteral("Use LUMO to play content"), this);
+    Check3 = new QCheckBox(tr("Use LUMO to play content"), this);
     Check3->setGeometry(twips(120, 120, 2295, 255));
-    Check1 = new QCheckBox(QStringLiteral("Television"), this);
+    Check1 = new QCheckBox(tr("Television"), this);
     Check1->setGeometry(twips(120, 480, 1215, 255));
-    Check2 = new QCheckBox(QStringLiteral("Radio"), this);
+    Check2 = new QCheckBox(tr("Radio"), this);
     Check2->setGeometry(twips(120, 840, 1575, 255));
     Image5 = new ClickLabel(this);
     Image5->setGeometry(twips(3000, 120, 405, 390));
     Image5->setPixmap(artwork("update_stations"));
-    Image5->setToolTip(QStringLiteral("Update Stations listings"));
+    Image5->setToolTip(tr("Update Stations listings"));
     Image5->setCursor(Qt::PointingHandCursor);
     Image23 = new ClickLabel(this);
     Image23->setGeometry(twips(3000, 720, 405, 390));
     Image23->setPixmap(artwork("set_default"));
-    Image23->setToolTip(QStringLiteral("Set this Station as the Default"));
+    Image23->setToolTip(tr("Set this Station as the Default"));
     Image23->setCursor(Qt::PointingHandCursor);
     Combo1 = new QComboBox(this);
     Combo1->setGeometry(twips(120, 1200, 3255, 330));
     Combo1->setEditable(true); // a drop-down combo whose text the program sets
     Combo1->setInsertPolicy(QComboBox::NoInsert);
-    Combo1->setEditText(QLatin1String(kPlaceholder));
+    Combo1->setEditText(placeholder());
     Combo1->installEventFilter(this);
     Combo1->lineEdit()->installEventFilter(this);
-    Label1 = new QLabel(QStringLiteral("No Default Station Set"), this);
+    Label1 = new QLabel(tr("No Default Station Set"), this);
     Label1->setTextFormat(Qt::PlainText);
     Label1->setGeometry(twips(120, 1680, 3255, 255));
     // The search field takes the top of the list's place.
     Search = new QLineEdit(this);
     Search->setGeometry(twips(120, 2040, 3255, 300));
-    Search->setPlaceholderText(QStringLiteral("Search stations"));
+    Search->setPlaceholderText(tr("Search stations"));
     Search->setClearButtonEnabled(true);
-    Search->setAccessibleName(QStringLiteral("Search stations"));
+    Search->setAccessibleName(tr("Search stations"));
     Search->installEventFilter(this);
     List1 = new QListWidget(this);
     List1->setGeometry(twips(120, 2400, 3255, 4110));
     List1->setContextMenuPolicy(Qt::CustomContextMenu);
-    List1->setToolTip(QStringLiteral("Double Click to load Channel"));
+    List1->setToolTip(tr("Double Click to load Channel"));
     List1->installEventFilter(this);
-    Image5->setButton(QStringLiteral("Update stations"));
-    Image23->setButton(QStringLiteral("Set as default station"));
+    Image5->setButton(tr("Update stations"));
+    Image23->setButton(tr("Set as default station"));
     Image5->setFocusPolicy(Qt::TabFocus);
     Image23->setFocusPolicy(Qt::TabFocus);
-    Combo1->setAccessibleName(QStringLiteral("Genre"));
-    List1->setAccessibleName(QStringLiteral("Stations"));
-    Label1->setAccessibleDescription(QStringLiteral("Default station"));
+    Combo1->setAccessibleName(tr("Genre"));
+    List1->setAccessibleName(tr("Stations"));
+    Label1->setAccessibleDescription(tr("Default station"));
 
     connect(Check1, &QCheckBox::clicked, this, [this] { kindBoxReleased(true); });
     connect(Check2, &QCheckBox::clicked, this, [this] { kindBoxReleased(false); });
@@ -159,8 +160,8 @@ void Stations::load() {
 void Stations::fillGenres() {
     Search->clear();
     m_host.fileIO().FillGenreList(*this);
-    Combo1->insertItem(0, QLatin1String(kFavourites));
-    Combo1->insertItem(1, QLatin1String(kMyStations));
+    Combo1->insertItem(0, tr("Favourites"), QLatin1String(kFavourites));
+    Combo1->insertItem(1, tr("My Stations"), QLatin1String(kMyStations));
     if (m_state.selectedGenre == kFavourites || m_state.selectedGenre == kMyStations) {
         relist();
     }
@@ -367,7 +368,7 @@ void Stations::alignKindWithCurrentStation() {
 void Stations::resetBoxes() {
     List1->clear();
     Combo1->clear();
-    Combo1->setEditText(QLatin1String(kPlaceholder));
+    Combo1->setEditText(placeholder());
 }
 
 void Stations::kindBoxReleased(bool television) {
@@ -471,7 +472,8 @@ void Stations::stationDoubleClicked() {
 
 void Stations::setDefaultClicked() {
     if (!m_host.fileIO().writeDefaultStationFile()) {
-        m_host.messages().show("Set Default Failed", MessageBoxes::Icon::Stop);
+        m_host.messages().show(QT_TRANSLATE_NOOP("lumo::Messages", "Set Default Failed"),
+                               MessageBoxes::Icon::Stop);
         return;
     }
     hide();
@@ -504,20 +506,32 @@ void Stations::addGenre(const std::string& genre) {
     if (genre == kFavourites || genre == kMyStations) {
         return; // the box's own entries
     }
-    Combo1->addItem(displayText(genre));
+    const QString name = displayText(genre);
+    Combo1->addItem(shownGenre(name), name); // the genre as the list names it, as data
+}
+
+QString Stations::placeholder() {
+    return tr(kPlaceholder);
 }
 
 std::string Stations::genreText() const {
-    return Combo1->currentText().toStdString();
+    const QString text = Combo1->currentText();
+    const int index = Combo1->currentIndex();
+    if (index >= 0 && Combo1->itemText(index) == text) {
+        return Combo1->itemData(index).toString().toStdString();
+    }
+    return text == placeholder() ? std::string(kPlaceholder) : text.toStdString();
 }
 
 void Stations::setGenreText(const std::string& text) {
     const QString genre = displayText(text);
-    const int index = Combo1->findText(genre);
+    const int index = Combo1->findData(genre);
     if (index >= 0) {
         Combo1->setCurrentIndex(index);
     }
-    Combo1->setEditText(genre);
+    Combo1->setEditText(text == kPlaceholder ? placeholder()
+                        : index >= 0         ? Combo1->itemText(index)
+                                             : genre);
 }
 
 void Stations::clearStations() {

@@ -30,7 +30,8 @@ struct StationRecord;
 class Stations : public QWidget, public ChooserView {
     Q_OBJECT
 public:
-    static constexpr const char* kPlaceholder = "<                   SELECT MUSIC               >";
+    static constexpr const char* kPlaceholder =
+        QT_TRANSLATE_NOOP("lumo::Stations", "<                   SELECT MUSIC               >");
     // The genre box's first entry: the favourites of the kind shown.
     static constexpr const char* kFavourites = "Favourites";
     // The genre box's second entry: the listener's own stations of the kind shown.
@@ -87,6 +88,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    static QString placeholder();
     void buildControls();
     void resetBoxes();
     void alignKindWithCurrentStation();

@@ -4,6 +4,7 @@
 #include <vector>
 
 class QLabel;
+class QPainter;
 
 namespace lumo {
 
@@ -55,8 +56,11 @@ class help : public InfoWindow {
     Q_OBJECT
 public:
     explicit help(InfoHost& host);
-    // The 500 x 550 help picture drawn around `player`.
+    // The 830 x 550 help picture drawn around `player`.
     static QPixmap helpPicture(const QPixmap& player);
+
+private:
+    static void drawKeysAndMenu(QPainter& p, const QRect& area);
 };
 
 } // namespace lumo

@@ -24,7 +24,7 @@ VideoWidget::VideoWidget(QWidget* parent) : QWidget(parent) {
     black.setColor(QPalette::Window, Qt::black);
     setPalette(black);
     setFocusPolicy(Qt::ClickFocus);
-    setToolTip(QStringLiteral("Press Escape for Normal View"));
+    setToolTip(tr("Press Escape for Normal View"));
 }
 
 VideoWidget::~VideoWidget() {

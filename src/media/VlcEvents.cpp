@@ -105,7 +105,7 @@ void VlcMediaPlayer::handle(std::uint64_t generation, int type, float value) {
     switch (type) {
     case libvlc_MediaPlayerOpening:
         enter(playStateFor(libvlc_Opening));
-        m_status = "Connecting...";
+        m_status = tr("Connecting...").toStdString();
         break;
     case libvlc_MediaPlayerBuffering:
         if (value >= 100) {
@@ -114,7 +114,7 @@ void VlcMediaPlayer::handle(std::uint64_t generation, int type, float value) {
                 confirmPlaying();
             }
         } else if (m_state != PlayState::Playing && m_state != PlayState::Paused) {
-            m_status = "Buffering " + std::to_string(static_cast<int>(value)) + "%";
+            m_status = tr("Buffering %1%").arg(static_cast<int>(value)).toStdString();
         }
         break;
     case libvlc_MediaPlayerPlaying:
@@ -130,7 +130,7 @@ void VlcMediaPlayer::handle(std::uint64_t generation, int type, float value) {
         m_watchdog.stop();
         m_stallCheck.stop();
         enter(playStateFor(libvlc_Paused));
-        m_status = "Paused";
+        m_status = tr("Paused").toStdString();
         break;
     case libvlc_MediaPlayerStopped:
         if (run.ended) {
@@ -138,7 +138,7 @@ void VlcMediaPlayer::handle(std::uint64_t generation, int type, float value) {
         }
         m_watchdog.stop();
         enter(playStateFor(libvlc_Stopped));
-        m_status = "Stopped";
+        m_status = tr("Stopped").toStdString();
         break;
     case libvlc_MediaPlayerTimeChanged:
         if (value > 0) {
@@ -164,11 +164,12 @@ void VlcMediaPlayer::handle(std::uint64_t generation, int type, float value) {
         m_stallCheck.stop();
         if (m_address.everPlayed) {
             enter(playStateFor(libvlc_Ended));
-            m_status = "Finished";
+            m_status = tr("Finished").toStdString();
             run.ended = true;
         } else {
-            endedWithoutPlaying(type == libvlc_MediaPlayerEncounteredError ? "Could not connect"
-                                                                           : "Nothing to play");
+            endedWithoutPlaying(type == libvlc_MediaPlayerEncounteredError
+                                    ? tr("Could not connect").toStdString()
+                                    : tr("Nothing to play").toStdString());
         }
         break;
     case libvlc_MediaPlayerLengthChanged:

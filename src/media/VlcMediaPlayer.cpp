@@ -35,7 +35,7 @@ VlcMediaPlayer::VlcMediaPlayer(VideoWidget* video, NetEngine& network, Options o
     m_instance = std::move(core.instance);
     m_player = std::move(core.player);
     if (!m_player) {
-        m_status = "Media player unavailable";
+        m_status = tr("Media player unavailable").toStdString();
         return;
     }
     attachPlayerEvents();
@@ -57,7 +57,7 @@ VlcMediaPlayer::VlcMediaPlayer(VideoWidget* video, NetEngine& network, Options o
     m_watchdog.setSingleShot(true);
     connect(&m_watchdog, &QTimer::timeout, this, [this] {
         if (m_state != PlayState::Playing && m_state != PlayState::Paused) {
-            openFailed("No answer from the station");
+            openFailed(tr("No answer from the station").toStdString());
         }
     });
 }
@@ -120,7 +120,7 @@ void VlcMediaPlayer::checkForStall() {
     }
     const qint64 limit = m_options.stallTimeoutMilliseconds;
     if (m_clockAdvanced.elapsed() > limit || m_dataArrived.elapsed() > limit) {
-        openFailed("The stream stalled");
+        openFailed(tr("The stream stalled").toStdString());
     }
 }
 
@@ -162,7 +162,7 @@ std::string VlcMediaPlayer::streamTitle() const {
 }
 
 std::string VlcMediaPlayer::playingStatus() const {
-    return m_media.nowPlaying.empty() ? "Playing" : m_media.nowPlaying;
+    return m_media.nowPlaying.empty() ? tr("Playing").toStdString() : m_media.nowPlaying;
 }
 
 void VlcMediaPlayer::takeTitle() {
@@ -217,7 +217,7 @@ void VlcMediaPlayer::stop() {
     m_shifted = false;
     m_candidates.clear();
     enter(PlayState::Stopped);
-    m_status = "Stopped";
+    m_status = tr("Stopped").toStdString();
 }
 
 void VlcMediaPlayer::pause() {
@@ -240,7 +240,7 @@ void VlcMediaPlayer::pause() {
     haltPlayback();
     m_media.run.pausedByStopping = true;
     enter(PlayState::Paused);
-    m_status = "Paused";
+    m_status = tr("Paused").toStdString();
 }
 
 void VlcMediaPlayer::setVolume(int volume) {
@@ -269,17 +269,22 @@ void VlcMediaPlayer::applyAudioSettings() {
 // sought and gives a length no programme has (an endless WAV header's 4 GiB).
 std::string VlcMediaPlayer::status() const {
     if (m_state == PlayState::Playing && m_tap && m_tap->feed()->rebuffering()) {
-        return "Buffering...";
+        return tr("Buffering...").toStdString();
     }
     if (m_state == PlayState::Playing && m_shifted && kept()) {
         const auto behind = static_cast<long long>(behindLive());
         if (behind > 0) {
-            return m_status + " - " + std::to_string(behind / 60) + ":" +
-                   (behind % 60 < 10 ? "0" : "") + std::to_string(behind % 60) + " behind live";
+            const QString place =
+                QStringLiteral("%1:%2").arg(behind / 60).arg(behind % 60, 2, 10, QLatin1Char('0'));
+            return tr("%1 - %2 behind live")
+                .arg(QString::fromStdString(m_status), place)
+                .toStdString();
         }
     }
     if (m_media.videoElsewhere && m_state == PlayState::Playing) {
-        return m_status + " - video in its own window";
+        return tr("%1 - video in its own window")
+            .arg(QString::fromStdString(m_status))
+            .toStdString();
     }
     return m_status;
 }

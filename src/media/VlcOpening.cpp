@@ -68,12 +68,12 @@ void VlcMediaPlayer::setURL(const std::string& address) {
     // Stations and playlists come from outside: only network streams are opened, never a local
     // file, a device (camera, microphone, screen) or one of libVLC's own schemes.
     if (!isNetworkAddress(target)) {
-        openFailed("Failed to Connect");
+        openFailed(tr("Failed to Connect").toStdString());
         return;
     }
     VlcMedia media(libvlc_media_new_location(m_instance.get(), target.c_str()));
     if (!media) {
-        openFailed("Could not open");
+        openFailed(tr("Could not open").toStdString());
         return;
     }
     openMedia(std::move(media));
@@ -90,7 +90,7 @@ void VlcMediaPlayer::openMedia(VlcMedia media) {
     haltPlayback();
     m_media.nowPlaying.clear();
     enter(PlayState::Transitioning);
-    m_status = "Connecting...";
+    m_status = tr("Connecting...").toStdString();
     m_watchdog.start(m_options.openTimeoutMilliseconds);
     auto source = std::make_shared<VlcMedia>(std::move(media));
     m_opening = std::make_unique<StreamTap>(
@@ -105,7 +105,7 @@ void VlcMediaPlayer::tapAnswered(StreamTap::Verdict verdict, VlcMedia source) {
     if (verdict != StreamTap::Verdict::Read) {
         tap.release()->deleteLater(); // its answer is still on the stack
         if (verdict == StreamTap::Verdict::Refuse) {
-            openFailed("Could not connect");
+            openFailed(tr("Could not connect").toStdString());
         } else {
             startMedia(std::move(source));
         }
@@ -160,11 +160,11 @@ void VlcMediaPlayer::startMedia(VlcMedia media, StreamTap* keep, std::uint64_t p
         libvlc_free(name);
     }
     enter(PlayState::Transitioning);
-    m_status = "Connecting...";
+    m_status = tr("Connecting...").toStdString();
     attachMediaEvents();
     libvlc_media_player_set_media(m_player.get(), m_current.get());
     if (libvlc_media_player_play(m_player.get()) != 0) {
-        openFailed("Could not open");
+        openFailed(tr("Could not open").toStdString());
         return;
     }
     m_watchdog.start(m_options.openTimeoutMilliseconds);

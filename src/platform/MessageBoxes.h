@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QtGlobal>
 #include <functional>
 #include <string>
 
@@ -7,7 +8,9 @@ namespace lumo {
 
 // Message boxes: always titled "Lumo", always an OK button only. A box keeps the user's input
 // to itself while it is up, but nothing waits for it: `closed` runs once the user has
-// dismissed it, and what the box's caller does after the box goes there.
+// dismissed it, and what the box's caller does after the box goes there. Texts are given in
+// English, marked QT_TRANSLATE_NOOP("lumo::Messages", ...): the box shows them in the
+// listener's language.
 class MessageBoxes {
 public:
     enum class Icon { None, Stop };

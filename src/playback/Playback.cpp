@@ -186,7 +186,7 @@ Playback::Tick Playback::statusTick() {
         break;
     case StatusLine::ProgramTime:
         tick.statusLine =
-            QStringLiteral("Program Time - %1 minutes").arg(displayText(m_media.durationString()));
+            tr("Program Time - %1 minutes").arg(displayText(m_media.durationString()));
         break;
     case StatusLine::Unchanged:
         break;
@@ -223,14 +223,14 @@ std::optional<QString> Playback::atReady() {
     case AtReady::BringBack:
         // A live stream has no end of its own: it dropped, so bring it back.
         if (m_keeper->streamDropped(m_media.URL())) {
-            return QStringLiteral("Reconnecting...");
+            return tr("Reconnecting...");
         }
         [[fallthrough]];
     case AtReady::FailedToConnect:
         m_state.streamReached = kStreamNotReached;
-        return QStringLiteral("Failed to Connect");
+        return tr("Failed to Connect");
     case AtReady::Complete:
-        return QStringLiteral("Complete");
+        return tr("Complete");
     case AtReady::TryOnceMore:
         // One more try, a second later; another station or a stop meanwhile wins.
         m_state.reconnectState = kReconnectUsed;
@@ -261,7 +261,7 @@ void Playback::setRecording(bool on) {
         m_songRead.reset();
         m_recorder->stop();
         emit recordingChanged(false);
-        noteOnStatusLine(QStringLiteral("Recording stopped"));
+        noteOnStatusLine(tr("Recording stopped"));
         return;
     }
     StreamTap* tap = m_media.streamTap();

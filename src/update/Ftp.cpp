@@ -190,15 +190,15 @@ PendingPtr cFTP::OpenConnection(const std::string& sServer, const std::string& s
         }
         RecordFTPError("InternetConnect");
         m_state.updateStatus = "false";
-        m_messages.show(
-            "Could not Establish Connection to the Update Site, Check your Internet Access and "
-            "Retry",
-            MessageBoxes::Icon::None, [this, done] {
-                if (m_armReshowTimer) {
-                    m_armReshowTimer();
-                }
-                done(false);
-            });
+        m_messages.show(QT_TRANSLATE_NOOP("lumo::Messages",
+                                          "Could not Establish Connection to the Update Site, "
+                                          "Check your Internet Access and Retry"),
+                        MessageBoxes::Icon::None, [this, done] {
+                            if (m_armReshowTimer) {
+                                m_armReshowTimer();
+                            }
+                            done(false);
+                        });
     });
     return call;
 }

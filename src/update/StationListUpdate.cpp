@@ -103,12 +103,15 @@ Task StationListUpdate::fromUpdateSite(UpdateSiteAccount site) {
             // The connection stays open for the download.
             const bool replaced = co_await DownloadStationList();
             EndUpdateSession();
-            co_await report(replaced ? "Station Update Complete"
-                                     : "Station Update Not Found, Try again later",
+            co_await report(replaced
+                                ? QT_TRANSLATE_NOOP("lumo::Messages", "Station Update Complete")
+                                : QT_TRANSLATE_NOOP("lumo::Messages",
+                                                    "Station Update Not Found, Try again later"),
                             !replaced);
         } else {
             EndUpdateSession();
-            co_await report(" Failed to Connect Update Website", true);
+            co_await report(
+                QT_TRANSLATE_NOOP("lumo::Messages", " Failed to Connect Update Website"), true);
         }
     }
     end();
@@ -163,14 +166,19 @@ Task StationListUpdate::fromDirectory() {
         const auto count = static_cast<qint64>(m_directory->stationCount());
         const QString what = count == 1 ? QObject::tr("1 station")
                                         : QObject::tr("%1 stations").arg(QLocale().toString(count));
-        co_await report("Station Update Complete\n" + what.toStdString(), false);
+        co_await report(
+            std::string(QT_TRANSLATE_NOOP("lumo::Messages", "Station Update Complete")) + "\n" +
+                what.toStdString(),
+            false);
         break;
     }
     case DirectoryUpdate::Outcome::NoServer:
-        co_await report(" Failed to Connect Update Website", true);
+        co_await report(QT_TRANSLATE_NOOP("lumo::Messages", " Failed to Connect Update Website"),
+                        true);
         break;
     case DirectoryUpdate::Outcome::NoList:
-        co_await report("Station Update Not Found, Try again later", true);
+        co_await report(
+            QT_TRANSLATE_NOOP("lumo::Messages", "Station Update Not Found, Try again later"), true);
         break;
     }
     end();

@@ -102,7 +102,7 @@ protected:
 TEST_F(InfoWindowTest, EveryWayOfClosingAboutOrHelpShowsThePlayerAgain) {
     const std::tuple<ClickLabel*, const char*, QSize, QSize> windows[] = {
         {window->Image38, "Lumo - About", QSize(400, 400), QSize(400, 400)},
-        {window->Image39, "Lumo - Help", QSize(499, 550), QSize(500, 550)}};
+        {window->Image39, "Lumo - Help", QSize(829, 550), QSize(830, 550)}};
     for (const auto& [button, caption, client, picture] : windows) {
         for (int way = 0; way < 3; ++way) {
             QWidget* info = open(button);
@@ -114,7 +114,7 @@ TEST_F(InfoWindowTest, EveryWayOfClosingAboutOrHelpShowsThePlayerAgain) {
             const QLabel* image = static_cast<InfoWindow*>(info)->Image1;
             EXPECT_EQ(image->size(), picture);
             EXPECT_EQ(image->pixmap().size(),
-                      picture.width() == 400 ? QSize(400, 400) : QSize(500, 550));
+                      picture.width() == 400 ? QSize(400, 400) : QSize(830, 550));
             EXPECT_FALSE(info->windowFlags() & Qt::WindowMinimizeButtonHint);
             EXPECT_FALSE(info->windowFlags() & Qt::WindowMaximizeButtonHint);
             if (way == 0) {

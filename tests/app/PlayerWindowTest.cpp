@@ -2,6 +2,7 @@
 #include "LoopbackHttpServer.h"
 #include "PlayerWindowFixture.h"
 #include "Wav.h"
+#include "app/ScrollingCaption.h"
 #include "catalogue/BuiltInStation.h"
 #include "chooser/Stations.h"
 #include "media/VideoWidget.h"
@@ -110,8 +111,28 @@ TEST_F(PlayerWindowTest, StartUpSetsTimersVolumeAndPlaysTheBuiltInStation) {
         << window->Label1->text().toStdString();
     EXPECT_EQ(window->Label1->toolTip(), longTitle);
     EXPECT_EQ(window->Label1->accessibleName(), longTitle);
+    // While the pointer rests on it, it scrolls through the whole, through status ticks too;
+    // away from it, or fitting, no timer runs.
+    Timer& scroll = window->statusScroll().stepper();
+    EXPECT_EQ(scroll.interval(), 0);
+    QEvent enter(QEvent::Enter);
+    QApplication::sendEvent(window->Label1, &enter);
+    EXPECT_GT(scroll.interval(), 0);
+    EXPECT_TRUE(window->Label1->text().startsWith(QStringLiteral("The Extraordinarily")));
+    for (int step = 0; step < 4; ++step) {
+        scroll.tick();
+    }
+    window->Timer1->tick();
+    EXPECT_TRUE(window->Label1->text().startsWith(QStringLiteral("Extraordinarily")))
+        << window->Label1->text().toStdString();
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(window->Label1, &leave);
+    EXPECT_EQ(scroll.interval(), 0);
+    EXPECT_TRUE(window->Label1->text().endsWith(QChar(0x2026)));
     media->statusText = "Short - Song";
     window->Timer1->tick();
+    QApplication::sendEvent(window->Label1, &enter);
+    EXPECT_EQ(scroll.interval(), 0);
     EXPECT_EQ(window->Label1->text(), QStringLiteral("Short - Song"));
     EXPECT_TRUE(window->Label1->toolTip().isEmpty());
 

@@ -100,6 +100,13 @@ TEST_F(SleepTimerTest, OffEndsItAndAFadeUnderWayGivesTheVolumeBack) {
     window->load();
     media->state = PlayState::Playing;
     EXPECT_EQ(state.volumeLevel, 100);
+    // The last choice is kept and offered first; it does not start by itself.
+    EXPECT_FALSE(window->playback().sleepTimer().running());
+    QMenu* menu = window->openMenu(QPoint(0, 0));
+    const QAction* offered = menu->actions().front()->menu()->defaultAction();
+    ASSERT_NE(offered, nullptr);
+    EXPECT_EQ(offered->text(), "30 minutes");
+    menu->close();
     choose(QStringLiteral("30 minutes"));
     pass(30min);
     pass(1s, 2);
