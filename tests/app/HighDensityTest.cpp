@@ -1,11 +1,15 @@
 // The player window and the About window on a screen of twice the density (the suite runs this
 // with QT_SCALE_FACTOR=2): what they show is drawn for it, not a 1x picture stretched.
 #include "PlayerWindowFixture.h"
+#include "chooser/Stations.h"
 #include "info/InfoWindow.h"
 #include "media/VideoWidget.h"
 #include "platform/ClickLabel.h"
 
 #include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QListWidget>
 #include <QPainter>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -83,6 +87,43 @@ TEST_F(HighDensityTest, TheAboutCreditsAndTheSkinAreDrawnAtTwiceThePixels) {
     EXPECT_LT(difference(player.copy(panel), skin2x.copy(panel)), 1.0);
     // Buttons too: the play button shows its 2x picture.
     EXPECT_EQ(window->Image2->pixmap().devicePixelRatio(), 2.0);
+}
+
+// The pictures software centres show (the AppStream metadata's), drawn at twice the pixels: the
+// player playing a station, cut along its outline, and the station chooser.
+TEST_F(HighDensityTest, TheScreenshotsAreTakenAtTwiceThePixels) {
+    window.reset();
+    std::filesystem::copy_file(LUMO_ASSETS_DIR "/Lumo.csv", dir.path() / "Lumo.csv");
+    dir.write("DEFAULT", "\"RADIO\",\"SomaFM Groove Salad\",\"https://somafm.com/\","
+                         "\"http://127.0.0.1:9/g\",\"NONE\"\r\n");
+    window = makeWindow();
+    window->load();
+    media->state = PlayState::Playing;
+    media->statusText = "Bonobo - Kerala";
+    window->Timer1->tick();
+    QImage player = window->grab().toImage().convertToFormat(QImage::Format_ARGB32);
+    ASSERT_EQ(player.size(), QSize(598, 762));
+    // The video rectangle is libVLC's (black, with no video), not the grab's to show.
+    QPainter(&player).fillRect(window->MD->geometry(), Qt::black);
+    const QRegion outline = window->mask();
+    for (int y = 0; y < player.height(); ++y) {
+        for (int x = 0; x < player.width(); ++x) {
+            if (!outline.contains(QPoint(x / 2, y / 2))) {
+                player.setPixel(x, y, qRgba(0, 0, 0, 0));
+            }
+        }
+    }
+    window->loadChooser();
+    Stations* chooser = window->chooser();
+    ASSERT_NE(chooser, nullptr);
+    chooser->Combo1->setCurrentIndex(chooser->Combo1->findText(QStringLiteral("Ambient")));
+    chooser->genreChosen();
+    ASSERT_GT(chooser->List1->count(), 0);
+    const QImage list = chooser->grab().toImage();
+    ASSERT_EQ(list.size(), QSize(462, 890));
+    QDir().mkpath(QStringLiteral(LUMO_SCREENSHOT_DIR));
+    EXPECT_TRUE(player.save(QStringLiteral(LUMO_SCREENSHOT_DIR "/player-window@2x.png")));
+    EXPECT_TRUE(list.save(QStringLiteral(LUMO_SCREENSHOT_DIR "/station-chooser@2x.png")));
 }
 
 // At every density (the suite runs this at 1, 1.5 and 2): no pixel of the skin's key colour
