@@ -15,7 +15,8 @@ LUMO_PACKAGES=(
 )
 # What the tests need on top.
 LUMO_TEST_PACKAGES=(libgtest-dev python3 python3-pyftpdlib ffmpeg desktop-file-utils xdotool dbus
-    appstream libglib2.0-bin shared-mime-info playerctl weston at-spi2-core python3-pyatspi python3-gi icecast2)
+    appstream libglib2.0-bin shared-mime-info playerctl weston at-spi2-core python3-pyatspi python3-gi icecast2
+    openbox)
 
 ensure_packages() {
     local missing=() package

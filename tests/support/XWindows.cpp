@@ -3,6 +3,7 @@
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
+#include <vector>
 
 namespace lumo::test {
 
@@ -10,6 +11,28 @@ namespace {
 Display* dpy(void* d) {
     return static_cast<Display*>(d);
 }
+// The windows a root property lists (_NET_CLIENT_LIST, _NET_ACTIVE_WINDOW...), as a window
+// manager keeps them.
+std::vector<unsigned long> rootWindows(Display* display, const char* property) {
+    Atom type = 0;
+    int format = 0;
+    unsigned long count = 0;
+    unsigned long after = 0;
+    unsigned char* data = nullptr;
+    std::vector<unsigned long> windows;
+    if (XGetWindowProperty(display, DefaultRootWindow(display),
+                           XInternAtom(display, property, False), 0, 1024, False, XA_WINDOW, &type,
+                           &format, &count, &after, &data) == Success &&
+        data != nullptr) {
+        const auto* ids = reinterpret_cast<const unsigned long*>(data);
+        windows.assign(ids, ids + count);
+    }
+    if (data != nullptr) {
+        XFree(data);
+    }
+    return windows;
+}
+
 } // namespace
 
 XWindows::XWindows() : m_display(XOpenDisplay(nullptr)) {}
@@ -58,7 +81,38 @@ std::optional<unsigned long> XWindows::findWindow(const std::string& title) cons
     if (children != nullptr) {
         XFree(children);
     }
+    // Under a window manager, top-level windows sit in its frames: it lists them.
+    for (const unsigned long client : rootWindows(dpy(m_display), "_NET_CLIENT_LIST")) {
+        if (!found && title == this->title(client)) {
+            found = client;
+        }
+    }
     return found;
+}
+
+std::string XWindows::title(unsigned long window) const {
+    char* name = nullptr;
+    std::string result;
+    if (m_display != nullptr && XFetchName(dpy(m_display), window, &name) != 0 && name != nullptr) {
+        result = name;
+        XFree(name);
+    }
+    return result;
+}
+
+std::optional<unsigned long> XWindows::activeWindow() const {
+    if (m_display == nullptr) {
+        return std::nullopt;
+    }
+    const std::vector<unsigned long> active = rootWindows(dpy(m_display), "_NET_ACTIVE_WINDOW");
+    if (active.empty() || active.front() == 0) {
+        return std::nullopt;
+    }
+    return active.front();
+}
+
+bool XWindows::managed() const {
+    return m_display != nullptr && !rootWindows(dpy(m_display), "_NET_SUPPORTING_WM_CHECK").empty();
 }
 
 QRect XWindows::geometry(unsigned long window) const {

@@ -15,8 +15,13 @@ public:
     XWindows& operator=(const XWindows&) = delete;
 
     bool connected() const { return m_display != nullptr; }
-    // A mapped top-level window with this title, if there is one.
+    // A mapped top-level window with this title, if there is one (under a window manager, one
+    // it manages).
     std::optional<unsigned long> findWindow(const std::string& title) const;
+    std::string title(unsigned long window) const;
+    // What a window manager keeps: whether one runs, and the window it gave the focus.
+    bool managed() const;
+    std::optional<unsigned long> activeWindow() const;
     QRect geometry(unsigned long window) const;
     // The window's class (the second part of WM_CLASS), by which a dock matches it to a
     // launcher's StartupWMClass.
