@@ -325,7 +325,7 @@
     </message>
     <message>
         <source>Play</source>
-        <translation>Lecture</translation>
+        <translation>Lire</translation>
     </message>
     <message>
         <source>Add to My Stations</source>
@@ -478,11 +478,11 @@
     </message>
     <message>
         <source>Stop</source>
-        <translation>Arrêt</translation>
+        <translation>Arrêter</translation>
     </message>
     <message>
         <source>Play</source>
-        <translation>Lecture</translation>
+        <translation>Lire</translation>
     </message>
     <message>
         <source>Pause</source>
@@ -775,7 +775,7 @@
     </message>
     <message>
         <source>Stop</source>
-        <translation>Arrêt</translation>
+        <translation>Arrêter</translation>
     </message>
     <message>
         <source>Hide Lumo</source>
@@ -787,7 +787,7 @@
     </message>
     <message>
         <source>Play</source>
-        <translation>Lecture</translation>
+        <translation>Lire</translation>
     </message>
     <message>
         <source>Show Lumo</source>
@@ -879,7 +879,7 @@
     </message>
     <message>
         <source>Playing</source>
-        <translation>Lecture</translation>
+        <translation>Lecture en cours</translation>
     </message>
     <message>
         <source>Buffering...</source>
@@ -966,7 +966,7 @@
     </message>
     <message>
         <source>Stop, play and pause</source>
-        <translation>Arrêt, lecture et pause</translation>
+        <translation>Arrêter, lire et mettre en pause</translation>
     </message>
     <message>
         <source>View or change the radio or TV station</source>
@@ -978,11 +978,11 @@
     </message>
     <message>
         <source>Play or pause</source>
-        <translation>Lecture ou pause</translation>
+        <translation>Lire ou mettre en pause</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation>Arrêt</translation>
+        <translation>Arrêter</translation>
     </message>
     <message>
         <source>Up, Down</source>
