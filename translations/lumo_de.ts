@@ -918,7 +918,7 @@
     </message>
     <message>
         <source>Load the default station</source>
-        <translation>Den Standardsender laden</translation>
+        <translation>Standardsender laden</translation>
     </message>
     <message>
         <source>Information</source>
