@@ -334,12 +334,7 @@ void drawPictures() {
         p.setFont(big);
         p.setPen(Qt::white);
         p.drawText(QRectF(70, 8, 190, 30), Qt::AlignLeft | Qt::AlignVCenter, "Lumo");
-        QFont small("DejaVu Sans", 8);
-        small.setPixelSize(10);
-        p.setFont(small);
-        p.setPen(QColor(0xd8, 0xf0, 0xff));
-        p.drawText(QRectF(70, 36, 190, 20), Qt::AlignLeft | Qt::AlignVCenter,
-                   "Radio and TV from around the world");
+        // The line below the name is the program's to write, in the listener's language.
     }
     save(advert, "default_advert");
 

@@ -585,6 +585,10 @@
         <source>Station list date: %1</source>
         <translation>Datum der Senderliste: %1</translation>
     </message>
+    <message>
+        <source>Radio and TV from around the world</source>
+        <translation>Radio und TV aus aller Welt</translation>
+    </message>
 </context>
 <context>
     <name>lumo::Recorder</name>

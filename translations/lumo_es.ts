@@ -585,6 +585,10 @@
         <source>Station list date: %1</source>
         <translation>Fecha de la lista de emisoras: %1</translation>
     </message>
+    <message>
+        <source>Radio and TV from around the world</source>
+        <translation>Radio y TV de todo el mundo</translation>
+    </message>
 </context>
 <context>
     <name>lumo::Recorder</name>

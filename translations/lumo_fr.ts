@@ -585,6 +585,10 @@
         <source>Station list date: %1</source>
         <translation>Date de la liste des stations&#xa0;: %1</translation>
     </message>
+    <message>
+        <source>Radio and TV from around the world</source>
+        <translation>Radio et télé du monde entier</translation>
+    </message>
 </context>
 <context>
     <name>lumo::Recorder</name>

@@ -75,6 +75,22 @@ void styleCaption(QLabel* label, int pixelSize, const char* colour, bool bold = 
 
 } // namespace
 
+// The built-in advert: its picture, and below the name the line that says what the program is,
+// written in the listener's language at the picture's density.
+QPixmap PlayerWindow::withTagline(QPixmap picture) {
+    QPainter p(&picture);
+    p.setRenderHint(QPainter::TextAntialiasing);
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPixelSize(10);
+    p.setFont(font);
+    p.setPen(QColor(0xd8, 0xf0, 0xff));
+    const QRectF line(70, 36, picture.deviceIndependentSize().width() - 74, 20);
+    p.drawText(line, Qt::AlignLeft | Qt::AlignVCenter,
+               p.fontMetrics().elidedText(tr("Radio and TV from around the world"), Qt::ElideRight,
+                                          static_cast<int>(line.width())));
+    return picture;
+}
+
 PlayerWindow::PlayerWindow(ProgramState& state, const AppFolder& folder,
                            PlayerWindowServices services)
     : QWidget(nullptr, Qt::FramelessWindowHint | Qt::Window), m_state(state), m_folder(folder),
@@ -223,7 +239,7 @@ void PlayerWindow::loadPictures() {
     Image28 = artwork("pause_unlit");
     Image16 = artwork("default_station_pressed");
     Image17 = artwork("default_station");
-    Image24 = artwork("default_advert");
+    Image24 = withTagline(artwork("default_advert"));
     Image30 = artwork("on_top_off");
     Image31 = artwork("on_top_on");
     Image33 = artwork("live_feed_on");

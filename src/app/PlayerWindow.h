@@ -264,6 +264,7 @@ private:
     void showPressed(Transport button);
     void showSleepTimeLeft();
     static QString sleepTitle(const SleepTimer& timer);
+    static QPixmap withTagline(QPixmap picture);
     void fullScreenToggle();
     void fullScreenWatchTick();
     void chooserClosingTick();
