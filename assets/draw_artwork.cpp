@@ -116,11 +116,7 @@ void drawSkin() {
     p.setPen(QPen(QColor(0, 0, 0, 120), 1));
     p.setBrush(pillShade);
     p.drawRoundedRect(pill, pill.height() / 2, pill.height() / 2);
-    QFont small("DejaVu Sans", 7, QFont::Bold);
-    small.setPixelSize(9);
-    p.setFont(small);
-    p.setPen(Qt::white);
-    p.drawText(pill.adjusted(px(3100 + 300) - pill.left(), 0, -4, 0), Qt::AlignCenter, "Stations");
+    // Its word is the program's to write, in the listener's language.
 
     // the name
     QFont logo("DejaVu Sans", 12, QFont::Bold);

@@ -280,6 +280,12 @@ void PlayerWindow::buildControls() {
     styleCaption(Label4, 10, "#9fb4c8");
     Label5 = place<ClickLabel>(this, 3000, 5040, 1095, 375);
     Label5->setCursor(Qt::PointingHandCursor);
+    // The pill's word, in the listener's language, right of the change-station picture.
+    Label5->setText(tr("Stations"));
+    Label5->setStyleSheet(QStringLiteral(
+        "QLabel { background: transparent; color: #ffffff; font-family: 'DejaVu Sans'; "
+        "font-size: 9px; font-weight: bold; padding-left: 27px; padding-right: 4px; }"));
+    Label5->setAlignment(Qt::AlignCenter);
     Label7 = place<ClickLabel>(
         this, 840, 6000, 3495, 255,
         QT_TRANSLATE_NOOP("lumo::PlayerWindow", "Click here to return to Default station"));

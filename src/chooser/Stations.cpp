@@ -55,7 +55,7 @@ const char* const kStyle = R"(
 
 Stations::Stations(ProgramState& state, const AppFolder& folder, ChooserHost& host)
     : QWidget(nullptr, Qt::Window), m_state(state), m_folder(folder), m_host(host) {
-    setObjectName(tr("Stations"));
+    setObjectName(QStringLiteral("Stations"));
     setWindowTitle(tr("Lumo Stations List"));
     setAttribute(Qt::WA_DeleteOnClose);
     setFixedSize(twips(0, 0, 3465, 6675).size());
