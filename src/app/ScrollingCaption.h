@@ -23,7 +23,7 @@ public:
     void setText(const QString& text);
     // The whole text does not fit: it is elided or scrolling.
     bool cut() const { return m_cut; }
-    // Scrolling now: the pointer rests on a text that does not fit.
+    // The step timer: it runs only while the pointer rests on a text that does not fit.
     Timer& stepper() { return m_step; }
 
 protected:

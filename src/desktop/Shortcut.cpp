@@ -2,6 +2,7 @@
 
 #include "platform/AppFolder.h"
 
+#include <QFile>
 #include <algorithm>
 #include <cstdlib>
 #include <fstream>
@@ -103,33 +104,16 @@ std::string desktopEntry(const fs::path& executable) {
             exec += c;
         }
     }
-    return "[Desktop Entry]\n"
-           "Type=Application\n"
-           "Name=Lumoplay\n"
-           "GenericName=Internet Radio Player\n"
-           "GenericName[de]=Internetradio-Player\n"
-           "GenericName[es]=Reproductor de radio por Internet\n"
-           "GenericName[fr]=Lecteur de radio Internet\n"
-           "Comment=Internet radio and television\n"
-           "Comment[de]=Internetradio und -fernsehen\n"
-           "Comment[es]=Radio y televisión por Internet\n"
-           "Comment[fr]=Radio et télévision sur Internet\n"
-           "Exec=env " +
-           exec +
-           " %U\n"
-           "Icon=" +
-           std::string(kApplicationId) +
-           "\n"
-           "Terminal=false\n"
-           "Categories=AudioVideo;Audio;Player;\n"
-           "Keywords=radio;internet radio;stream;station;television;TV;\n"
-           "Keywords[de]=Radio;Internetradio;Stream;Sender;Fernsehen;TV;\n"
-           "Keywords[es]=radio;radio por Internet;emisi\u00f3n;emisora;televisi\u00f3n;TV;\n"
-           "Keywords[fr]=radio;radio Internet;flux;station;t\u00e9l\u00e9vision;TV;\n"
-           "MimeType=audio/x-mpegurl;audio/mpegurl;application/vnd.apple.mpegurl;application/"
-           "x-mpegurl;audio/x-scpls;video/x-ms-asf;application/xspf+xml;x-scheme-handler/"
-           "icy;x-scheme-handler/icyx;\n"
-           "StartupWMClass=Lumo\n";
+    // The packaged menu entry, built into the program, starts the installed program by name;
+    // this copy starts this executable.
+    QFile packaged(QStringLiteral(":/desktop/entry.desktop"));
+    std::string entry = packaged.open(QIODevice::ReadOnly) ? packaged.readAll().toStdString() : "";
+    const std::string byName = "\nExec=lumo %U\n";
+    const auto at = entry.find(byName);
+    if (at == std::string::npos) {
+        return {};
+    }
+    return entry.replace(at, byName.size(), "\nExec=env " + exec + " %U\n");
 }
 
 void CreateDesktopShortcut(const fs::path& executable, std::string_view iconPng) {
@@ -145,6 +129,9 @@ void CreateDesktopShortcut(const fs::path& executable, std::string_view iconPng)
     }
     const fs::path data = environmentPath("XDG_DATA_HOME").value_or(*home / ".local" / "share");
     const std::string entry = desktopEntry(executable);
+    if (entry.empty()) {
+        return;
+    }
     std::error_code ec;
 
     // The menu's entry and icon: the installed ones when there are (a copy of the user's

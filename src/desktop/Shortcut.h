@@ -11,7 +11,8 @@ namespace lumo::SHORTCUT {
 // match its window to its launcher.
 inline constexpr std::string_view kApplicationId = LUMO_APP_ID;
 
-// The freedesktop desktop entry "Lumoplay" that starts `executable` with no arguments.
+// The freedesktop desktop entry "Lumoplay" that starts `executable` with no arguments: the
+// packaged menu entry, built into the program, with its Exec line naming `executable`.
 std::string desktopEntry(const std::filesystem::path& executable);
 
 // Puts the entry, named by the application id, in the user's applications folder (the menu)
